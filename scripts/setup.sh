@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tabwise needs to build, run and test, only those missing.
+# Safe to run again and again; it does nothing when everything is present.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libchm-dev fp-utils
+  # run
+  qt6-qpa-plugins fonts-dejavu-core
+  # test and desktop session
+  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils
+  clang-14 libclang-rt-14-dev e2fsprogs util-linux
+  # packaging
+  dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

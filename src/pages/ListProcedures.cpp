@@ -1,0 +1,47 @@
+// Moving a list page between its file and its list box.
+#include "shell/Form1.h"
+
+#include "pages/ListBox.h"
+#include "pages/PageFile.h"
+#include "pages/TextEncoding.h"
+#include "platform/Platform.h"
+
+#include <QPlainTextEdit>
+
+namespace tabwise {
+
+void Form1::List_Add(ListBox* list, const QString& txt) { list->AddItem(txt); }
+
+void Form1::List_Load(ListBox* TheList, const QString& FileName)
+{
+    // Appends the file's lines, one entry per line. Nothing is reported: a file that is missing,
+    // empty or cannot be read adds one empty entry.
+    const PageRead read = readPageFile(FileName);
+    TheList->AddFileText(read.text);
+}
+
+void Form1::SaveList(ListBox* Lst, const QString& file)
+{
+    const PageWrite written = writePageFile(file, encodePageText(Lst->FileText()));
+    if (!written.ok) {
+        m_platform.messages().show(this, QStringLiteral("There has been a error!"), msgbox::OkOnly,
+                                   QStringLiteral("Error"));
+        return;
+    }
+    List1->Clear();
+    List2->Clear();
+}
+
+bool Form1::readPageInto(QPlainTextEdit* box, const QString& path)
+{
+    const PageRead read = readPageFile(path);
+    if (!read.ok()) {
+        showError(QStringLiteral("The page could not be read:\n\n") + read.error);
+        box->clear();
+        return false;
+    }
+    box->setPlainText(read.text);
+    return true;
+}
+
+} // namespace tabwise

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and writing a whole page file. Lines end in CR LF; a file written from a text box is its
+// text followed by one CR LF, unless the text already ends with a line end.
+namespace tabwise {
+
+struct PageRead {
+    enum class Status { Ok, Missing, Failed };
+    Status status = Status::Ok;
+    QString text;  // the decoded file; empty when missing or failed
+    QString error; // why the file could not be read
+    bool ok() const { return status != Status::Failed; }
+};
+
+struct PageWrite {
+    bool ok = true;
+    QString error; // names the file and the reason
+};
+
+// A missing file reads as an empty page: it has simply not been saved yet.
+PageRead readPageFile(const QString& path);
+
+// Replaces the file atomically: a crash, a kill or a full disk leaves either the old file or the
+// new one, never a torn one. New files are readable and writable by their owner only.
+PageWrite writePageFile(const QString& path, const QByteArray& bytes);
+
+// The bytes a text box's text is saved as: lines separated by CR LF, a final CR LF added unless
+// the text already ends with a line end.
+QByteArray pageBytesFromText(const QString& boxText);
+
+// The full path of a page file: the application folder, a separator, the file name.
+QString pagePath(const QString& appFolder, const char* fileName);
+
+} // namespace tabwise

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tabwise {
+
+// Message-box styles and answers, numbered as the program has always numbered them: a style is
+// the sum of one button set and one icon.
+namespace msgbox {
+inline constexpr int OkOnly = 0;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16; // stop icon
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace msgbox
+
+// Shows a modal message box and returns the pressed button. The title is "Tabwise" unless given.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual int show(QWidget* owner, const QString& prompt, int style, const QString& title = {}) = 0;
+};
+
+} // namespace tabwise

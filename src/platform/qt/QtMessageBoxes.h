@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+namespace tabwise {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
+};
+
+} // namespace tabwise

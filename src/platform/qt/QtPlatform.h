@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace tabwise {
+
+// The operating system as a Linux desktop offers it, through Qt.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageBoxes& messages() override;
+    NotifyIcon& notifyIcon() override;
+    OpenTarget& openTarget() override;
+    HelpViewer& helpViewer() override;
+    Autostart& autostart() override;
+    WindowZOrder& zOrder() override;
+    Printing& printing() override;
+
+private:
+    struct Services;
+    std::unique_ptr<Services> m_services;
+};
+
+} // namespace tabwise

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace tabwise {
+
+// A plain label used as a clickable command ("&Edit Notes"): it looks like text, sizes itself to
+// its caption, underlines its access key and answers Alt+key, a click, and Space from the keyboard.
+class CommandLabel : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit CommandLabel(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return text(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tabwise

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "pages/PageTable.h"
+#include "shell/TrayRecord.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QLineEdit;
+
+namespace tabwise {
+
+class CommandLabel;
+class ClickableImage;
+class ListBox;
+class Platform;
+class RuledFrame;
+class SettingsStore;
+class TabControl;
+
+// The program's one working window: the five pages on the tab control, the options panel, the
+// About panel and the tray menu. State lives in the controls themselves; handlers are named after
+// the control and the event and read like the steps they carry out.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(Platform& platform, const QString& appFolder, SettingsStore& settings, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The controls of one page, in the order of the page table.
+    struct PageControls {
+        QPlainTextEdit* text;
+        ListBox* list; // nullptr on a text page
+        CommandLabel* edit;
+        CommandLabel* save;
+        CommandLabel* print;
+    };
+    PageControls page(int tabIndex) const;
+    QString pageFilePath(int tabIndex) const;
+    const QString& appFolder() const { return m_appFolder; }
+
+    // --- life of the window -------------------------------------------------------------------
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+
+    // --- page files and lists -----------------------------------------------------------------
+    void List_Add(ListBox* list, const QString& txt);
+    void List_Load(ListBox* TheList, const QString& FileName);
+    void SaveList(ListBox* Lst, const QString& file);
+    // Reads a page file into a text box; a file that cannot be read is reported. Returns success.
+    bool readPageInto(QPlainTextEdit* box, const QString& path);
+
+    // --- captions -----------------------------------------------------------------------------
+    void LoadTabNames();
+    void SetLabelCaptions();
+    // Puts the stored tab names into the name boxes of the options panel.
+    void fillNameBoxes();
+    void setWindowTitleFor(const QString& caption);
+
+    // --- controls, named as the handlers know them ----------------------------------------------
+    TabControl* SSTab1 = nullptr;
+    QPlainTextEdit* txtNotes = nullptr;
+    QPlainTextEdit* txtPhone = nullptr;
+    QPlainTextEdit* txtEmail = nullptr;
+    QPlainTextEdit* txtWebSites = nullptr;
+    QPlainTextEdit* txtOther = nullptr;
+    ListBox* List1 = nullptr;
+    ListBox* List2 = nullptr;
+    CommandLabel* lbleditnotes = nullptr;
+    CommandLabel* lblsavenotes = nullptr;
+    CommandLabel* lblprintnotes = nullptr;
+    CommandLabel* lbleditphone = nullptr;
+    CommandLabel* lblsavephone = nullptr;
+    CommandLabel* lblprintphone = nullptr;
+    CommandLabel* lbleditemail = nullptr;
+    CommandLabel* lblsaveemail = nullptr;
+    CommandLabel* lblprintemail = nullptr;
+    CommandLabel* lbleditwebsites = nullptr;
+    CommandLabel* lblsavewebsites = nullptr;
+    CommandLabel* lblprintwebsites = nullptr;
+    CommandLabel* lbleditother = nullptr;
+    CommandLabel* lblsaveother = nullptr;
+    CommandLabel* lblprintother = nullptr;
+    ClickableImage* Image1 = nullptr;
+
+    // The options panel.
+    QGroupBox* frameoptions = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check8 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    QPushButton* cmdok = nullptr;
+    QPushButton* cmdcancel = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QListWidget* Dir1 = nullptr;
+    QPushButton* cmdbackup = nullptr;
+    QPushButton* cmdrestore = nullptr;
+    QLabel* Image6 = nullptr;
+    RuledFrame* frameTabOptions = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QCheckBox* Check4 = nullptr;
+    QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr;
+    QCheckBox* Check7 = nullptr;
+    // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
+    QLineEdit* nameBox(int tabIndex) const;
+    QCheckBox* showBox(int tabIndex) const;
+
+    // The About panel.
+    QGroupBox* frameAbout = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* lblversion = nullptr;
+    QLabel* lblproductname = nullptr;
+    QLabel* Label15 = nullptr;
+    QPushButton* Command4 = nullptr;
+
+    // The tray menu.
+    QMenu* MENU = nullptr;
+    QAction* MENUHELP = nullptr;
+    QAction* MENUABOUT = nullptr;
+    QAction* MENURESTORE = nullptr;
+    QAction* MENUOPTIONS = nullptr;
+    QAction* SEP = nullptr;
+    QAction* MENUEXIT = nullptr;
+
+    // The tray icon record and its tip.
+    QString TrayTip;
+    TrayIconRecord TrayIcon;
+
+Q_SIGNALS:
+    // The window has been unloaded: the program ends.
+    void Unloaded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void buildPages();
+    void buildOptionsPanel();
+    void buildAboutPanel();
+    void buildMenu();
+    bool addTrayIcon();
+    void placeBottomRight();
+    void showError(const QString& text);
+
+    Platform& m_platform;
+    QString m_appFolder;
+    SettingsStore& m_settings;
+    bool m_loaded = false;
+    bool m_unloaded = false;
+    bool m_placementPending = false;
+};
+
+} // namespace tabwise

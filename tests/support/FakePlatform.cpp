@@ -1,0 +1,86 @@
+#include "FakePlatform.h"
+
+#include <QPrinter>
+
+namespace tabwise {
+
+QStringList FakePlatform::messageTexts() const
+{
+    QStringList texts;
+    for (const Message& m : messagesShown)
+        texts << m.prompt;
+    return texts;
+}
+
+int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString& title)
+{
+    messagesShown.append({prompt, style, title});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    switch (style & 0x7) {
+    case msgbox::YesNo:
+    case msgbox::YesNoCancel: return msgbox::Yes;
+    default: return msgbox::Ok;
+    }
+}
+
+bool FakePlatform::notify(int command, const TrayIconRecord& record, QWidget*)
+{
+    trayCalls.append({command, record});
+    return trayPresent;
+}
+
+int FakePlatform::trayAdds() const
+{
+    return int(std::count_if(trayCalls.begin(), trayCalls.end(), [](const TrayCall& c) { return c.command == Add; }));
+}
+
+int FakePlatform::trayDeletes() const
+{
+    return int(std::count_if(trayCalls.begin(), trayCalls.end(), [](const TrayCall& c) { return c.command == Delete; }));
+}
+
+void FakePlatform::sendMouseMessage(int message) const
+{
+    if (onMouseMessage)
+        onMouseMessage(message);
+}
+
+void FakePlatform::open(QWidget*, const QString& operation, const QString& target, int showCommand)
+{
+    opened.append({operation, target, showCommand});
+}
+
+void FakePlatform::showHelp(QWidget*, const QString& helpFilePath) { helpOpened << helpFilePath; }
+
+bool FakePlatform::add(const QString& executablePath)
+{
+    autostartCalls << true;
+    if (!autostartWritable)
+        return false;
+    autostartEntry = executablePath;
+    return true;
+}
+
+bool FakePlatform::remove()
+{
+    autostartCalls << false;
+    const bool had = !autostartEntry.isEmpty();
+    if (autostartWritable)
+        autostartEntry.clear();
+    return had && autostartWritable;
+}
+
+void FakePlatform::setTopmost(QWidget*, bool topmost, QPoint topLeft) { topmostCalls.append({topmost, topLeft}); }
+
+bool FakePlatform::showPrinterDialog(QWidget*, QPrinter& printer)
+{
+    ++printerDialogs;
+    if (!printToFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+    }
+    return printerDialogAccepts;
+}
+
+} // namespace tabwise
