@@ -39,6 +39,19 @@ Form1::Form1(Platform& platform, const QString& appFolder, SettingsStore& settin
     buildOptionsPanel();
     buildAboutPanel();
     buildMenu();
+
+    connectPageHandlers();
+
+    connectPrintAndOpenHandlers();
+
+    connectTrayHandlers();
+
+    connectOptionsHandlers();
+
+    connectBackupHandlers();
+
+    connectHelpHandlers();
+
     // Front to back: the About panel, the options panel, the tab control.
     frameoptions->raise();
     frameAbout->raise();

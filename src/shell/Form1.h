@@ -68,6 +68,18 @@ public:
     void fillNameBoxes();
     void setWindowTitleFor(const QString& caption);
 
+    // --- page switching, editing and saving ---------------------------------------------------
+
+    // --- printing pages and opening list entries ----------------------------------------------
+
+    // --- tray icon and tray menu --------------------------------------------------------------
+
+    // --- options panel, start at log-on, stay on top ------------------------------------------
+
+    // --- backup and restore -------------------------------------------------------------------
+
+    // --- help and About -----------------------------------------------------------------------
+
     // --- controls, named as the handlers know them ----------------------------------------------
     TabControl* SSTab1 = nullptr;
     QPlainTextEdit* txtNotes = nullptr;
@@ -157,6 +169,13 @@ private:
     void buildOptionsPanel();
     void buildAboutPanel();
     void buildMenu();
+    // Each subsystem connects the events of its controls to its handlers.
+    void connectPageHandlers();
+    void connectPrintAndOpenHandlers();
+    void connectTrayHandlers();
+    void connectOptionsHandlers();
+    void connectBackupHandlers();
+    void connectHelpHandlers();
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);
