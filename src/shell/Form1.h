@@ -71,6 +71,15 @@ public:
     // --- page switching, editing and saving ---------------------------------------------------
 
     // --- printing pages and opening list entries ----------------------------------------------
+    void lblprintnotes_Click();
+    void lblprintphone_Click();
+    void lblprintemail_Click();
+    void lblprintwebsites_Click();
+    void lblprintother_Click();
+    // Ctrl+P: prints the page on the current tab, as its Print label does.
+    void printShortcut_Activated();
+    void List1_DblClick();
+    void List2_DblClick();
 
     // --- tray icon and tray menu --------------------------------------------------------------
 
@@ -176,6 +185,9 @@ private:
     void connectOptionsHandlers();
     void connectBackupHandlers();
     void connectHelpHandlers();
+    // printing pages and opening list entries
+    void printTextPage(const QPlainTextEdit* box);
+    void printListPage(const ListBox* list);
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);
