@@ -2,21 +2,23 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace tabwise {
+
+QUrl QtOpenTarget::targetUrl(const QString& target)
+{
+    // No working folder on purpose: with one, "www.example.com" would turn into a file there.
+    return QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+}
 
 void QtOpenTarget::open(QWidget* owner, const QString& operation, const QString& target, int showCommand)
 {
     Q_UNUSED(operation);
     Q_UNUSED(showCommand);
-    // A bare web address ("www.example.com") becomes a web link, a path a file link; a target
-    // with a scheme of its own ("mailto:", "https:") is kept as it is.
-    const QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+    const QUrl url = targetUrl(target);
     if (url.isValid() && QDesktopServices::openUrl(url))
         return;
-    QMessageBox::warning(owner, QStringLiteral("Tabwise"),
-                         QStringLiteral("\"%1\" could not be opened.").arg(target));
+    QMessageBox::warning(owner, QStringLiteral("Tabwise"), QStringLiteral("\"%1\" could not be opened.").arg(target));
 }
 
 } // namespace tabwise
