@@ -29,6 +29,12 @@ PageRead readPageFile(const QString& path)
         result.error = describe(path, QStringLiteral("This is a folder, not a page file."));
         return result;
     }
+    if (info.exists() && !info.isFile()) {
+        // A pipe, socket or device: reading it could wait for ever or never end.
+        result.status = PageRead::Status::Failed;
+        result.error = describe(path, QStringLiteral("This is not a regular file."));
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = PageRead::Status::Failed;
@@ -49,7 +55,9 @@ PageWrite writePageFile(const QString& path, const QByteArray& bytes)
 {
     const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk) is seen by write() itself. Buffered, it would
+    // fail only in the flush inside commit(), which then still puts the torn file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, describe(path, file.errorString())};
     if (!existed)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
