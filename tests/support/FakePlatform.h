@@ -54,7 +54,8 @@ public:
 
     QList<Topmost> topmostCalls;
 
-    // Printer dialog: whether the user presses Print, and the PDF file the printer writes to.
+    // Printer dialog: whether the user presses Print, and the PDF file the printer writes to (none:
+    // printing fails as it does without a printer).
     bool printerDialogAccepts = true;
     QString printToFile;
     int printerDialogs = 0;

@@ -209,14 +209,17 @@ void tst_PrintPage::cancelPrintsNothing()
 void tst_PrintPage::printerFailureIsReported_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("folder of the file missing") << QStringLiteral("missing/out.pdf");
-    QTest::newRow("folder path through a regular file") << QStringLiteral("plain-file/out.pdf");
-    QTest::newRow("file name is a folder") << QStringLiteral("a-folder");
+    QTest::addColumn<QString>("reason"); // the message names the file, or says what is missing
+    QTest::newRow("folder of the file missing") << QStringLiteral("missing/out.pdf") << QString();
+    QTest::newRow("folder path through a regular file") << QStringLiteral("plain-file/out.pdf") << QString();
+    QTest::newRow("file name is a folder") << QStringLiteral("a-folder") << QString();
+    QTest::newRow("no printer and no file") << QString() << QStringLiteral("No file was chosen");
 }
 
 void tst_PrintPage::printerFailureIsReported()
 {
     QFETCH(QString, target);
+    QFETCH(QString, reason);
     FormFixture f;
     f.seedDesignSettings();
     Form1& w = f.load();
@@ -225,13 +228,15 @@ void tst_PrintPage::printerFailureIsReported()
     plain.close();
     QVERIFY(QDir().mkpath(f.tempPath(QStringLiteral("a-folder"))));
     w.txtNotes->setPlainText(QStringLiteral("kept on screen"));
-    f.platform.printToFile = f.tempPath(target);
+    f.platform.printToFile = target.isEmpty() ? QString() : f.tempPath(target);
 
     QTest::mouseClick(w.lblprintnotes, Qt::LeftButton);
 
     QCOMPARE(f.platform.messagesShown.size(), 1);
     const FakePlatform::Message message = f.platform.messagesShown.first();
-    QVERIFY2(message.prompt.contains(f.platform.printToFile), qPrintable(message.prompt));
+    if (reason.isEmpty())
+        reason = f.platform.printToFile;
+    QVERIFY2(message.prompt.contains(reason), qPrintable(message.prompt));
     QCOMPARE(message.style, msgbox::OkOnly | msgbox::Critical);
     QCOMPARE(w.txtNotes->toPlainText(), QStringLiteral("kept on screen"));
     QVERIFY(QFileInfo(plain.fileName()).isFile());
