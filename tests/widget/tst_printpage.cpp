@@ -73,6 +73,7 @@ private Q_SLOTS:
     void printerFailureIsReported();
     void keyboardPrintsTheCurrentPage_data();
     void keyboardPrintsTheCurrentPage();
+    void ctrlPWhileTyping();
     void chosenPageRangeOnly();
 };
 
@@ -285,6 +286,25 @@ void tst_PrintPage::keyboardPrintsTheCurrentPage()
     if (dialogs > 0)
         QCOMPARE(pdfPages(f.platform.printToFile),
             QList<QStringList> { QStringList { QStringLiteral("entry of tab %1").arg(tab) } });
+}
+
+void tst_PrintPage::ctrlPWhileTyping()
+{
+    // The text box does not keep Ctrl+P for itself.
+    FormFixture f;
+    f.seedDesignSettings();
+    Form1& w = f.load();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    preparePage(w, 4, QStringLiteral("typed just now"), {}, false);
+    w.txtOther->setFocus();
+    f.platform.printToFile = f.tempPath(QStringLiteral("out.pdf"));
+
+    QTest::keyClick(w.txtOther, Qt::Key_P, Qt::ControlModifier);
+
+    QCOMPARE(f.platform.printerDialogs, 1);
+    QCOMPARE(pdfPages(f.platform.printToFile), QList<QStringList> { QStringList { "typed just now" } });
+    QCOMPARE(w.txtOther->toPlainText(), QStringLiteral("typed just now"));
 }
 
 void tst_PrintPage::chosenPageRangeOnly()
