@@ -8,6 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace tabwise;
@@ -70,6 +75,23 @@ QString makeUnwritableFolder(const QString& folder, Immutable& immutable)
     }
     return immutable.make(folder);
 }
+
+// Lets no file grow beyond a limit while it lives, as a full disk would: writes past it fail.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved {};
+};
 
 const QStringList fivePages { "email.ntr", "notes.ntr", "other.ntr", "phone.ntr", "web.ntr" };
 
@@ -200,6 +222,7 @@ private Q_SLOTS:
         QTest::newRow("file cannot be renamed over") << "immutable file" << int(R::None) << QStringList { "web.ntr" };
         QTest::newRow("destination holds a folder of the name")
             << "folder of the name" << int(R::None) << QStringList { "email.ntr" };
+        QTest::newRow("disk full halfway through a file") << "full disk" << int(R::None) << QStringList { "big.ntr" };
         QTest::newRow("same folder") << "same folder" << int(R::SameFolder) << QStringList();
         QTest::newRow("same folder by another path") << "same folder by link" << int(R::SameFolder) << QStringList();
     }
@@ -233,6 +256,9 @@ private Q_SLOTS:
         } else if (failure == "folder of the name") {
             QVERIFY(QFile::remove(m_to + "/email.ntr"));
             QVERIFY(QDir().mkpath(m_to + "/email.ntr"));
+        } else if (failure == "full disk") {
+            writeFile(m_from + "/big.ntr", QByteArray(256 * 1024, 'x'));
+            writeFile(m_to + "/big.ntr", "the old copy");
         } else if (failure == "same folder") {
             from = m_to;
         } else if (failure == "same folder by link") {
@@ -243,7 +269,11 @@ private Q_SLOTS:
             QSKIP(qPrintable(QStringLiteral("cannot make the destination unwritable: ") + skip));
         const auto before = snapshot(m_to);
 
+        std::optional<FileSizeLimit> limit;
+        if (failure == "full disk")
+            limit.emplace(64 * 1024);
         const CopyOutcome outcome = copyPageFiles(from, to);
+        limit.reset();
 
         QVERIFY(!outcome.complete());
         QCOMPARE(int(outcome.refusal), refusal);
