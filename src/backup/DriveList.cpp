@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace tabwise {
 
 namespace {
@@ -21,11 +23,11 @@ DriveList::DriveList(const Volumes& volumes, QWidget* parent)
 {
     refresh();
     // Start in the home folder when there is one: that is where a person keeps their files.
-    for (qsizetype i = 0; i < m_listed.size(); ++i) {
-        if (m_listed[i].kind == Volume::Kind::Home) {
-            const QSignalBlocker quiet(this);
-            setCurrentIndex(int(i));
-        }
+    const auto home = std::find_if(
+        m_listed.cbegin(), m_listed.cend(), [](const Volume& v) { return v.kind == Volume::Kind::Home; });
+    if (home != m_listed.cend()) {
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(int(home - m_listed.cbegin()));
     }
 }
 

@@ -23,8 +23,6 @@ public:
     void selectDriveOf(const QString& folder);
     // Reads the volumes again, keeping the selection; the selected one stays listed even when gone.
     void refresh();
-
-protected:
     void showPopup() override;
 
 private:

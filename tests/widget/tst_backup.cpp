@@ -338,6 +338,29 @@ private Q_SLOTS:
         QCOMPARE(form().Dir1->path(), m_root);
     }
 
+    void driveListIsReadAgainWhenItDropsDown()
+    {
+        DriveList* drives = form().Drive1;
+        drives->setCurrentIndex(2);
+        const QString card = m_f->tempPath("card");
+        QVERIFY(QDir().mkpath(card));
+        // The stick is taken out and a card put in while the panel is open.
+        m_f->platform.volumeList.removeLast();
+        m_f->platform.volumeList.append({ Volume::Kind::Removable, card, "Card" });
+
+        drives->showPopup();
+        drives->hidePopup();
+
+        QStringList names;
+        for (int i = 0; i < drives->count(); ++i)
+            names << drives->itemText(i);
+        // The selected stick stays listed until the user chooses another drive.
+        QCOMPARE(names, (QStringList { "/", "Home", "Card", "USB stick" }));
+        QCOMPARE(drives->volume().rootPath, m_usb);
+        QCOMPARE(form().Dir1->path(), m_usb);
+        QVERIFY(m_f->platform.messagesShown.isEmpty());
+    }
+
     void folderErrorsShowNumberAndDescription_data()
     {
         QTest::addColumn<bool>("byDrive");
