@@ -1,6 +1,9 @@
 // The options panel: start options, the backup frame and the tab table.
 #include "shell/Form1.h"
 
+#include "backup/DriveList.h"
+#include "backup/FolderList.h"
+#include "platform/Platform.h"
 #include "settings/RuledFrame.h"
 #include "shell/Artwork.h"
 #include "shell/Twips.h"
@@ -53,9 +56,9 @@ void Form1::buildOptionsPanel()
     cmdcancel = place(new QPushButton(QStringLiteral("&Cancel"), frameoptions), "cmdcancel", twipsRect(3720, 840, 1215, 255));
 
     Frame2 = place(new QGroupBox(QStringLiteral("Backup your Notes"), frameoptions), "Frame2", twipsRect(0, 1200, 5190, 1815));
-    Drive1 = place(new QComboBox(Frame2), "Drive1", twipsRect(120, 360, 3375, 315));
+    Drive1 = place(new DriveList(m_platform.volumes(), Frame2), "Drive1", twipsRect(120, 360, 3375, 315));
     Drive1->setAccessibleName(QStringLiteral("Drive"));
-    Dir1 = place(new QListWidget(Frame2), "Dir1", twipsRect(120, 720, 3375, 990));
+    Dir1 = place(new FolderList(Frame2), "Dir1", twipsRect(120, 720, 3375, 990));
     Dir1->setAccessibleName(QStringLiteral("Folder"));
     cmdbackup = place(new QPushButton(QStringLiteral("&Backup Now"), Frame2), "cmdbackup", twipsRect(3720, 960, 1215, 255));
     cmdrestore = place(new QPushButton(QStringLiteral("Restore &Now"), Frame2), "cmdrestore", twipsRect(3720, 1320, 1215, 255));
