@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QSystemTrayIcon;
+class QTimer;
 
 namespace tabwise {
 
@@ -19,7 +20,10 @@ public:
     bool available() const override;
 
 private:
+    void checkTray();
+
     QSystemTrayIcon* m_icon = nullptr;
+    QTimer* m_trayPoll;
 };
 
 } // namespace tabwise
