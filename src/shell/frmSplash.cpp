@@ -12,8 +12,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace tabwise {
 
 namespace {
@@ -92,8 +90,8 @@ void frmSplash::buildLayout()
     lblVersion = makeLabel(Frame1, "lblVersion", QString(), 2160, 1680, 12, true);
     lblNotice = makeLabel(Frame1, "lblNotice", QStringLiteral("Made by the"), 4440, 3060, 8.25, false);
     lblCompany = makeLabel(Frame1, "lblCompany", QStringLiteral("Tabwise team"), 5640, 3060, 8.25, false);
-    // The notice runs on into the maker's name.
-    lblCompany->move(std::max(lblCompany->x(), lblNotice->geometry().right() + 4), lblCompany->y());
+    // The notice runs on into the maker's name, whatever width the desktop's font gives it.
+    lblCompany->move(lblNotice->geometry().right() + 4, lblCompany->y());
 }
 
 void frmSplash::Form_Load()
