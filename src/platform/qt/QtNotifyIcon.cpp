@@ -3,7 +3,6 @@
 #include "shell/TrayRecord.h"
 
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QWidget>
 
 namespace tabwise {
@@ -13,8 +12,6 @@ constexpr int leftButtonUp = 514;
 constexpr int leftDoubleClick = 515;
 constexpr int rightButtonUp = 517;
 constexpr int middleButtonUp = 520;
-// How often the desktop is asked whether a notification area has appeared.
-constexpr int trayPollMilliseconds = 1000;
 
 int mouseMessage(QSystemTrayIcon::ActivationReason reason)
 {
@@ -27,13 +24,7 @@ int mouseMessage(QSystemTrayIcon::ActivationReason reason)
 }
 } // namespace
 
-QtNotifyIcon::QtNotifyIcon()
-    : m_trayPoll(new QTimer(this))
-{
-    m_trayPoll->setInterval(trayPollMilliseconds);
-    connect(m_trayPoll, &QTimer::timeout, this, &QtNotifyIcon::checkTray);
-}
-
+QtNotifyIcon::QtNotifyIcon() = default;
 QtNotifyIcon::~QtNotifyIcon() { delete m_icon; }
 
 bool QtNotifyIcon::notify(int command, const TrayIconRecord& record, QWidget* owner)
@@ -41,7 +32,6 @@ bool QtNotifyIcon::notify(int command, const TrayIconRecord& record, QWidget* ow
     if (command == Delete) {
         if (!m_icon)
             return false;
-        m_trayPoll->stop();
         m_icon->hide();
         delete m_icon;
         m_icon = nullptr;
@@ -56,22 +46,7 @@ bool QtNotifyIcon::notify(int command, const TrayIconRecord& record, QWidget* ow
             onMouseMessage(mouseMessage(reason));
     });
     m_icon->show();
-    const bool present = QSystemTrayIcon::isSystemTrayAvailable();
-    // The panel may start after the program (at log-on): the icon goes in as soon as it is there.
-    if (!present)
-        m_trayPoll->start();
-    return present;
-}
-
-void QtNotifyIcon::checkTray()
-{
-    if (!m_icon || !QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    m_trayPoll->stop();
-    m_icon->hide();
-    m_icon->show();
-    if (onAvailable)
-        onAvailable();
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 bool QtNotifyIcon::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }

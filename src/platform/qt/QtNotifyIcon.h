@@ -5,7 +5,6 @@
 #include <QObject>
 
 class QSystemTrayIcon;
-class QTimer;
 
 namespace tabwise {
 
@@ -20,10 +19,7 @@ public:
     bool available() const override;
 
 private:
-    void checkTray();
-
     QSystemTrayIcon* m_icon = nullptr;
-    QTimer* m_trayPoll;
 };
 
 } // namespace tabwise
