@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <limits>
+
 namespace tabwise {
 
 namespace {
@@ -81,6 +83,7 @@ void Form1::buildOptionsPanel()
         const int top = 840 + 360 * info.tabIndex;
         texts[row] = place(new QLineEdit(QString::fromLatin1(info.defaultCaption), frameTabOptions), textNames[row],
                            twipsRect(720, top, 2655, 285));
+        texts[row]->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
         texts[row]->setAccessibleName(QStringLiteral("Name of tab %1").arg(info.tabIndex + 1));
         label(frameTabOptions, labelNames[row], QStringLiteral("(Tab #%1)").arg(info.tabIndex + 1).toLatin1().constData(),
               3960, top + 45);
