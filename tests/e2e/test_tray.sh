@@ -78,7 +78,11 @@ e2e_screenshot splash "$splash"
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$' 20)
 e2e_check "the splash closes at the hand-over" wait_for 5 unmapped "$splash"
 e2e_check "the icon sits in the tray" wait_for 10 icon_present
-e2e_check "the icon's tip window is named Tabwise" test "$(xdotool getwindowname "$(tray_icon)")" = Tabwise
+xdotool mousemove --window "$(tray_icon)" 10 10
+tip_up() { [[ -n $(window_of_type TOOLTIP) ]]; }
+e2e_check "resting the pointer on the icon shows its tip" wait_for 10 tip_up
+e2e_screenshot tray-tip
+xdotool mousemove 300 300
 
 xdotool windowminimize "$wid"
 e2e_check "minimizing takes the window off the screen" wait_for 10 unmapped "$wid"
@@ -100,6 +104,11 @@ e2e_screenshot tray-menu
 xdotool key Escape
 e2e_check "Escape closes the menu and changes nothing" wait_for 10 menu_closed
 e2e_check "... the window stays hidden" unmapped "$wid"
+click_icon 3
+wait_for 10 menu_open || e2e_fail "a second right click on the icon opened no menu"
+xdotool mousemove 300 300 click 1
+e2e_check "a click elsewhere closes the menu" wait_for 10 menu_closed
+e2e_check "... and the window stays hidden" unmapped "$wid"
 
 tray_menu_choose h
 help=$(e2e_wait_window '^Tabwise Help$' 10)
