@@ -24,6 +24,16 @@ iconic() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDD
 on_taskbar() { xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$1")"; }
 minimized_on_taskbar() { iconic "$1" && on_taskbar "$1"; }
 shown_normal() { viewable "$1" && ! iconic "$1"; }
+program_minimized_on_taskbar() {
+  local w
+  w=$(program_window)
+  [[ -n $w ]] && minimized_on_taskbar "$w"
+}
+program_shown_normal() {
+  local w
+  w=$(program_window)
+  [[ -n $w ]] && shown_normal "$w"
+}
 no_program_window_shown() { [[ -z $(xdotool search --onlyvisible --name '^Tabwise \(') ]]; }
 tray_icon() {
   local panel
@@ -47,7 +57,7 @@ start_in_tray_mode
 sleep 3
 e2e_check "during the wait for a tray no window is shown" no_program_window_shown
 e2e_check "without a tray the window comes up minimized on the taskbar" \
-  wait_for 15 eval 'w=$(program_window); [[ -n $w ]] && minimized_on_taskbar "$w"'
+  wait_for 15 program_minimized_on_taskbar
 e2e_app_stop
 
 # The tray comes up two seconds after the program.
@@ -63,5 +73,5 @@ e2e_check "the window stays in the tray after the wait" no_program_window_shown
 icon=$(tray_icon)
 xdotool mousemove --window "$icon" 10 10 click --repeat 2 --delay 120 1
 e2e_check "a double-click on the icon shows the window" \
-  wait_for 10 eval 'w=$(program_window); [[ -n $w ]] && shown_normal "$w"'
+  wait_for 10 program_shown_normal
 e2e_app_stop
