@@ -65,7 +65,7 @@ PrintResult printDocument(QPrinter& printer, const QStringList& lines)
     document.setPageSize(pageSize);
     document.setPlainText(lines.join(u'\n'));
 
-    // Each line goes onto the page it starts on; the layout has already moved a line that would
+    // Each line goes onto the page it is on; the layout has already moved a line that would
     // cross the bottom of a page to the top of the next one. Drawing line by line, rather than
     // everything clipped to the page, keeps a line next to a page break out of the other page.
     const int pageCount = document.pageCount();
@@ -76,8 +76,9 @@ PrintResult printDocument(QPrinter& printer, const QStringList& lines)
         const QTextLayout* layout = block.layout();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            const qreal top = layout->position().y() + line.y();
-            const int pageNumber = int(top / pageSize.height()) + 1;
+            // Its middle, not its top: a line moved to a new page may start a rounding error above it.
+            const qreal middle = layout->position().y() + line.y() + line.height() / 2;
+            const int pageNumber = int(middle / pageSize.height()) + 1;
             if (pageNumber < first || pageNumber > last)
                 continue;
             for (; currentPage < pageNumber; ++currentPage) {

@@ -74,6 +74,8 @@ private Q_SLOTS:
     void keyboardPrintsTheCurrentPage_data();
     void keyboardPrintsTheCurrentPage();
     void ctrlPWhileTyping();
+    void pageBreaksOnAnyPaper_data();
+    void pageBreaksOnAnyPaper();
     void chosenPageRangeOnly();
 };
 
@@ -305,6 +307,36 @@ void tst_PrintPage::ctrlPWhileTyping()
     QCOMPARE(f.platform.printerDialogs, 1);
     QCOMPARE(pdfPages(f.platform.printToFile), QList<QStringList> { QStringList { "typed just now" } });
     QCOMPARE(w.txtOther->toPlainText(), QStringLiteral("typed just now"));
+}
+
+void tst_PrintPage::pageBreaksOnAnyPaper_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("resolution");
+    QTest::newRow("A4, high resolution") << int(QPageSize::A4) << int(QPrinter::HighResolution);
+    QTest::newRow("A4, screen resolution") << int(QPageSize::A4) << int(QPrinter::ScreenResolution);
+    QTest::newRow("Letter") << int(QPageSize::Letter) << int(QPrinter::HighResolution);
+    QTest::newRow("A6") << int(QPageSize::A6) << int(QPrinter::HighResolution);
+    QTest::newRow("Legal, screen resolution") << int(QPageSize::Legal) << int(QPrinter::ScreenResolution);
+}
+
+void tst_PrintPage::pageBreaksOnAnyPaper()
+{
+    // Every line once, on one page only, whatever the page height comes to in printer pixels.
+    QFETCH(int, paper);
+    QFETCH(int, resolution);
+    QPrinter printer { QPrinter::PrinterMode(resolution) };
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    QTemporaryDir dir;
+    printer.setOutputFileName(dir.filePath(QStringLiteral("paper.pdf")));
+    const QStringList lines = numberedLines(500);
+
+    QVERIFY(printDocument(printer, lines).ok);
+
+    const QList<QStringList> pages = pdfPages(printer.outputFileName());
+    QVERIFY(pages.size() > 2);
+    QCOMPARE(allLines(pages), lines);
 }
 
 void tst_PrintPage::chosenPageRangeOnly()
