@@ -1,7 +1,6 @@
 #include "settings/AutostartEntry.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace tabwise {
 
@@ -40,7 +39,12 @@ QString autostartEntryText(const QString& executablePath)
 
 QString autostartFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
+    // A relative XDG_CONFIG_HOME is invalid and must be ignored (QStandardPaths would take it
+    // relative to the working folder).
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return config + QStringLiteral("/autostart");
 }
 
 } // namespace tabwise
