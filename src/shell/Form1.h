@@ -75,6 +75,13 @@ public:
     // --- tray icon and tray menu --------------------------------------------------------------
 
     // --- options panel, start at log-on, stay on top ------------------------------------------
+    void Image1_Click();
+    void cmdok_Click();
+    void cmdcancel_Click();
+    void ShowTabsFromSettings();
+    void HideTabsFromSettings();
+    void Check8_Click();
+    void Check2_Click();
 
     // --- backup and restore -------------------------------------------------------------------
 
@@ -176,6 +183,10 @@ private:
     void connectOptionsHandlers();
     void connectBackupHandlers();
     void connectHelpHandlers();
+    // options panel, start at log-on, stay on top
+    void applyTabVisibility(double acting, bool visible);
+    bool storeOptions();
+    void showBackupFolder(const QString& folder);
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);
