@@ -22,6 +22,7 @@ void Form1::Form_Load()
 
     TrayTip = QStringLiteral("Tabwise");
     readPageInto(txtNotes, pageFilePath(0));
+    Check2->setChecked(toBoxState(m_settings.read(Key::Value2)) == 1); // stay on top as last stored
 
     // "1" starts hidden in the tray; anything else starts with the window shown.
     const bool startHidden = toNumber(m_settings.read(Key::Value)) == 1.0;
