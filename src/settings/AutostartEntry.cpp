@@ -1,6 +1,6 @@
 #include "settings/AutostartEntry.h"
 
-#include <QDir>
+#include "settings/ConfigFolder.h"
 
 namespace tabwise {
 
@@ -37,14 +37,6 @@ QString autostartEntryText(const QString& executablePath)
         .arg(desktopExecValue(executablePath));
 }
 
-QString autostartFolder()
-{
-    // A relative XDG_CONFIG_HOME is invalid and must be ignored (QStandardPaths would take it
-    // relative to the working folder).
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!QDir::isAbsolutePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/autostart");
-}
+QString autostartFolder() { return userConfigFolder() + QStringLiteral("/autostart"); }
 
 } // namespace tabwise

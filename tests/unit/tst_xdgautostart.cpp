@@ -15,8 +15,6 @@ class TestXdgAutostart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void folder_data();
-    void folder();
     void addAndRemove();
     void addReplacesOldEntry();
     void removeWithoutEntry();
@@ -41,37 +39,6 @@ void TestXdgAutostart::init()
     m_config = std::make_unique<QTemporaryDir>();
     QVERIFY(m_config->isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-}
-
-void TestXdgAutostart::folder_data()
-{
-    QTest::addColumn<bool>("set");
-    QTest::addColumn<QString>("configHome");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("from XDG_CONFIG_HOME") << true << "/tmp/cfg"
-                                          << "/tmp/cfg/autostart";
-    QTest::newRow("unset") << false << ""
-                           << "HOME/.config/autostart";
-    QTest::newRow("empty") << true << ""
-                           << "HOME/.config/autostart";
-    QTest::newRow("relative is ignored") << true << "cfg"
-                                         << "HOME/.config/autostart";
-}
-
-void TestXdgAutostart::folder()
-{
-    QFETCH(bool, set);
-    QFETCH(QString, configHome);
-    QFETCH(QString, expected);
-    const QByteArray home = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(m_config->path()));
-    if (set)
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-    const QString folder = autostartFolder();
-    qputenv("HOME", home);
-    QCOMPARE(folder, QString(expected).replace(QStringLiteral("HOME"), m_config->path()));
 }
 
 void TestXdgAutostart::addAndRemove()
