@@ -75,6 +75,7 @@ private Q_SLOTS:
     void hidingTheSelectedTab_data();
     void hidingTheSelectedTab();
     void refusedWriteKeepsThePanel();
+    void startBoxesShowWholeCaptions();
 };
 
 void TestOptions::openFromPicture()
@@ -362,6 +363,16 @@ void TestOptions::refusedWriteKeepsThePanel()
     QVERIFY(!w.Check4->isChecked());
     QCOMPARE(w.SSTab1->TabCaption(0), QStringLiteral("Notes"));
     QVERIFY(w.SSTab1->TabVisible(1));
+}
+
+void TestOptions::startBoxesShowWholeCaptions()
+{
+    FormFixture f;
+    Form1& w = f.form();
+    for (QCheckBox* box : {w.Check1, w.Check8, w.Check2}) {
+        QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->text()));
+        QVERIFY2(box->geometry().right() < w.cmdok->x(), qPrintable(box->text()));
+    }
 }
 
 QTEST_MAIN(TestOptions)
