@@ -22,7 +22,9 @@ void Form1::Check8_Click()
 
 void Form1::Check2_Click()
 {
-    // Each click also places the window's top-left corner, in screen pixels.
+    // Each click also places the window's top-left corner, in screen pixels; a start-up placement
+    // still waiting for the desktop's frame must not move it back.
+    m_placementPending = false;
     m_platform.zOrder().setTopmost(this, Check2->isChecked(), QPoint(464, 259));
 }
 
