@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace tabwise {
@@ -28,19 +27,10 @@ void Form1::Image1_Click()
 {
     setWindowTitleFor(QStringLiteral("Options"));
     frameoptions->show();
-    showBackupFolder(m_settings.read(Key::BackupDir));
-}
-
-void Form1::showBackupFolder(const QString& folder)
-{
-    // Before the first backup the list starts at the home folder; a folder that is gone leaves
-    // the list where it was.
-    const QString shown = folder.isEmpty() ? QDir::homePath() : folder;
-    if (!QDir(shown).exists())
-        return;
-    Dir1->clear();
-    Dir1->addItem(QDir::cleanPath(shown));
-    Dir1->setCurrentRow(0);
+    // Before the first backup the lists start at the home folder; a stored folder that is gone
+    // leaves them where they were.
+    const QString folder = m_settings.read(Key::BackupDir);
+    showBackupFolder(folder.isEmpty() ? QDir::homePath() : folder);
 }
 
 void Form1::cmdok_Click()

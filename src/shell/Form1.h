@@ -22,6 +22,8 @@ namespace tabwise {
 
 class CommandLabel;
 class ClickableImage;
+class DriveList;
+class FolderList;
 class ListBox;
 class Platform;
 class RuledFrame;
@@ -73,6 +75,12 @@ public:
     // --- printing pages and opening list entries ----------------------------------------------
 
     // --- tray icon and tray menu --------------------------------------------------------------
+    // A tray event arrives as a left-button press whose X carries the event's mouse message.
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_Resize();
+    void MENURESTORE_Click();
+    void MENUOPTIONS_Click();
+    void MENUEXIT_Click();
 
     // --- options panel, start at log-on, stay on top ------------------------------------------
     void Image1_Click();
@@ -84,8 +92,18 @@ public:
     void Check2_Click();
 
     // --- backup and restore -------------------------------------------------------------------
+    void Drive1_Change();
+    void cmdbackup_Click();
+    void cmdrestore_Click();
+    // Opens the folder in the folder list (and selects its drive) when the folder can be listed;
+    // otherwise leaves both lists as they are and returns false.
+    bool showBackupFolder(const QString& folder);
 
     // --- help and About -----------------------------------------------------------------------
+    void MENUHELP_Click();
+    void MENUABOUT_Click();
+    void Command4_Click();
+    void Label15_Click();
 
     // --- controls, named as the handlers know them ----------------------------------------------
     TabControl* SSTab1 = nullptr;
@@ -121,8 +139,8 @@ public:
     QPushButton* cmdok = nullptr;
     QPushButton* cmdcancel = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QComboBox* Drive1 = nullptr;
-    QListWidget* Dir1 = nullptr;
+    DriveList* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
     QPushButton* cmdbackup = nullptr;
     QPushButton* cmdrestore = nullptr;
     QLabel* Image6 = nullptr;
@@ -186,7 +204,12 @@ private:
     // options panel, start at log-on, stay on top
     void applyTabVisibility(double acting, bool visible);
     bool storeOptions();
-    void showBackupFolder(const QString& folder);
+    // backup and restore
+    void Dir1_OpenFailed(int errorNumber, const QString& description);
+    void reloadPageAfterRestore(const QStringList& restoredFiles);
+    // tray icon and tray menu: normal state and visible; the wait for a tray
+    void restoreWindow();
+    void awaitTray();
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);

@@ -1,15 +1,16 @@
 // The options panel: opening it, OK storing and applying, Cancel closing without storing.
 #include "FormFixture.h"
 
+#include "backup/FolderList.h"
 #include "shell/ClickableImage.h"
 #include "shell/CommandLabel.h"
 #include "shell/TabControl.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -99,13 +100,18 @@ void TestOptions::openFromPicture()
 
 void TestOptions::openWithAnotherTabSelected()
 {
-    // The tray menu opens the panel whatever page is showing.
+    // The tray menu opens the panel whatever page is showing, with the window in the tray and the
+    // About panel left open.
     FormFixture f;
     f.seedDesignSettings();
     Form1& w = f.load();
     w.SSTab1->setTab(3);
-    w.Image1_Click();
+    w.MENUABOUT->trigger();
+    w.hide();
+    w.MENUOPTIONS->trigger();
+    QVERIFY(w.isVisible());
     QVERIFY(w.frameoptions->isVisible());
+    QVERIFY(!w.frameAbout->isVisible());
     QCOMPARE(w.windowTitle(), QStringLiteral("Tabwise (Options)"));
     QCOMPARE(w.SSTab1->Tab(), 3);
 
@@ -153,8 +159,7 @@ void TestOptions::openShowsBackupFolder()
         f.settings().write(Key::BackupDir, expand(second));
     w.Image1_Click();
     QVERIFY(w.frameoptions->isVisible());
-    QVERIFY(w.Dir1->currentItem());
-    QCOMPARE(QDir::cleanPath(w.Dir1->currentItem()->text()), QDir::cleanPath(expand(shown)));
+    QCOMPARE(QDir::cleanPath(w.Dir1->path()), QDir::cleanPath(expand(shown)));
 }
 
 void TestOptions::okStoresAndApplies_data()

@@ -1,35 +1,25 @@
 #include "platform/qt/QtPlatform.h"
 
+#include "platform/qt/ChmHelpViewer.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtNotifyIcon.h"
 #include "platform/qt/QtOpenTarget.h"
 #include "platform/qt/QtPrinting.h"
+#include "platform/qt/QtVolumes.h"
 #include "platform/qt/QtWindowZOrder.h"
 #include "platform/qt/XdgAutostart.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace tabwise {
-
-namespace {
-class DesktopHelpViewer : public HelpViewer {
-public:
-    void showHelp(QWidget*, const QString& helpFilePath) override
-    {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath));
-    }
-};
-} // namespace
 
 struct QtPlatform::Services {
     QtMessageBoxes messages;
     QtNotifyIcon notifyIcon;
     QtOpenTarget openTarget;
-    DesktopHelpViewer helpViewer;
+    ChmHelpViewer helpViewer;
     XdgAutostart autostart;
     QtWindowZOrder zOrder;
     QtPrinting printing;
+    QtVolumes volumes;
 };
 
 QtPlatform::QtPlatform()
@@ -46,5 +36,6 @@ HelpViewer& QtPlatform::helpViewer() { return m_services->helpViewer; }
 Autostart& QtPlatform::autostart() { return m_services->autostart; }
 WindowZOrder& QtPlatform::zOrder() { return m_services->zOrder; }
 Printing& QtPlatform::printing() { return m_services->printing; }
+Volumes& QtPlatform::volumes() { return m_services->volumes; }
 
 } // namespace tabwise
