@@ -374,7 +374,7 @@ void TestOptions::startBoxesShowWholeCaptions()
 {
     FormFixture f;
     Form1& w = f.form();
-    for (QCheckBox* box : {w.Check1, w.Check8, w.Check2}) {
+    for (QCheckBox* box : { w.Check1, w.Check8, w.Check2 }) {
         QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->text()));
         QVERIFY2(box->geometry().right() < w.cmdok->x(), qPrintable(box->text()));
     }
