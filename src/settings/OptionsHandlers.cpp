@@ -1,18 +1,29 @@
 // The options panel: opening it, OK and Cancel.
 #include "shell/Form1.h"
 
+#include "platform/Platform.h"
 #include "settings/SettingsStore.h"
 #include "settings/ValueConversion.h"
 #include "shell/ClickableImage.h"
 #include "shell/TabControl.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace tabwise {
+
+namespace {
+QString homeFolder(const Volumes& volumes)
+{
+    for (const Volume& volume : volumes.mountedVolumes()) {
+        if (volume.kind == Volume::Kind::Home)
+            return volume.rootPath;
+    }
+    return {};
+}
+} // namespace
 
 void Form1::connectOptionsHandlers()
 {
@@ -27,10 +38,10 @@ void Form1::Image1_Click()
 {
     setWindowTitleFor(QStringLiteral("Options"));
     frameoptions->show();
-    // Before the first backup the lists start at the home folder; a stored folder that is gone
-    // leaves them where they were.
+    // Before the first backup the lists show the home folder; a stored folder that is gone leaves
+    // them where they were.
     const QString folder = m_settings.read(Key::BackupDir);
-    showBackupFolder(folder.isEmpty() ? QDir::homePath() : folder);
+    showBackupFolder(folder.isEmpty() ? homeFolder(m_platform.volumes()) : folder);
 }
 
 void Form1::cmdok_Click()

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,21 +123,22 @@ void TestOptions::openWithAnotherTabSelected()
 
 void TestOptions::openShowsBackupFolder_data()
 {
+    // Between the two openings the user browses the lists to TMP and cancels.
     QTest::addColumn<QString>("first"); // stored before the first opening; "-" none
     QTest::addColumn<QString>("second"); // stored before the second opening
-    QTest::addColumn<QString>("shown"); // after the second opening
+    QTest::addColumn<QString>("shown"); // after each opening
     QTest::newRow("none stored: home folder") << "-"
                                               << "-"
-                                              << "HOME";
+                                              << "HOME,HOME";
     QTest::newRow("stored folder") << "-"
                                    << "TMP/backup/"
-                                   << "TMP/backup";
-    QTest::newRow("gone folder keeps the list") << "TMP/backup/"
-                                                << "TMP/gone/"
-                                                << "TMP/backup";
-    QTest::newRow("gone folder at first") << "-"
-                                          << "TMP/gone/"
-                                          << "HOME";
+                                   << "HOME,TMP/backup";
+    QTest::newRow("gone folder keeps the lists") << "TMP/backup/"
+                                                 << "TMP/gone/"
+                                                 << "TMP/backup,TMP";
+    QTest::newRow("a file, not a folder") << "-"
+                                          << "TMP/notes.ntr/"
+                                          << "HOME,TMP";
 }
 
 void TestOptions::openShowsBackupFolder()
@@ -145,21 +147,36 @@ void TestOptions::openShowsBackupFolder()
     QFETCH(QString, second);
     QFETCH(QString, shown);
     FormFixture f;
+    const QString tmp = f.tempPath(QStringLiteral("root"));
+    const QString home = tmp + QStringLiteral("/home");
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY(QDir().mkpath(tmp + QStringLiteral("/backup")));
+    QFile file(tmp + QStringLiteral("/notes.ntr"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    f.platform.volumeList
+        = { { Volume::Kind::Root, tmp, QStringLiteral("/") }, { Volume::Kind::Home, home, QStringLiteral("Home") } };
     f.seedDesignSettings();
-    QVERIFY(QDir().mkpath(f.tempPath(QStringLiteral("backup"))));
-    const auto expand = [&f](QString text) {
-        return text.replace(QStringLiteral("HOME"), QDir::homePath()).replace(QStringLiteral("TMP"), f.tempPath({}));
+    const auto expand = [&](QString text) {
+        return QDir::cleanPath(text.replace(QStringLiteral("HOME"), home).replace(QStringLiteral("TMP"), tmp));
     };
+    const QStringList expected = shown.split(u',');
     Form1& w = f.load();
+
     if (first != QLatin1String("-"))
-        f.settings().write(Key::BackupDir, expand(first));
+        f.settings().write(Key::BackupDir, expand(first) + QLatin1Char('/'));
     w.Image1_Click();
+    QCOMPARE(w.Dir1->path(), expand(expected[0]));
+    QVERIFY(!w.Dir1->setPath(tmp));
     QTest::mouseClick(w.cmdcancel, Qt::LeftButton);
+
     if (second != QLatin1String("-"))
-        f.settings().write(Key::BackupDir, expand(second));
+        f.settings().write(Key::BackupDir, expand(second) + QLatin1Char('/'));
     w.Image1_Click();
     QVERIFY(w.frameoptions->isVisible());
-    QCOMPARE(QDir::cleanPath(w.Dir1->path()), QDir::cleanPath(expand(shown)));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tabwise (Options)"));
+    QCOMPARE(w.Dir1->path(), expand(expected[1]));
+    QVERIFY(f.platform.messagesShown.isEmpty());
 }
 
 void TestOptions::okStoresAndApplies_data()
