@@ -73,6 +73,7 @@ void TestXdgAutostart::removeWithoutEntry()
 {
     XdgAutostart autostart;
     QVERIFY(!autostart.remove());
+    QVERIFY(!autostart.add(QString())); // no executable known: no entry that starts nothing
     QVERIFY(!QDir(m_config->path() + QStringLiteral("/autostart")).exists());
 }
 
