@@ -17,7 +17,7 @@ private Q_SLOTS:
     void init();
     void addAndRemove();
     void addReplacesOldEntry();
-    void removeWithoutEntry();
+    void nothingToWriteOrRemove();
     void unwritableFolder_data();
     void unwritableFolder();
 
@@ -69,7 +69,7 @@ void TestXdgAutostart::addReplacesOldEntry()
     QCOMPARE(fileBytes(entryPath()), autostartEntryText(QStringLiteral("/new/tabwise")).toUtf8());
 }
 
-void TestXdgAutostart::removeWithoutEntry()
+void TestXdgAutostart::nothingToWriteOrRemove()
 {
     XdgAutostart autostart;
     QVERIFY(!autostart.remove());
