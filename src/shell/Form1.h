@@ -187,7 +187,6 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildPages();
@@ -212,6 +211,7 @@ private:
     void awaitTray();
     bool addTrayIcon();
     void placeBottomRight();
+    void settlePlacement();
     void showError(const QString& text);
 
     Platform& m_platform;
@@ -220,6 +220,9 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     bool m_placementPending = false;
+    int m_placementChecks = 0;
+    static constexpr int placementSettleChecks = 30;
+    static constexpr int placementCheckMilliseconds = 100;
 };
 
 } // namespace tabwise
