@@ -92,6 +92,13 @@ public:
     void MENUEXIT_Click();
 
     // --- options panel, start at log-on, stay on top ------------------------------------------
+    void Image1_Click();
+    void cmdok_Click();
+    void cmdcancel_Click();
+    void ShowTabsFromSettings();
+    void HideTabsFromSettings();
+    void Check8_Click();
+    void Check2_Click();
 
     // --- backup and restore -------------------------------------------------------------------
     void Drive1_Change();
@@ -189,7 +196,6 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildPages();
@@ -203,18 +209,21 @@ private:
     void connectOptionsHandlers();
     void connectBackupHandlers();
     void connectHelpHandlers();
+    // options panel, start at log-on, stay on top
+    void applyTabVisibility(double acting, bool visible);
+    bool storeOptions();
     // backup and restore
     void Dir1_OpenFailed(int errorNumber, const QString& description);
     void reloadPageAfterRestore(const QStringList& restoredFiles);
-    // tray icon and tray menu: normal state and visible; the options panel; the wait for a tray
+    // tray icon and tray menu: normal state and visible; the wait for a tray
     void restoreWindow();
-    void openOptionsPanel();
     void awaitTray();
     // printing pages and opening list entries
     void printTextPage(const QPlainTextEdit* box);
     void printListPage(const ListBox* list);
     bool addTrayIcon();
     void placeBottomRight();
+    void settlePlacement();
     void showError(const QString& text);
 
     Platform& m_platform;
@@ -223,6 +232,9 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     bool m_placementPending = false;
+    int m_placementChecks = 0;
+    static constexpr int placementSettleChecks = 30;
+    static constexpr int placementCheckMilliseconds = 100;
 };
 
 } // namespace tabwise

@@ -57,7 +57,7 @@ void Form1::MENUOPTIONS_Click()
 {
     restoreWindow();
     frameAbout->hide();
-    openOptionsPanel();
+    Image1_Click();
 }
 
 void Form1::MENUEXIT_Click()
@@ -72,11 +72,6 @@ void Form1::restoreWindow()
     setVisible(true);
     raise();
     activateWindow();
-}
-
-void Form1::openOptionsPanel()
-{
-    frameoptions->show();
 }
 
 void Form1::awaitTray()
