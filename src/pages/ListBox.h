@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/EntryListModel.h"
+#include "pages/FileStamp.h"
 
 #include <QListView>
 
@@ -13,20 +14,30 @@ class ListBox : public QListView {
 public:
     explicit ListBox(QWidget* parent = nullptr);
 
-    void AddItem(const QString& entry) { m_model.append(entry); }
-    void AddFileText(const QString& text) { m_model.appendFileText(text); }
-    void Clear() { m_model.clear(); }
+    void AddItem(const QString& entry);
+    void AddFileText(const QString& text);
+    // Empties the list. Entries that are exactly a page file's, as stamped, are only set aside, so
+    // that showing the unchanged file again needs no reading.
+    void Clear();
     qsizetype ListCount() const { return m_model.count(); }
     QString List(qsizetype i) const { return m_model.entry(i); }
     // The selected entry's text; empty when none is selected.
     QString Text() const;
     QString FileText() const { return m_model.fileText(); }
 
+    // The list now holds exactly the entries of the file with this stamp (none: unknown).
+    void setSource(const std::optional<FileStamp>& stamp) { m_source = stamp; }
+    // Brings back the entries set aside by Clear() when they came from a file that still has this
+    // stamp and the list is empty; returns whether it did.
+    bool RestoreUnchanged(const FileStamp& current);
+
 Q_SIGNALS:
     void DblClick();
 
 private:
     EntryListModel m_model;
+    std::optional<FileStamp> m_source;
+    std::optional<FileStamp> m_parkedSource;
 };
 
 } // namespace tabwise
