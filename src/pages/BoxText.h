@@ -7,6 +7,6 @@
 // both become CR LF. Every other character is kept as it is, non-breaking spaces included.
 namespace tabwise {
 
-QString pageTextFromRawText(QString raw);
+QString pageTextFromRawText(const QString& raw);
 
 } // namespace tabwise

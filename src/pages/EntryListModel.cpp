@@ -40,7 +40,6 @@ void EntryListModel::appendSpans(const QString& text, const std::vector<EntrySpa
 {
     if (spans.empty())
         return;
-    dropParked();
     const int first = int(count());
     beginInsertRows({}, first, first + int(spans.size()) - 1);
     if (m_buffer.isEmpty()) {
@@ -58,39 +57,12 @@ void EntryListModel::appendSpans(const QString& text, const std::vector<EntrySpa
 
 void EntryListModel::clear()
 {
-    dropParked();
     if (m_entries.empty() && m_buffer.isEmpty())
         return;
     beginResetModel();
     m_entries = {};
     m_buffer.clear();
     endResetModel();
-}
-
-void EntryListModel::park()
-{
-    beginResetModel();
-    m_parkedEntries = std::move(m_entries);
-    m_parkedBuffer = std::move(m_buffer);
-    m_entries = {};
-    m_buffer = QString();
-    endResetModel();
-}
-
-void EntryListModel::unpark()
-{
-    beginResetModel();
-    m_entries = std::move(m_parkedEntries);
-    m_buffer = std::move(m_parkedBuffer);
-    m_parkedEntries = {};
-    m_parkedBuffer = QString();
-    endResetModel();
-}
-
-void EntryListModel::dropParked()
-{
-    m_parkedEntries = {};
-    m_parkedBuffer = QString();
 }
 
 QString EntryListModel::fileText() const

@@ -24,21 +24,14 @@ public:
     // Appends the entries of a page file's text, one per line.
     void appendFileText(const QString& text);
     void clear();
-    // Sets the entries aside, so that the list shows none, and brings them back without reading
-    // anything again. Appending or clearing drops what was set aside.
-    void park();
-    void unpark();
     // The entries, each followed by CR LF: the text a list is saved as.
     QString fileText() const;
 
 private:
     void appendSpans(const QString& text, const std::vector<EntrySpan>& spans);
-    void dropParked();
 
     QString m_buffer;
     std::vector<EntrySpan> m_entries;
-    QString m_parkedBuffer;
-    std::vector<EntrySpan> m_parkedEntries;
 };
 
 } // namespace tabwise

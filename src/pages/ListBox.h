@@ -16,28 +16,31 @@ public:
 
     void AddItem(const QString& entry);
     void AddFileText(const QString& text);
-    // Empties the list. Entries that are exactly a page file's, as stamped, are only set aside, so
-    // that showing the unchanged file again needs no reading.
+    // Empties the list. A list that nobody can see and that holds exactly a page file's entries,
+    // as stamped, keeps them set aside instead, so that showing the unchanged file again costs
+    // neither reading nor laying out a million entries.
     void Clear();
-    qsizetype ListCount() const { return m_model.count(); }
+    qsizetype ListCount() const { return m_parked ? 0 : m_model.count(); }
     QString List(qsizetype i) const { return m_model.entry(i); }
     // The selected entry's text; empty when none is selected.
     QString Text() const;
-    QString FileText() const { return m_model.fileText(); }
+    QString FileText() const { return m_parked ? QString() : m_model.fileText(); }
 
     // The list now holds exactly the entries of the file with this stamp (none: unknown).
     void setSource(const std::optional<FileStamp>& stamp) { m_source = stamp; }
     // Brings back the entries set aside by Clear() when they came from a file that still has this
-    // stamp and the list is empty; returns whether it did.
+    // stamp, as a fresh load would show them; returns whether it did.
     bool RestoreUnchanged(const FileStamp& current);
 
 Q_SIGNALS:
     void DblClick();
 
 private:
+    void dropParked();
+
     EntryListModel m_model;
     std::optional<FileStamp> m_source;
-    std::optional<FileStamp> m_parkedSource;
+    bool m_parked = false;
 };
 
 } // namespace tabwise
