@@ -1,28 +1,40 @@
 #include "pages/BoxText.h"
 
+#include "pages/TextEncoding.h"
+
+#include <cstring>
+
 namespace tabwise {
 
-namespace {
-bool isLineBreak(QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
-} // namespace
-
-QString pageTextFromRawText(const QString& raw)
+QByteArray pageBytesFromRawText(const QString& raw)
 {
-    // One pass to count, one to copy: a page of a hundred megabytes has a million lines.
-    const qsizetype breaks = std::count_if(raw.cbegin(), raw.cend(), isLineBreak);
-    if (breaks == 0)
-        return raw;
-    QString text(raw.size() + breaks, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const QChar c : raw) {
-        if (isLineBreak(c)) {
-            *out++ = u'\r';
-            *out++ = u'\n';
+    // Encoded first, then each three-byte separator (E2 80 A8, E2 80 A9) is turned into the two
+    // bytes CR LF in place: one pass and no copy, for a page of a hundred megabytes too.
+    QByteArray bytes = encodePageText(raw);
+    char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    char* out = begin;
+    const char* in = begin;
+    while (in < end) {
+        const auto* lead = static_cast<const char*>(std::memchr(in, '\xE2', std::size_t(end - in)));
+        const char* stop = lead ? lead : end;
+        std::memmove(out, in, std::size_t(stop - in));
+        out += stop - in;
+        in = stop;
+        if (!lead)
+            break;
+        if (end - in >= 3 && in[1] == '\x80' && (in[2] == '\xA8' || in[2] == '\xA9')) {
+            *out++ = '\r';
+            *out++ = '\n';
+            in += 3;
         } else {
-            *out++ = c;
+            *out++ = *in++;
         }
     }
-    return text;
+    bytes.truncate(out - begin);
+    if (!bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += "\r\n";
+    return bytes;
 }
 
 } // namespace tabwise

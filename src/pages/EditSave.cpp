@@ -95,8 +95,7 @@ bool Form1::savePage(int tab)
 bool Form1::writeBoxToPage(int tab, bool reportFailure)
 {
     QPlainTextEdit* box = page(tab).text;
-    const QString text = pageTextFromRawText(box->document()->toRawText());
-    const PageWrite written = writePageFile(pageFilePath(tab), pageBytesFromText(text));
+    const PageWrite written = writePageFile(pageFilePath(tab), pageBytesFromRawText(box->document()->toRawText()));
     if (!written.ok) {
         if (reportFailure)
             showError(QStringLiteral("The page could not be saved:\n\n") + written.error);
