@@ -45,6 +45,26 @@ CommandLabel* makeCommand(QWidget* page, const char* name, const char* caption, 
     return label;
 }
 
+// The largest size, at most the window's own, at which the default captions of a row of command
+// labels fit the design's slots without running into each other.
+QFont commandFont(const QFont& base)
+{
+    const int slot = px(3480 - 1800) - 6;
+    QFont font = base;
+    for (qreal size = base.pointSizeF(); size >= 6.5; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const PageInfo& info : pageTable) {
+            for (const char* verb : {"&Print ", "&Edit ", "&Save "})
+                widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, QLatin1String(verb) + QLatin1String(info.defaultCaption)).width());
+        }
+        if (widest <= slot)
+            break;
+    }
+    return font;
+}
+
 } // namespace
 
 void Form1::buildPages()
@@ -87,6 +107,12 @@ void Form1::buildPages()
     lblprintother = makeCommand(pages[4], "lblprintother", "&Print Other", 120);
     lbleditother = makeCommand(pages[4], "lbleditother", "&Edit Other", 1800);
     lblsaveother = makeCommand(pages[4], "lblsaveother", "&Save Other", 3480);
+
+    const QFont labelFont = commandFont(font());
+    for (int tab = 0; tab < pageCount; ++tab) {
+        for (CommandLabel* label : {page(tab).print, page(tab).edit, page(tab).save})
+            label->setFont(labelFont);
+    }
 
     // The options picture sits in the lower right corner, level with the tab strip, and belongs to
     // the first page: it shows only while that page is current.
