@@ -6,6 +6,7 @@
 #include "shell/CommandLabel.h"
 #include "shell/TabControl.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void changeByAnotherProgramIsSeen_data();
     void changeByAnotherProgramIsSeen();
     void colourSurvivesSwitch();
+    void largePageLoadsUnderBusyCursor_data();
+    void largePageLoadsUnderBusyCursor();
 };
 
 void tst_PageSwitch::switchShowsPageFromFile_data()
@@ -251,6 +254,45 @@ void tst_PageSwitch::colourSurvivesSwitch()
     w.SSTab1->setTab(0);
     QVERIFY(hasEditingColour(w.txtNotes));
     QCOMPARE(w.txtNotes->toPlainText(), QStringLiteral("changed\n"));
+}
+
+void tst_PageSwitch::largePageLoadsUnderBusyCursor_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("busy");
+    QTest::newRow("small text page") << 1 << 10 << false;
+    QTest::newRow("large text page") << 1 << 100000 << true;
+    QTest::newRow("large list page") << 3 << 100000 << true;
+}
+
+void tst_PageSwitch::largePageLoadsUnderBusyCursor()
+{
+    QFETCH(int, tab);
+    QFETCH(int, lines);
+    QFETCH(bool, busy);
+    FormFixture f;
+    f.seedDesignSettings();
+    QByteArray page;
+    for (int i = 0; i < lines; ++i)
+        page += "entry number " + QByteArray::number(i) + " of a long page\r\n";
+    f.writePage(tab == 1 ? "phone.ntr" : "web.ntr", page);
+    Form1& w = f.load();
+    // What the cursor is while the page's widget is being filled.
+    std::optional<Qt::CursorShape> shape;
+    const auto record = [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        shape = cursor ? cursor->shape() : Qt::ArrowCursor;
+    };
+    if (tab == 1)
+        connect(w.txtPhone->document(), &QTextDocument::contentsChanged, this, record);
+    else
+        connect(w.List2->model(), &QAbstractItemModel::rowsInserted, this, record);
+    w.SSTab1->setTab(tab);
+    QVERIFY(shape);
+    QCOMPARE(*shape == Qt::WaitCursor, busy);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(tab == 1 ? w.txtPhone->document()->blockCount() : int(w.List2->ListCount()), tab == 1 ? lines + 1 : lines);
 }
 
 QTEST_MAIN(tst_PageSwitch)
