@@ -34,6 +34,16 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+Medians timeInTurn(int runs, const Timed& ours, const Timed& floor)
+{
+    std::vector<double> oursTimes, floorTimes;
+    for (int i = 0; i < runs; ++i) {
+        oursTimes.push_back(timeRuns(1, ours.prepare, ours.action)[0]);
+        floorTimes.push_back(timeRuns(1, floor.prepare, floor.action)[0]);
+    }
+    return { median(oursTimes), median(floorTimes) };
+}
+
 void report(const QString& what, double ours, double floor)
 {
     std::printf("%-46s %10.1f ms %10.1f ms %8.2f\n", qPrintable(what), ours, floor, floor > 0 ? ours / floor : 0.0);

@@ -13,6 +13,18 @@ namespace bench {
 std::vector<double> timeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& action);
 double median(std::vector<double> values);
 
+// One measured step: what to do before (not measured), and the action.
+struct Timed {
+    std::function<void()> prepare;
+    std::function<void()> action;
+};
+struct Medians {
+    double ours;
+    double floor;
+};
+// Runs ours and the floor in turn, so that whatever else the machine does weighs on both alike.
+Medians timeInTurn(int runs, const Timed& ours, const Timed& floor);
+
 // Prints one line: what, our median, the floor's median, and the ratio ours / floor.
 void report(const QString& what, double ours, double floor);
 void reportAlone(const QString& what, double ours, const QString& unit = QStringLiteral("ms"));

@@ -76,7 +76,10 @@ void BareText::load(const QString& path)
     settleWindow();
 }
 
-void BareText::save(const QString& path) { writeBare(path, box->toPlainText().toUtf8()); }
+void BareText::save(const QString& path)
+{
+    writeBare(path, box->toPlainText().toUtf8());
+}
 
 BareList::BareList()
     : BareTabs(new tabwise::ListBox)
@@ -108,7 +111,7 @@ BareWindow::BareWindow()
         new QPlainTextEdit(page);
         if (i == 2 || i == 3)
             new tabwise::ListBox(page);
-        for (const char* caption : {"&Print", "&Edit", "&Save"})
+        for (const char* caption : { "&Print", "&Edit", "&Save" })
             new QLabel(QString::fromLatin1(caption), page);
         tabs->addTab(page, QStringLiteral("Page %1").arg(i + 1));
     }
@@ -136,7 +139,7 @@ BareWindow::BareWindow()
     new QPushButton(about);
     about->hide();
     auto* menu = new QMenu(this);
-    for (const char* caption : {"&Help", "&About", "&Restore", "&Options", "E&xit"})
+    for (const char* caption : { "&Help", "&About", "&Restore", "&Options", "E&xit" })
         menu->addAction(QString::fromLatin1(caption));
 }
 

@@ -19,8 +19,15 @@ using tabwise::FormFixture;
 
 namespace {
 
-QString sizeName(qint64 bytes) { return QStringLiteral("%1 MB").arg(bytes >> 20); }
-QString countName(int entries) { return entries >= 1000000 ? QStringLiteral("%1 M").arg(entries / 1000000) : QStringLiteral("%1 k").arg(entries / 1000); }
+QString sizeName(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(bytes >> 20);
+}
+QString countName(int entries)
+{
+    return entries >= 1000000 ? QStringLiteral("%1 M").arg(entries / 1000000)
+                              : QStringLiteral("%1 k").arg(entries / 1000);
+}
 
 Form1& loadWindow(FormFixture& f)
 {
@@ -34,13 +41,26 @@ Form1& loadWindow(FormFixture& f)
 void startUp()
 {
     std::unique_ptr<FormFixture> fixture;
-    const auto ours = timeRuns(
-        9, [&] { fixture = std::make_unique<FormFixture>(); fixture->seedDesignSettings(); fixture->writePage("notes.ntr", "notes\r\n"); },
-        [&] { fixture->load(); settleWindow(); });
-    fixture.reset();
     std::unique_ptr<BareWindow> bare;
-    const auto floor = timeRuns(9, [&] { bare.reset(); }, [&] { bare = std::make_unique<BareWindow>(); bare->show(); settleWindow(); });
-    report(QStringLiteral("start-up to window shown"), median(ours), median(floor));
+    // Both start over a fresh application folder and settings file.
+    const auto freshFolder = [&] {
+        fixture = std::make_unique<FormFixture>();
+        fixture->seedDesignSettings();
+        fixture->writePage("notes.ntr", "notes\r\n");
+        bare.reset();
+    };
+    const Medians m = timeInTurn(9,
+        { freshFolder,
+            [&] {
+                fixture->load();
+                settleWindow();
+            } },
+        { freshFolder, [&] {
+             bare = std::make_unique<BareWindow>();
+             bare->show();
+             settleWindow();
+         } });
+    report(QStringLiteral("start-up to window shown"), m.ours, m.floor);
 }
 
 void benchTextPage(qint64 bytes, int runs)
@@ -48,25 +68,50 @@ void benchTextPage(qint64 bytes, int runs)
     FormFixture f;
     f.writePage("phone.ntr", textPage(bytes));
     Form1& w = loadWindow(f);
-    const QString path = f.appFolder() + QStringLiteral("/phone.ntr");
-    const auto first = timeRuns(runs, [&] { w.SSTab1->setTab(0); settleWindow(); touchAndSettle(path); },
-                                [&] { w.SSTab1->setTab(1); settleWindow(); });
-    const auto again = timeRuns(runs, [&] { w.SSTab1->setTab(0); settleWindow(); }, [&] { w.SSTab1->setTab(1); settleWindow(); });
-    const auto save = timeRuns(runs, {}, [&] { w.lblsavephone->click(); settleWindow(); });
-    const QByteArray written = f.pageBytes("phone.ntr");
-    const bool whole = written.size() == textPage(bytes).size()
-        && w.txtPhone->document()->blockCount() == written.count('\n') + 1;
-
     BareText bare;
-    const auto floorShow = timeRuns(runs, [&] { bare.leave(); }, [&] { bare.show(path); });
+    const QString path = f.appFolder() + QStringLiteral("/phone.ntr");
     const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
-    const auto floorSave = timeRuns(runs, {}, [&] { bare.save(copy); });
+    const Medians first = timeInTurn(runs,
+        { [&] {
+             w.SSTab1->setTab(0);
+             settleWindow();
+             touchAndSettle(path);
+         },
+            [&] {
+                w.SSTab1->setTab(1);
+                settleWindow();
+            } },
+        { [&] {
+             bare.leave();
+             touchAndSettle(path);
+         },
+            [&] { bare.show(path); } });
+    const auto again = timeRuns(
+        runs,
+        [&] {
+            w.SSTab1->setTab(0);
+            settleWindow();
+        },
+        [&] {
+            w.SSTab1->setTab(1);
+            settleWindow();
+        });
+    const Medians save = timeInTurn(runs,
+        { {},
+            [&] {
+                w.lblsavephone->click();
+                settleWindow();
+            } },
+        { {}, [&] { bare.save(copy); } });
+    const QByteArray written = f.pageBytes("phone.ntr");
+    const bool whole = written == textPage(bytes) && w.txtPhone->document()->blockCount() == written.count('\n') + 1;
+
     const QString name = QStringLiteral("text page ") + sizeName(bytes);
-    report(name + QStringLiteral(": first showing"), median(first), median(floorShow));
+    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
     reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
-    report(name + QStringLiteral(": Save"), median(save), median(floorSave));
+    report(name + QStringLiteral(": Save"), save.ours, save.floor);
     if (!whole)
-        std::printf("  ! the page was not shown whole\n");
+        std::printf("  ! the page was not shown or saved whole\n");
 }
 
 void benchListPage(int entries, int runs)
@@ -74,34 +119,62 @@ void benchListPage(int entries, int runs)
     FormFixture f;
     f.writePage("email.ntr", listPage(entries));
     Form1& w = loadWindow(f);
+    BareList bareList;
+    BareText bareText;
     const QString path = f.appFolder() + QStringLiteral("/email.ntr");
-    const auto first = timeRuns(runs, [&] { w.SSTab1->setTab(0); settleWindow(); touchAndSettle(path); },
-                                [&] { w.SSTab1->setTab(2); settleWindow(); });
-    const auto again = timeRuns(runs, [&] { w.SSTab1->setTab(0); settleWindow(); }, [&] { w.SSTab1->setTab(2); settleWindow(); });
+    const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
+    const Medians first = timeInTurn(runs,
+        { [&] {
+             w.SSTab1->setTab(0);
+             settleWindow();
+             touchAndSettle(path);
+         },
+            [&] {
+                w.SSTab1->setTab(2);
+                settleWindow();
+            } },
+        { [&] {
+             bareList.leave();
+             touchAndSettle(path);
+         },
+            [&] { bareList.show(path); } });
+    const auto again = timeRuns(
+        runs,
+        [&] {
+            w.SSTab1->setTab(0);
+            settleWindow();
+        },
+        [&] {
+            w.SSTab1->setTab(2);
+            settleWindow();
+        });
+    // Each Edit is followed by its Save; the floors run in turn with them.
     const int editRuns = entries >= 1000000 ? 3 : runs;
-    std::vector<double> edit, save;
+    std::vector<double> edit, floorEdit, save, floorSave;
     for (int i = 0; i < editRuns; ++i) {
-        edit.push_back(timeRuns(1, {}, [&] { w.lbleditemail->click(); settleWindow(); })[0]);
-        save.push_back(timeRuns(1, {}, [&] { w.lblsaveemail->click(); settleWindow(); })[0]);
+        edit.push_back(timeRuns(1, {}, [&] {
+            w.lbleditemail->click();
+            settleWindow();
+        })[0]);
+        floorEdit.push_back(timeRuns(1, {}, [&] {
+            writeBare(copy, bareList.list->FileText().toUtf8());
+            bareText.load(copy);
+        })[0]);
+        save.push_back(timeRuns(1, {}, [&] {
+            w.lblsaveemail->click();
+            settleWindow();
+        })[0]);
+        // The bare box writes its lines with LF; the list is read back from the page with CR LF.
+        floorSave.push_back(timeRuns(1, {}, [&] {
+            bareText.save(copy);
+            bareList.load(path);
+        })[0]);
     }
     if (w.List1->ListCount() != entries)
         std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.List1->ListCount()), entries);
 
-    BareList bareList;
-    BareText bareText;
-    const auto floorShow = timeRuns(runs, [&] { bareList.leave(); }, [&] { bareList.show(path); });
-    const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
-    const auto floorEdit = timeRuns(editRuns, {}, [&] {
-        writeBare(copy, bareList.list->FileText().toUtf8());
-        bareText.load(copy);
-    });
-    // The bare box writes its lines with LF; the list is read back from the page with CR LF.
-    const auto floorSave = timeRuns(editRuns, {}, [&] {
-        bareText.save(copy);
-        bareList.load(path);
-    });
     const QString name = QStringLiteral("list page ") + countName(entries);
-    report(name + QStringLiteral(": first showing"), median(first), median(floorShow));
+    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
     reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
     report(name + QStringLiteral(": Edit"), median(edit), median(floorEdit));
     report(name + QStringLiteral(": Save"), median(save), median(floorSave));
@@ -131,7 +204,8 @@ int memoryRun(const QString& kind, int entries)
 double peakOf(const QString& kind, int entries)
 {
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), kind, QString::number(entries)});
+    child.start(
+        QCoreApplication::applicationFilePath(), { QStringLiteral("--memory"), kind, QString::number(entries) });
     child.waitForFinished(120000);
     return child.readAllStandardOutput().trimmed().toDouble();
 }

@@ -12,18 +12,51 @@
 
 namespace tabwise {
 
-void Form1::lbleditnotes_Click() { editTextPage(0); }
-void Form1::lblsavenotes_Click() { saveTextPage(0); }
-void Form1::lbleditphone_Click() { editTextPage(1); }
-void Form1::lblsavephone_Click() { saveTextPage(1); }
-void Form1::lbleditemail_Click() { editListPage(2); }
-void Form1::lblsaveemail_Click() { saveListPage(2); }
-void Form1::lbleditwebsites_Click() { editListPage(3); }
-void Form1::lblsavewebsites_Click() { saveListPage(3); }
-void Form1::lbleditother_Click() { editTextPage(4); }
-void Form1::lblsaveother_Click() { saveTextPage(4); }
+void Form1::lbleditnotes_Click()
+{
+    editTextPage(0);
+}
+void Form1::lblsavenotes_Click()
+{
+    saveTextPage(0);
+}
+void Form1::lbleditphone_Click()
+{
+    editTextPage(1);
+}
+void Form1::lblsavephone_Click()
+{
+    saveTextPage(1);
+}
+void Form1::lbleditemail_Click()
+{
+    editListPage(2);
+}
+void Form1::lblsaveemail_Click()
+{
+    saveListPage(2);
+}
+void Form1::lbleditwebsites_Click()
+{
+    editListPage(3);
+}
+void Form1::lblsavewebsites_Click()
+{
+    saveListPage(3);
+}
+void Form1::lbleditother_Click()
+{
+    editTextPage(4);
+}
+void Form1::lblsaveother_Click()
+{
+    saveTextPage(4);
+}
 
-void Form1::saveKey_Activated() { page(SSTab1->Tab()).save->click(); }
+void Form1::saveKey_Activated()
+{
+    page(SSTab1->Tab()).save->click();
+}
 
 void Form1::editTextPage(int tab)
 {
@@ -107,6 +140,9 @@ bool Form1::writeBoxToPage(int tab, bool reportFailure)
     return true;
 }
 
-bool Form1::hasUnsavedText(int tabIndex) const { return page(tabIndex).text->document()->isModified(); }
+bool Form1::hasUnsavedText(int tabIndex) const
+{
+    return page(tabIndex).text->document()->isModified();
+}
 
 } // namespace tabwise

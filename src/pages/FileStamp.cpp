@@ -13,16 +13,19 @@ namespace {
 // a file changed within the current tick may change again without its change time moving.
 constexpr qint64 settleNs = 100'000'000;
 
-qint64 nanoseconds(const timespec& t) { return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
+qint64 nanoseconds(const timespec& t)
+{
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
 } // namespace
 
 FileStamp fileStamp(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    return {true, qint64(info.st_size), nanoseconds(info.st_mtim), nanoseconds(info.st_ctim),
-            quint64(info.st_ino), quint64(info.st_dev)};
+    return { true, qint64(info.st_size), nanoseconds(info.st_mtim), nanoseconds(info.st_ctim), quint64(info.st_ino),
+        quint64(info.st_dev) };
 }
 
 std::optional<FileStamp> settledFileStamp(const QString& path)

@@ -34,7 +34,7 @@ void ListBox::Clear()
 {
     if (m_parked)
         return;
-    if (m_source && !isVisible() && m_model.count() > 0) {
+    if (m_source && !isVisibleTo(window()) && m_model.count() > 0) {
         m_parked = true;
         return;
     }

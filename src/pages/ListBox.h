@@ -16,7 +16,7 @@ public:
 
     void AddItem(const QString& entry);
     void AddFileText(const QString& text);
-    // Empties the list. A list that nobody can see and that holds exactly a page file's entries,
+    // Empties the list. A list on a page not shown that holds exactly a page file's entries,
     // as stamped, keeps them set aside instead, so that showing the unchanged file again costs
     // neither reading nor laying out a million entries.
     void Clear();

@@ -9,8 +9,9 @@ namespace tabwise {
 
 int Form1::askToSave(int tab)
 {
-    return m_platform.messages().show(this, QStringLiteral("Save changes to ") + SSTab1->TabCaption(tab) + QLatin1Char('?'),
-                                      msgbox::YesNoCancel | msgbox::Question);
+    return m_platform.messages().show(this,
+        QStringLiteral("Save changes to ") + SSTab1->TabCaption(tab) + QLatin1Char('?'),
+        msgbox::YesNoCancel | msgbox::Question);
 }
 
 bool Form1::askBeforeUnloading()

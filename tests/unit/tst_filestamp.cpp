@@ -50,7 +50,7 @@ void tst_FileStamp::changeIsSeen()
     QVERIFY(stamp && stamp->exists);
     QCOMPARE(stamp->size, 6);
 
-    struct stat before {};
+    struct stat before { };
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
     if (change == "in place") {
         writeFile(path, "wxyz\r\n", QIODevice::ReadWrite);
@@ -59,7 +59,9 @@ void tst_FileStamp::changeIsSeen()
         QCOMPARE(::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
     }
     if (!change.isEmpty()) {
-        const struct utimbuf times {before.st_atime, before.st_mtime};
+        const struct utimbuf times {
+            before.st_atime, before.st_mtime
+        };
         QCOMPARE(::utime(QFile::encodeName(path).constData(), &times), 0);
     }
     QCOMPARE(fileStamp(path) == *stamp, change.isEmpty());

@@ -22,7 +22,9 @@ void tst_BoxText::savedBytes_data()
     QTest::newRow("ends with a line end") << "abc\r\n" << QByteArray("abc\r\n");
     QTest::newRow("CR LF, lone CR and lone LF") << "a\r\nb\rc\nd" << QByteArray("a\r\nb\r\nc\r\nd\r\n");
     QTest::newRow("empty lines") << "\r\n\r\nx" << QByteArray("\r\n\r\nx\r\n");
-    QTest::newRow("non-breaking space") << QStringLiteral("a\u00a0b") << QByteArray("a\xc2\xa0" "b\r\n");
+    QTest::newRow("non-breaking space") << QStringLiteral("a\u00a0b")
+                                        << QByteArray("a\xc2\xa0"
+                                                      "b\r\n");
     QTest::newRow("tab and euro") << QStringLiteral("a\tb\u20ac") << QByteArray("a\tb\xe2\x82\xac\r\n");
     QTest::newRow("characters that share the separators' first bytes")
         << QStringLiteral("\u2026\u2020\u20ac\u2029x") << QByteArray("\xe2\x80\xa6\xe2\x80\xa0\xe2\x82\xac\r\nx\r\n");

@@ -35,7 +35,7 @@ void tst_Captions::startUpCaptions()
     QFETCH(QString, name);
     FormFixture f;
     f.settings().write(Key::Value, QStringLiteral("0"));
-    const QStringList design{"Notes", "Phone Numbers", "Email Addresses", "Web Sites", "Other"};
+    const QStringList design { "Notes", "Phone Numbers", "Email Addresses", "Web Sites", "Other" };
     for (int t = 0; t < pageCount; ++t) {
         if (t != tab)
             f.settings().write(tabNameKey(t), design[t]);

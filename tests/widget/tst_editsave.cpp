@@ -28,7 +28,7 @@ QStringList entries(const ListBox* list)
 
 const char* fileOf(int tab)
 {
-    static const char* const files[] = {"notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr"};
+    static const char* const files[] = { "notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr" };
     return files[tab];
 }
 
@@ -101,7 +101,7 @@ void tst_EditSave::textPage_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("saved");
-    for (int tab : {0, 1, 4}) {
+    for (int tab : { 0, 1, 4 }) {
         QTest::addRow("%d unchanged", tab) << tab << QByteArray("abc\r\n") << QString() << QByteArray("abc\r\n");
         QTest::addRow("%d unchanged, no final line end", tab)
             << tab << QByteArray("abc") << QString() << QByteArray("abc\r\n");
@@ -109,7 +109,9 @@ void tst_EditSave::textPage_data()
         QTest::addRow("%d missing", tab) << tab << QByteArray("<missing>") << "x" << QByteArray("x\r\n");
         QTest::addRow("%d typed lines", tab) << tab << QByteArray("abc") << "\nd\ne" << QByteArray("abc\r\nd\r\ne\r\n");
         QTest::addRow("%d non-breaking space and umlaut", tab)
-            << tab << QByteArray() << QStringLiteral("a\u00a0b\u00fc") << QByteArray("a\xc2\xa0" "b\xc3\xbc\r\n");
+            << tab << QByteArray() << QStringLiteral("a\u00a0b\u00fc")
+            << QByteArray("a\xc2\xa0"
+                          "b\xc3\xbc\r\n");
     }
 }
 
@@ -149,16 +151,16 @@ void tst_EditSave::listPage_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("saved");
     QTest::addColumn<QStringList>("shown");
-    for (int tab : {2, 3}) {
+    for (int tab : { 2, 3 }) {
         QTest::addRow("%d unchanged", tab) << tab << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n") << QString()
-                                           << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+                                           << QByteArray("a\r\nb\r\n") << QStringList { "a", "b" };
         QTest::addRow("%d lone CR, no final line end", tab)
             << tab << QByteArray("a\rb") << QByteArray("a\r\nb\r\n") << "c" << QByteArray("a\r\nb\r\nc\r\n")
-            << QStringList{"a", "b", "c"};
+            << QStringList { "a", "b", "c" };
         QTest::addRow("%d empty", tab) << tab << QByteArray() << QByteArray("\r\n") << QString() << QByteArray("\r\n")
-                                       << QStringList{QString()};
+                                       << QStringList { QString() };
         QTest::addRow("%d typed lines", tab) << tab << QByteArray("a\r\n") << QByteArray("a\r\n") << "b\nc"
-                                             << QByteArray("a\r\nb\r\nc\r\n") << QStringList{"a", "b", "c"};
+                                             << QByteArray("a\r\nb\r\nc\r\n") << QStringList { "a", "b", "c" };
     }
 }
 
@@ -215,7 +217,7 @@ void tst_EditSave::editTwiceKeepsTextBeingEdited()
     QVERIFY(hasEditingColour(w.txtEmail));
     w.lblsaveemail->click();
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\nc\r\n"));
-    QCOMPARE(entries(w.List1), (QStringList{"a", "b", "c"}));
+    QCOMPARE(entries(w.List1), (QStringList { "a", "b", "c" }));
 }
 
 void tst_EditSave::saveWhileViewingKeepsFile()
@@ -228,13 +230,13 @@ void tst_EditSave::saveWhileViewingKeepsFile()
     // Once never edited, once edited earlier in this run.
     w.lblsavewebsites->click();
     QCOMPARE(f.pageBytes("web.ntr"), QByteArray("a\rb"));
-    QCOMPARE(entries(w.List2), (QStringList{"a", "b"}));
+    QCOMPARE(entries(w.List2), (QStringList { "a", "b" }));
     w.lbleditwebsites->click();
     QTest::keyClicks(w.txtWebSites, "x");
     w.lblsavewebsites->click();
     w.lblsavewebsites->click();
     QCOMPARE(f.pageBytes("web.ntr"), QByteArray("xa\r\nb\r\n"));
-    QCOMPARE(entries(w.List2), (QStringList{"xa", "b"}));
+    QCOMPARE(entries(w.List2), (QStringList { "xa", "b" }));
     QVERIFY(tabControlHasFocus(w));
 }
 
@@ -249,12 +251,12 @@ void tst_EditSave::saveAfterFailedEditShowsEntriesOnce()
         const FileSizeLimit full;
         w.lbleditemail->click();
     }
-    QCOMPARE(f.platform.messageTexts(), QStringList{"There has been a error!"});
+    QCOMPARE(f.platform.messageTexts(), QStringList { "There has been a error!" });
     QCOMPARE(f.platform.messagesShown[0].title, QStringLiteral("Error"));
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\n"));
     QVERIFY(!w.txtEmail->isHidden());
     w.lblsaveemail->click();
-    QCOMPARE(entries(w.List1), (QStringList{"a", "b"}));
+    QCOMPARE(entries(w.List1), (QStringList { "a", "b" }));
     // And the next Edit stores them once.
     w.lbleditemail->click();
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\n"));

@@ -34,7 +34,10 @@ void clickTab(Form1& w, int tab)
 }
 
 // Lets the file system's clock move on, so that a later change of the files can be told apart.
-void letFilesSettle() { QTest::qWait(150); }
+void letFilesSettle()
+{
+    QTest::qWait(150);
+}
 
 void seedPages(FormFixture& f)
 {
@@ -73,9 +76,9 @@ void tst_PageSwitch::switchShowsPageFromFile_data()
     QTest::addColumn<QStringList>("list1");
     QTest::addColumn<QStringList>("list2");
     const QStringList none;
-    const QStringList email{"a@example.org", "b@example.org"};
-    const QStringList web{"example.org", "example.net", "last"};
-    for (int from : {0, 2, 3}) {
+    const QStringList email { "a@example.org", "b@example.org" };
+    const QStringList web { "example.org", "example.net", "last" };
+    for (int from : { 0, 2, 3 }) {
         QTest::addRow("%d to notes", from) << from << 0 << "notes\n" << none << none;
         QTest::addRow("%d to phone", from) << from << 1 << "555 1234\n" << none << none;
         QTest::addRow("%d to email", from) << from << 2 << QString() << email << none;
@@ -119,20 +122,20 @@ void tst_PageSwitch::listPageShownFromAnyPriorState()
     w.SSTab1->setTab(2);
     w.List1->AddItem(QStringLiteral("stray"));
     w.SSTab1_Click(2); // the control reports a click on the tab already current
-    QCOMPARE(entries(w.List1), (QStringList{"a@example.org", "b@example.org"}));
+    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
     w.SSTab1->setTab(3);
     w.SSTab1->setTab(2);
     w.SSTab1_Click(0);
-    QCOMPARE(entries(w.List1), (QStringList{"a@example.org", "b@example.org"}));
+    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
     QCOMPARE(entries(w.List2), QStringList());
 
     // Missing and empty files show one empty entry.
     QFile::remove(f.appFolder() + "/web.ntr");
     w.SSTab1->setTab(3);
-    QCOMPARE(entries(w.List2), QStringList{QString()});
+    QCOMPARE(entries(w.List2), QStringList { QString() });
     f.writePage("email.ntr", "");
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), QStringList{QString()});
+    QCOMPARE(entries(w.List1), QStringList { QString() });
 }
 
 void tst_PageSwitch::titleShowsCaptionAsTabShowsIt_data()
@@ -172,7 +175,7 @@ void tst_PageSwitch::editedListPageIsShownAsListAgain()
     w.SSTab1->setTab(3);
     QVERIFY(w.txtWebSites->isHidden());
     QVERIFY(!w.List2->isHidden());
-    QCOMPARE(entries(w.List2), (QStringList{"example.org", "example.net", "last"}));
+    QCOMPARE(entries(w.List2), (QStringList { "example.org", "example.net", "last" }));
 }
 
 void tst_PageSwitch::unchangedPageIsNotReadAgain()
@@ -193,7 +196,7 @@ void tst_PageSwitch::unchangedPageIsNotReadAgain()
     w.SSTab1->setTab(4);
     QCOMPARE(w.List1->ListCount(), 0);
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), (QStringList{"a@example.org", "b@example.org"}));
+    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
 }
 
 void tst_PageSwitch::changeByAnotherProgramIsSeen_data()
@@ -217,7 +220,7 @@ void tst_PageSwitch::changeByAnotherProgramIsSeen()
     // A backup tool puts back other bytes of the same size and restores the old time.
     const auto restore = [&](const char* name, const QByteArray& bytes) {
         const QString path = f.appFolder() + "/" + name;
-        struct stat before {};
+        struct stat before { };
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
         if (replaced) {
             const QString fresh = path + ".new";
@@ -232,7 +235,9 @@ void tst_PageSwitch::changeByAnotherProgramIsSeen()
             file.write(bytes);
             file.close();
         }
-        const struct utimbuf times {before.st_atime, before.st_mtime};
+        const struct utimbuf times {
+            before.st_atime, before.st_mtime
+        };
         QCOMPARE(::utime(QFile::encodeName(path).constData(), &times), 0);
     };
     restore("phone.ntr", "555 9876\r\n");
@@ -240,7 +245,7 @@ void tst_PageSwitch::changeByAnotherProgramIsSeen()
     w.SSTab1->setTab(1);
     QCOMPARE(w.txtPhone->toPlainText(), QStringLiteral("555 9876\n"));
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), (QStringList{"x@example.org", "y@example.org"}));
+    QCOMPARE(entries(w.List1), (QStringList { "x@example.org", "y@example.org" }));
 }
 
 void tst_PageSwitch::colourSurvivesSwitch()

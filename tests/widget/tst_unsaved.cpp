@@ -23,7 +23,7 @@ QStringList entries(const ListBox* list)
 
 const char* fileOf(int tab)
 {
-    static const char* const files[] = {"notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr"};
+    static const char* const files[] = { "notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr" };
     return files[tab];
 }
 
@@ -62,7 +62,7 @@ void tst_Unsaved::switchingBack_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("name");
-    for (int tab : {1, 3}) {
+    for (int tab : { 1, 3 }) {
         const char* name = tab == 1 ? "Phone Numbers" : "Web Sites";
         QTest::addRow("%d yes", tab) << tab << msgbox::Yes << name;
         QTest::addRow("%d no", tab) << tab << msgbox::No << name;
@@ -80,10 +80,10 @@ void tst_Unsaved::switchingBack()
     const Form1::PageControls page = w.page(tab);
     w.SSTab1->setTab(0);
     QCOMPARE(f.platform.messagesShown.size(), 0); // leaving loses nothing
-    f.platform.answers = {answer};
+    f.platform.answers = { answer };
     w.SSTab1->setTab(tab);
 
-    QCOMPARE(f.platform.messageTexts(), QStringList{"Save changes to " + name + "?"});
+    QCOMPARE(f.platform.messageTexts(), QStringList { "Save changes to " + name + "?" });
     QCOMPARE(f.platform.messagesShown[0].style, question);
     if (answer == msgbox::Cancel) {
         QCOMPARE(w.SSTab1->Tab(), 0);
@@ -135,7 +135,7 @@ void tst_Unsaved::closing_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("answer");
-    for (int tab : {0, 2}) {
+    for (int tab : { 0, 2 }) {
         QTest::addRow("%d yes", tab) << tab << msgbox::Yes;
         QTest::addRow("%d no", tab) << tab << msgbox::No;
         QTest::addRow("%d cancel", tab) << tab << msgbox::Cancel;
@@ -149,7 +149,7 @@ void tst_Unsaved::closing()
     FormFixture f;
     Form1& w = loadAndType(f, tab);
     QSignalSpy unloaded(&w, &Form1::Unloaded);
-    f.platform.answers = {answer};
+    f.platform.answers = { answer };
 
     const bool closed = w.close();
 
@@ -174,9 +174,9 @@ void tst_Unsaved::closingAsksForEachPageByName()
     QTest::keyClicks(w.txtNotes, "a");
     w.SSTab1->setTab(4);
     QTest::keyClicks(w.txtOther, "b");
-    f.platform.answers = {msgbox::No, msgbox::Yes};
+    f.platform.answers = { msgbox::No, msgbox::Yes };
     QVERIFY(w.close());
-    QCOMPARE(f.platform.messageTexts(), (QStringList{"Save changes to Notes?", "Save changes to  Misc ?"}));
+    QCOMPARE(f.platform.messageTexts(), (QStringList { "Save changes to Notes?", "Save changes to  Misc ?" }));
     QVERIFY(!f.pageExists("notes.ntr"));
     QCOMPARE(f.pageBytes("other.ntr"), QByteArray("b\r\n"));
 }
