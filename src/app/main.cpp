@@ -1,6 +1,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form1.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 
@@ -17,6 +18,8 @@ int main(int argc, char* argv[])
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::Form1 form(platform, appFolder, settings);
     QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    form.Form_Load();
+    // The splash loads the main window when its time is up.
+    tabwise::frmSplash splash(form);
+    splash.show();
     return app.exec();
 }

@@ -95,6 +95,12 @@ public:
     // --- printing pages and opening list entries ----------------------------------------------
 
     // --- tray icon and tray menu --------------------------------------------------------------
+    // A tray event arrives as a left-button press whose X carries the event's mouse message.
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_Resize();
+    void MENURESTORE_Click();
+    void MENUOPTIONS_Click();
+    void MENUEXIT_Click();
 
     // --- options panel, start at log-on, stay on top ------------------------------------------
 
@@ -107,6 +113,10 @@ public:
     bool showBackupFolder(const QString& folder);
 
     // --- help and About -----------------------------------------------------------------------
+    void MENUHELP_Click();
+    void MENUABOUT_Click();
+    void Command4_Click();
+    void Label15_Click();
 
     // --- controls, named as the handlers know them ----------------------------------------------
     TabControl* SSTab1 = nullptr;
@@ -223,6 +233,10 @@ private:
     // backup and restore
     void Dir1_OpenFailed(int errorNumber, const QString& description);
     void reloadPageAfterRestore(const QStringList& restoredFiles);
+    // tray icon and tray menu: normal state and visible; the options panel; the wait for a tray
+    void restoreWindow();
+    void openOptionsPanel();
+    void awaitTray();
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);

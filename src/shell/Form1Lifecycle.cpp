@@ -32,7 +32,7 @@ void Form1::Form_Load()
         hide();
         Check1->setChecked(true);
         if (!inTray)
-            showMinimized(); // without a tray a hidden window could never be reached again
+            awaitTray(); // without a tray a hidden window could never be reached again
     } else {
         addTrayIcon();
         show();
