@@ -5,6 +5,7 @@
 #include "shell/CommandLabel.h"
 #include "shell/TabControl.h"
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -135,10 +136,13 @@ void tst_Unsaved::closing_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("fromTray");
     for (int tab : { 0, 2 }) {
-        QTest::addRow("%d yes", tab) << tab << msgbox::Yes;
-        QTest::addRow("%d no", tab) << tab << msgbox::No;
-        QTest::addRow("%d cancel", tab) << tab << msgbox::Cancel;
+        QTest::addRow("%d yes", tab) << tab << msgbox::Yes << false;
+        QTest::addRow("%d no", tab) << tab << msgbox::No << false;
+        QTest::addRow("%d cancel", tab) << tab << msgbox::Cancel << false;
+        QTest::addRow("%d tray exit, yes", tab) << tab << msgbox::Yes << true;
+        QTest::addRow("%d tray exit, cancel", tab) << tab << msgbox::Cancel << true;
     }
 }
 
@@ -146,16 +150,19 @@ void tst_Unsaved::closing()
 {
     QFETCH(int, tab);
     QFETCH(int, answer);
+    QFETCH(bool, fromTray);
     FormFixture f;
     Form1& w = loadAndType(f, tab);
     QSignalSpy unloaded(&w, &Form1::Unloaded);
     f.platform.answers = { answer };
 
-    const bool closed = w.close();
+    if (fromTray)
+        w.MENUEXIT->trigger();
+    else
+        QCOMPARE(w.close(), answer != msgbox::Cancel);
 
     QCOMPARE(f.platform.messagesShown.size(), 1);
     QCOMPARE(f.platform.messagesShown[0].style, question);
-    QCOMPARE(closed, answer != msgbox::Cancel);
     QCOMPARE(unloaded.size(), answer == msgbox::Cancel ? 0 : 1);
     QCOMPARE(f.platform.trayDeletes(), answer == msgbox::Cancel ? 0 : 1);
     QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray(answer == msgbox::Yes ? "old\r\nnew\r\n" : "old\r\n"));
