@@ -6,7 +6,7 @@ PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install clean sanitize fuzz fuzz-build
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench
 
 setup:
 	@scripts/setup.sh
@@ -50,6 +50,10 @@ fuzz-build: setup
 # Runs every fuzz target for FUZZ_SECONDS each (make fuzz FUZZ_SECONDS=600 for a long run).
 fuzz: fuzz-build
 	scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
+# The benchmark's figures (ours beside the toolkit's floor); about three minutes.
+bench: build
+	cmake --build $(BUILD) --target bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -49,7 +49,9 @@ PageWrite writePageFile(const QString& path, const QByteArray& bytes)
 {
     const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk) is seen by write() itself. Buffered, it would
+    // fail only in the flush inside commit(), which then still puts the torn file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, describe(path, file.errorString())};
     if (!existed)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

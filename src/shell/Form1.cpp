@@ -104,6 +104,10 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (!askBeforeUnloading()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
