@@ -1,3 +1,6 @@
+#include "app/AppFolder.h"
+#include "app/RunningWindow.h"
+#include "app/SingleInstance.h"
 #include "platform/qt/QtPlatform.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form1.h"
@@ -11,12 +14,19 @@ int main(int argc, char* argv[])
     // The window may be hidden in the tray: the program ends when the window is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The page files live beside the executable.
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    QGuiApplication::setDesktopFileName(QStringLiteral("tabwise"));
+
+    // The page files live in the application folder; one copy of the program runs per folder.
+    const QString appFolder = tabwise::applicationFolder();
+    tabwise::SingleInstance instance(tabwise::SingleInstance::nameFor(appFolder));
+    if (!instance.claim())
+        return 0; // the copy that runs shows its window instead
     tabwise::QtPlatform platform;
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::Form1 form(platform, appFolder, settings);
     QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(
+        &instance, &tabwise::SingleInstance::showRequested, &form, [&form] { tabwise::showRunningWindow(form); });
     form.Form_Load();
     return app.exec();
 }
