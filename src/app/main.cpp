@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     // The window may be hidden in the tray: the program ends when the window is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QGuiApplication::setDesktopFileName(QStringLiteral("tabwise"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tabwise"));
 
     // The page files live in the application folder; one copy of the program runs per folder.
     const QString appFolder = tabwise::applicationFolder();
