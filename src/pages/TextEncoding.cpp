@@ -27,8 +27,10 @@ QString decodeWindows1252(const QByteArray& bytes)
 
 QString decodePageBytes(const QByteArray& bytes)
 {
-    // A leading byte-order mark stays in the text, so that saving writes it back.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // A leading byte-order mark stays in the text, so that saving writes it back. Stateless: a
+    // sequence cut off at the end of the file is an error, not something to wait for.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

@@ -1,0 +1,38 @@
+// Any bytes a page file may hold: decoding never fails or loses a byte's worth of text, and the
+// list of entries survives being written and read again unchanged.
+#include "pages/ListFormat.h"
+#include "pages/TextEncoding.h"
+
+#include <cstdlib>
+
+using namespace tabwise;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString text = decodePageBytes(bytes);
+
+    // Valid UTF-8 is written back byte for byte; anything else is read one character per byte.
+    if (encodePageText(text) != bytes && !(text == decodeWindows1252(bytes) && text.size() == bytes.size()))
+        std::abort();
+
+    const std::vector<EntrySpan> entries = splitEntries(text);
+    if (entries.empty())
+        std::abort();
+    QString saved;
+    for (const EntrySpan& e : entries) {
+        if (e.start < 0 || e.length < 0 || e.start + e.length > text.size())
+            std::abort();
+        saved += QStringView(text).mid(e.start, e.length);
+        saved += QLatin1String("\r\n");
+    }
+    // Parse, write, parse again: the same entries.
+    const std::vector<EntrySpan> again = splitEntries(saved);
+    if (again.size() != entries.size())
+        std::abort();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (QStringView(saved).mid(again[i].start, again[i].length) != QStringView(text).mid(entries[i].start, entries[i].length))
+            std::abort();
+    }
+    return 0;
+}

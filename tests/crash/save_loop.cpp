@@ -1,0 +1,75 @@
+// Test helper, not shipped: saves page files over and over through the program's own writer, so
+// that a test can kill it at random moments and then check what is left on disk.
+//
+//   save_loop write PATH SEED   keeps replacing PATH with complete, self-describing contents
+//   save_loop check PATH        exit 0 when PATH holds one complete content, 1 when it is torn
+#include "pages/PageFile.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+QByteArray body(quint32 version, qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = char((version * 31u + quint32(i) * 7u) % 251u);
+    return bytes;
+}
+
+QByteArray content(quint32 version, qsizetype size)
+{
+    return "tabwise-crash " + QByteArray::number(version) + ' ' + QByteArray::number(size) + "\r\n" + body(version, size)
+        + "\r\nend " + QByteArray::number(version) + "\r\n";
+}
+
+bool complete(const QByteArray& bytes)
+{
+    const qsizetype headerEnd = bytes.indexOf("\r\n");
+    if (!bytes.startsWith("tabwise-crash ") || headerEnd < 0)
+        return false;
+    const QList<QByteArray> fields = bytes.left(headerEnd).split(' ');
+    if (fields.size() != 3)
+        return false;
+    bool okVersion = false;
+    bool okSize = false;
+    const quint32 version = fields[1].toUInt(&okVersion);
+    const qsizetype size = fields[2].toLongLong(&okSize);
+    return okVersion && okSize && bytes == content(version, size);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args[1] == QLatin1String("check")) {
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 2;
+        return complete(file.readAll()) ? 0 : 1;
+    }
+    if (args.size() >= 4 && args[1] == QLatin1String("write")) {
+        QRandomGenerator random(args[3].toUInt());
+        for (quint32 version = 1;; ++version) {
+            const qsizetype size = random.bounded(1 << 20, 20 << 20);
+            const tabwise::PageWrite written = tabwise::writePageFile(args[2], content(version, size));
+            if (!written.ok) {
+                std::fprintf(stderr, "%s\n", qPrintable(written.error));
+                return 3;
+            }
+        }
+    }
+    if (args.size() >= 3 && args[1] == QLatin1String("init")) {
+        return tabwise::writePageFile(args[2], content(0, 1000)).ok ? 0 : 3;
+    }
+    std::fprintf(stderr, "usage: save_loop init|write|check PATH [SEED]\n");
+    return 64;
+}
