@@ -7,7 +7,7 @@ PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install package clean
+.PHONY: run test build setup install package clean sanitize fuzz fuzz-build
 
 setup:
 	@scripts/setup.sh
@@ -31,8 +31,31 @@ package: build
 run: install
 	"$(PREFIX)/tabwise"
 
+SAN_BUILD    ?= build-asan
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 30
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+# Every test, then the unit and widget tests once more under the sanitizers, then a short fuzz run.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory sanitize
+	$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+sanitize: setup
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABWISE_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && $(SANITIZER_ENV) ctest -L 'unit|widget' --output-on-failure -j $(JOBS)
+
+fuzz-build: setup
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Runs every fuzz target for FUZZ_SECONDS each (make fuzz FUZZ_SECONDS=600 for a long run).
+fuzz: fuzz-build
+	scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -6,6 +6,7 @@
 #include "platform/NotifyIcon.h"
 #include "platform/OpenTarget.h"
 #include "platform/Printing.h"
+#include "platform/Volumes.h"
 #include "platform/WindowZOrder.h"
 
 namespace tabwise {
@@ -22,6 +23,7 @@ public:
     virtual Autostart& autostart() = 0;
     virtual WindowZOrder& zOrder() = 0;
     virtual Printing& printing() = 0;
+    virtual Volumes& volumes() = 0;
 };
 
 } // namespace tabwise

@@ -1,6 +1,9 @@
 // The options panel: start options, the backup frame and the tab table.
 #include "shell/Form1.h"
 
+#include "backup/DriveList.h"
+#include "backup/FolderList.h"
+#include "platform/Platform.h"
 #include "settings/RuledFrame.h"
 #include "shell/Artwork.h"
 #include "shell/Twips.h"
@@ -12,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <limits>
 
 namespace tabwise {
 
@@ -51,9 +56,9 @@ void Form1::buildOptionsPanel()
     cmdcancel = place(new QPushButton(QStringLiteral("&Cancel"), frameoptions), "cmdcancel", twipsRect(3720, 840, 1215, 255));
 
     Frame2 = place(new QGroupBox(QStringLiteral("Backup your Notes"), frameoptions), "Frame2", twipsRect(0, 1200, 5190, 1815));
-    Drive1 = place(new QComboBox(Frame2), "Drive1", twipsRect(120, 360, 3375, 315));
+    Drive1 = place(new DriveList(m_platform.volumes(), Frame2), "Drive1", twipsRect(120, 360, 3375, 315));
     Drive1->setAccessibleName(QStringLiteral("Drive"));
-    Dir1 = place(new QListWidget(Frame2), "Dir1", twipsRect(120, 720, 3375, 990));
+    Dir1 = place(new FolderList(Frame2), "Dir1", twipsRect(120, 720, 3375, 990));
     Dir1->setAccessibleName(QStringLiteral("Folder"));
     cmdbackup = place(new QPushButton(QStringLiteral("&Backup Now"), Frame2), "cmdbackup", twipsRect(3720, 960, 1215, 255));
     cmdrestore = place(new QPushButton(QStringLiteral("Restore &Now"), Frame2), "cmdrestore", twipsRect(3720, 1320, 1215, 255));
@@ -81,6 +86,7 @@ void Form1::buildOptionsPanel()
         const int top = 840 + 360 * info.tabIndex;
         texts[row] = place(new QLineEdit(QString::fromLatin1(info.defaultCaption), frameTabOptions), textNames[row],
                            twipsRect(720, top, 2655, 285));
+        texts[row]->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
         texts[row]->setAccessibleName(QStringLiteral("Name of tab %1").arg(info.tabIndex + 1));
         label(frameTabOptions, labelNames[row], QStringLiteral("(Tab #%1)").arg(info.tabIndex + 1).toLatin1().constData(),
               3960, top + 45);

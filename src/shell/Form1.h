@@ -22,6 +22,8 @@ namespace tabwise {
 
 class CommandLabel;
 class ClickableImage;
+class DriveList;
+class FolderList;
 class ListBox;
 class Platform;
 class RuledFrame;
@@ -77,6 +79,12 @@ public:
     // --- options panel, start at log-on, stay on top ------------------------------------------
 
     // --- backup and restore -------------------------------------------------------------------
+    void Drive1_Change();
+    void cmdbackup_Click();
+    void cmdrestore_Click();
+    // Opens the folder in the folder list (and selects its drive) when the folder can be listed;
+    // otherwise leaves both lists as they are and returns false.
+    bool showBackupFolder(const QString& folder);
 
     // --- help and About -----------------------------------------------------------------------
 
@@ -114,8 +122,8 @@ public:
     QPushButton* cmdok = nullptr;
     QPushButton* cmdcancel = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QComboBox* Drive1 = nullptr;
-    QListWidget* Dir1 = nullptr;
+    DriveList* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
     QPushButton* cmdbackup = nullptr;
     QPushButton* cmdrestore = nullptr;
     QLabel* Image6 = nullptr;
@@ -176,6 +184,9 @@ private:
     void connectOptionsHandlers();
     void connectBackupHandlers();
     void connectHelpHandlers();
+    // backup and restore
+    void Dir1_OpenFailed(int errorNumber, const QString& description);
+    void reloadPageAfterRestore(const QStringList& restoredFiles);
     bool addTrayIcon();
     void placeBottomRight();
     void showError(const QString& text);

@@ -12,7 +12,15 @@ namespace tabwise {
 
 // A platform that records every call and answers dialogs from queues, so that a test can build a
 // complete main window and never opens a dialog, a browser, a printer or the real tray.
-class FakePlatform : public Platform, MessageBoxes, NotifyIcon, OpenTarget, HelpViewer, Autostart, WindowZOrder, Printing {
+class FakePlatform : public Platform,
+                     MessageBoxes,
+                     NotifyIcon,
+                     OpenTarget,
+                     HelpViewer,
+                     Autostart,
+                     WindowZOrder,
+                     Printing,
+                     Volumes {
 public:
     struct Message {
         QString prompt;
@@ -59,6 +67,11 @@ public:
     QString printToFile;
     int printerDialogs = 0;
 
+    // Drive list: the volumes offered (by default the root file system alone) and the root paths of
+    // those that are not ready.
+    QList<Volume> volumeList{{Volume::Kind::Root, QStringLiteral("/"), QStringLiteral("/")}};
+    QStringList volumesNotReady;
+
     MessageBoxes& messages() override { return *this; }
     NotifyIcon& notifyIcon() override { return *this; }
     OpenTarget& openTarget() override { return *this; }
@@ -66,6 +79,7 @@ public:
     Autostart& autostart() override { return *this; }
     WindowZOrder& zOrder() override { return *this; }
     Printing& printing() override { return *this; }
+    Volumes& volumes() override { return *this; }
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
@@ -77,6 +91,8 @@ private:
     bool remove() override;
     void setTopmost(QWidget* window, bool topmost, QPoint topLeft) override;
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
+    QList<Volume> mountedVolumes() const override { return volumeList; }
+    bool isReady(const Volume& volume) const override { return !volumesNotReady.contains(volume.rootPath); }
 };
 
 } // namespace tabwise

@@ -90,7 +90,8 @@ private Q_SLOTS:
     {
         QFile file(iniPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\x00\xff\xfe[[[=\n\x01\x02garbage=", 20));
+        static const char garbage[] = "\x00\xff\xfe[[[=\n\x01\x02garbage=";
+        file.write(garbage, sizeof garbage - 1);
         file.close();
         SettingsStore store(iniPath());
         QCOMPARE(store.read(Key::Value), QString());

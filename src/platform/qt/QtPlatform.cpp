@@ -4,6 +4,7 @@
 #include "platform/qt/QtNotifyIcon.h"
 #include "platform/qt/QtOpenTarget.h"
 #include "platform/qt/QtPrinting.h"
+#include "platform/qt/QtVolumes.h"
 #include "platform/qt/QtWindowZOrder.h"
 #include "platform/qt/XdgAutostart.h"
 
@@ -30,6 +31,7 @@ struct QtPlatform::Services {
     XdgAutostart autostart;
     QtWindowZOrder zOrder;
     QtPrinting printing;
+    QtVolumes volumes;
 };
 
 QtPlatform::QtPlatform()
@@ -46,5 +48,6 @@ HelpViewer& QtPlatform::helpViewer() { return m_services->helpViewer; }
 Autostart& QtPlatform::autostart() { return m_services->autostart; }
 WindowZOrder& QtPlatform::zOrder() { return m_services->zOrder; }
 Printing& QtPlatform::printing() { return m_services->printing; }
+Volumes& QtPlatform::volumes() { return m_services->volumes; }
 
 } // namespace tabwise

@@ -19,6 +19,7 @@ public:
     Autostart& autostart() override;
     WindowZOrder& zOrder() override;
     Printing& printing() override;
+    Volumes& volumes() override;
 
 private:
     struct Services;

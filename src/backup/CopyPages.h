@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Copying every page file (*.ntr) from one folder into another, as backup and restore do. Each file
+// is copied to a temporary name in the destination and renamed over the old one, so a failure never
+// leaves a torn file; files of the same name are replaced, nothing is deleted.
+namespace tabwise {
+
+struct NotCopied {
+    QString fileName;
+    QString reason;
+};
+
+struct CopyOutcome {
+    // Why nothing at all was copied; None when the files were tried one by one.
+    enum class Refusal { None, SameFolder, NoPageFiles, SourceUnreadable, DestinationMissing };
+    Refusal refusal = Refusal::None;
+    QString refusalReason; // the system's words for SourceUnreadable and DestinationMissing
+    QStringList copied; // file names, in the order they were copied
+    QList<NotCopied> notCopied;
+
+    bool complete() const { return refusal == Refusal::None && notCopied.isEmpty(); }
+};
+
+// The page files of a folder: regular files named *.ntr, sorted by name. Folders and symbolic links
+// that merely carry the extension are not page files.
+QStringList pageFileNames(const QString& folder);
+
+// Copies every page file of fromFolder into toFolder. A new copy is readable and writable by its
+// owner only; a replaced copy keeps the permissions the old one had. A destination file without its
+// owner's write permission is read-only and is left alone. Copying a folder onto itself is refused.
+CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder);
+
+} // namespace tabwise
