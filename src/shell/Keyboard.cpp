@@ -1,14 +1,14 @@
 #include "shell/Keyboard.h"
 
+#include "backup/DriveList.h"
+#include "backup/FolderList.h"
 #include "shell/CommandLabel.h"
 #include "shell/Form1.h"
 #include "shell/TabControl.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
