@@ -4,6 +4,7 @@
 #include "backup/FolderList.h"
 #include "shell/CommandLabel.h"
 #include "shell/Form1.h"
+#include "shell/PanelFocus.h"
 #include "shell/TabControl.h"
 
 #include <QCheckBox>
@@ -78,6 +79,9 @@ void addPanelKeys(Form1& form)
     }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+
+    PanelFocus::keep(form.frameoptions);
+    PanelFocus::keep(form.frameAbout);
 }
 
 } // namespace

@@ -178,7 +178,8 @@ private Q_SLOTS:
         QCOMPARE(w.SSTab1->Tab(), 0);
     }
 
-    // Tab walks each panel top to bottom, left to right.
+    // Tab walks each panel top to bottom, left to right, and round again without leaving it for
+    // the page controls underneath; opening a panel puts the focus into it.
     void tabOrderOfThePanels_data()
     {
         QTest::addColumn<QString>("panel");
@@ -196,8 +197,11 @@ private Q_SLOTS:
         QFETCH(QStringList, order);
         FormFixture f;
         Form1& w = activeForm(f);
-        if (panel == QStringLiteral("frameoptions"))
+        w.txtNotes->setFocus();
+        if (panel == QStringLiteral("frameoptions")) {
             w.frameoptions->show();
+            QCOMPARE(QApplication::focusWidget(), w.Check1);
+        }
         auto* first = w.findChild<QWidget*>(order.first());
         first->setFocus();
         QStringList walked { order.first() };
@@ -206,6 +210,10 @@ private Q_SLOTS:
             walked << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(walked, order);
+        if (panel != QStringLiteral("frameoptions"))
+            return;
+        QTest::keyClick(w.Check1, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w.Text5);
     }
 };
 
