@@ -14,6 +14,9 @@ prefix="$work/my \$apps/Tabwise"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/tabwise" ] || fail "the program is not in the application folder"
+if [ -f "$build/app/help/Tabwise.chm" ]; then
+    cmp -s "$build/app/help/Tabwise.chm" "$prefix/help/Tabwise.chm" || fail "the help is not in help/"
+fi
 for side in 16 32 48 64 128; do
     png="$prefix/share/icons/hicolor/${side}x$side/apps/tabwise.png"
     [ -f "$png" ] || fail "no $side pixel icon"

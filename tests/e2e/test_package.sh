@@ -30,6 +30,9 @@ for path in ./usr/bin/tabwise ./usr/lib/tabwise/tabwise \
     ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128}/apps/tabwise.png; do
     grep -qx -- "$path" <<<"$contents" || fail "the package lacks $path"
 done
+if [ -f "$build/app/help/Tabwise.chm" ]; then
+    grep -qx ./usr/lib/tabwise/help/Tabwise.chm <<<"$contents" || fail "the package lacks the help"
+fi
 ! grep -q -e '^\./usr/lib/tabwise/share' -e '^\./usr/tabwise' <<<"$contents" || fail "portable files in the package"
 
 # What it declares.
@@ -84,5 +87,8 @@ for _ in $(seq 100); do
 done
 [ -f "$work/config/Tabwise.ini" ] || fail "the packaged program did not load its window"
 [ -d "$work/home2/.local/share/Tabwise" ] || fail "no application folder for the user"
+if [ -d "$root/usr/lib/tabwise/help" ]; then
+    [ -f "$work/home2/.local/share/Tabwise/help/Tabwise.chm" ] || fail "the user's folder does not reach the help"
+fi
 ls "$work/run"/tabwise-*.lock >/dev/null || fail "the packaged program holds no one-copy lock"
 echo "PASS"
