@@ -24,9 +24,9 @@ int main(int argc, char* argv[])
     tabwise::QtPlatform platform;
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::Form1 form(platform, appFolder, settings);
-    QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(
         &instance, &tabwise::SingleInstance::showRequested, &form, [&form] { tabwise::showRunningWindow(form); });
+    QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.Form_Load();
     return app.exec();
 }
