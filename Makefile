@@ -7,7 +7,7 @@ PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install package clean sanitize fuzz fuzz-build
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build
 
 setup:
 	@scripts/setup.sh
@@ -25,6 +25,7 @@ install: build
 
 # A Debian package: the program in /usr/lib/tabwise, a launcher in /usr/bin, the desktop entry and
 # icons in /usr/share (see src/app/install.cmake).
+.PHONY: package
 package: build
 	cd $(BUILD) && cpack -G DEB -B package
 
