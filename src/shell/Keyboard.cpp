@@ -2,7 +2,6 @@
 
 #include "backup/DriveList.h"
 #include "backup/FolderList.h"
-#include "shell/CommandLabel.h"
 #include "shell/Form1.h"
 #include "shell/PanelFocus.h"
 #include "shell/TabControl.h"
@@ -41,18 +40,10 @@ template <typename Action> void addShortcut(QWidget* owner, QKeySequence keys, A
 
 void addPageShortcuts(Form1& form)
 {
-    // The pages' commands only while no panel covers the pages.
-    const auto onPage = [&form](auto command) {
-        return [&form, command] {
-            if (!form.frameoptions->isVisible() && !form.frameAbout->isVisible())
-                command();
-        };
-    };
+    // The tab keys belong to the tab control and its pages: they are quiet in an open panel.
     TabControl* tabs = form.SSTab1;
-    addShortcut(tabs, QKeySequence::Save, onPage([&form] { form.page(form.SSTab1->Tab()).save->click(); }));
-    addShortcut(tabs, QKeySequence::Print, onPage([&form] { form.page(form.SSTab1->Tab()).print->click(); }));
-    const auto next = onPage([tabs] { tabs->setTab(neighbourTab(*tabs, 1)); });
-    const auto previous = onPage([tabs] { tabs->setTab(neighbourTab(*tabs, -1)); });
+    const auto next = [tabs] { tabs->setTab(neighbourTab(*tabs, 1)); };
+    const auto previous = [tabs] { tabs->setTab(neighbourTab(*tabs, -1)); };
     addShortcut(tabs, QKeySequence(Qt::CTRL | Qt::Key_Tab), next);
     addShortcut(tabs, QKeySequence(Qt::CTRL | Qt::Key_PageDown), next);
     addShortcut(tabs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), previous);
