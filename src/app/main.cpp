@@ -4,6 +4,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form1.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 
@@ -27,6 +28,8 @@ int main(int argc, char* argv[])
     QObject::connect(
         &instance, &tabwise::SingleInstance::showRequested, &form, [&form] { tabwise::showRunningWindow(form); });
     QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    form.Form_Load();
+    // The splash loads the main window when its time is up.
+    tabwise::frmSplash splash(form);
+    splash.show();
     return app.exec();
 }

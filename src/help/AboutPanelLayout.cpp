@@ -4,6 +4,7 @@
 #include "shell/Artwork.h"
 #include "shell/Twips.h"
 
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,7 @@ void Form1::buildAboutPanel()
     QPalette link = Label15->palette();
     link.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label15->setPalette(link);
+    Label15->setCursor(QCursor(artwork(QStringLiteral("globe"), QSize(32, 32), devicePixelRatioF()), 16, 16));
     Label15->adjustSize();
 
     Command4 = new QPushButton(QStringLiteral("&Ok"), frameAbout);

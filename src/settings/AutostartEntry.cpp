@@ -1,7 +1,6 @@
 #include "settings/AutostartEntry.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "settings/ConfigFolder.h"
 
 namespace tabwise {
 
@@ -38,9 +37,6 @@ QString autostartEntryText(const QString& executablePath)
         .arg(desktopExecValue(executablePath));
 }
 
-QString autostartFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
-}
+QString autostartFolder() { return userConfigFolder() + QStringLiteral("/autostart"); }
 
 } // namespace tabwise

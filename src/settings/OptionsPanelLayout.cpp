@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 
 namespace tabwise {
@@ -52,6 +53,9 @@ void Form1::buildOptionsPanel()
     Check1 = place(new QCheckBox(QStringLiteral("Start Program Minimized"), frameoptions), "Check1", twipsRect(240, 240, 2295, 375));
     Check8 = place(new QCheckBox(QStringLiteral("Start at Log-on"), frameoptions), "Check8", twipsRect(240, 600, 2055, 315));
     Check2 = place(new QCheckBox(QStringLiteral("Stay on top"), frameoptions), "Check2", twipsRect(240, 960, 2055, 255));
+    // The design's widths were made for a narrower font: a caption never gets cut short.
+    for (QCheckBox* box : {Check1, Check8, Check2})
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     cmdok = place(new QPushButton(QStringLiteral("&Ok"), frameoptions), "cmdok", twipsRect(3720, 480, 1215, 255));
     cmdcancel = place(new QPushButton(QStringLiteral("&Cancel"), frameoptions), "cmdcancel", twipsRect(3720, 840, 1215, 255));
 

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/ConfigFolder.h"
+
 #include <QFileInfo>
 #include <QStringList>
 
@@ -53,7 +55,7 @@ QString SettingsStore::fileName() const { return m_settings.fileName(); }
 
 QString SettingsStore::defaultPath()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tabwise")).fileName();
+    return userConfigFolder() + QStringLiteral("/Tabwise.ini");
 }
 
 } // namespace tabwise

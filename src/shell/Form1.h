@@ -75,8 +75,21 @@ public:
     // --- printing pages and opening list entries ----------------------------------------------
 
     // --- tray icon and tray menu --------------------------------------------------------------
+    // A tray event arrives as a left-button press whose X carries the event's mouse message.
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_Resize();
+    void MENURESTORE_Click();
+    void MENUOPTIONS_Click();
+    void MENUEXIT_Click();
 
     // --- options panel, start at log-on, stay on top ------------------------------------------
+    void Image1_Click();
+    void cmdok_Click();
+    void cmdcancel_Click();
+    void ShowTabsFromSettings();
+    void HideTabsFromSettings();
+    void Check8_Click();
+    void Check2_Click();
 
     // --- backup and restore -------------------------------------------------------------------
     void Drive1_Change();
@@ -87,6 +100,10 @@ public:
     bool showBackupFolder(const QString& folder);
 
     // --- help and About -----------------------------------------------------------------------
+    void MENUHELP_Click();
+    void MENUABOUT_Click();
+    void Command4_Click();
+    void Label15_Click();
 
     // --- controls, named as the handlers know them ----------------------------------------------
     TabControl* SSTab1 = nullptr;
@@ -170,7 +187,6 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildPages();
@@ -184,11 +200,18 @@ private:
     void connectOptionsHandlers();
     void connectBackupHandlers();
     void connectHelpHandlers();
+    // options panel, start at log-on, stay on top
+    void applyTabVisibility(double acting, bool visible);
+    bool storeOptions();
     // backup and restore
     void Dir1_OpenFailed(int errorNumber, const QString& description);
     void reloadPageAfterRestore(const QStringList& restoredFiles);
+    // tray icon and tray menu: normal state and visible; the wait for a tray
+    void restoreWindow();
+    void awaitTray();
     bool addTrayIcon();
     void placeBottomRight();
+    void settlePlacement();
     void showError(const QString& text);
 
     Platform& m_platform;
@@ -197,6 +220,9 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     bool m_placementPending = false;
+    int m_placementChecks = 0;
+    static constexpr int placementSettleChecks = 30;
+    static constexpr int placementCheckMilliseconds = 100;
 };
 
 } // namespace tabwise

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace tabwise {
 
@@ -22,6 +23,7 @@ void Form1::Form_Load()
 
     TrayTip = QStringLiteral("Tabwise");
     readPageInto(txtNotes, pageFilePath(0));
+    Check2->setChecked(toBoxState(m_settings.read(Key::Value2)) == 1); // stay on top as last stored
 
     // "1" starts hidden in the tray; anything else starts with the window shown.
     const bool startHidden = toNumber(m_settings.read(Key::Value)) == 1.0;
@@ -32,7 +34,7 @@ void Form1::Form_Load()
         hide();
         Check1->setChecked(true);
         if (!inTray)
-            showMinimized(); // without a tray a hidden window could never be reached again
+            awaitTray(); // without a tray a hidden window could never be reached again
     } else {
         addTrayIcon();
         show();
@@ -99,23 +101,29 @@ bool Form1::addTrayIcon()
 
 void Form1::placeBottomRight()
 {
-    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!display)
-        return;
-    // The whole screen, taskbar included: the window's outer bottom-right corner goes on the
-    // screen's. The desktop may add its frame only after the window is shown; then the window is
-    // placed once more as soon as the frame is known.
-    const QRect area = display->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + area.width() - outer.width(), area.y() + area.height() - outer.height());
-    m_placementPending = frameGeometry().size() == size();
+    // The desktop adds its frame around the window some time after the window is shown, and
+    // says how wide it is later still: keep the corner in place until it has settled.
+    m_placementPending = true;
+    m_placementChecks = placementSettleChecks;
+    settlePlacement();
 }
 
-void Form1::moveEvent(QMoveEvent* event)
+void Form1::settlePlacement()
 {
-    QWidget::moveEvent(event);
-    if (m_placementPending && frameGeometry().size() != size())
-        placeBottomRight();
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!m_placementPending || !display)
+        return;
+    // The whole screen, taskbar included: the window's outer bottom-right corner goes on the
+    // screen's.
+    const QRect area = display->geometry();
+    const QSize outer = frameGeometry().size();
+    const QPoint corner(area.x() + area.width() - outer.width(), area.y() + area.height() - outer.height());
+    if (frameGeometry().topLeft() != corner)
+        move(corner);
+    if (--m_placementChecks > 0)
+        QTimer::singleShot(placementCheckMilliseconds, this, &Form1::settlePlacement);
+    else
+        m_placementPending = false;
 }
 
 } // namespace tabwise

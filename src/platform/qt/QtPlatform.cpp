@@ -1,5 +1,6 @@
 #include "platform/qt/QtPlatform.h"
 
+#include "platform/qt/ChmHelpViewer.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtNotifyIcon.h"
 #include "platform/qt/QtOpenTarget.h"
@@ -8,26 +9,13 @@
 #include "platform/qt/QtWindowZOrder.h"
 #include "platform/qt/XdgAutostart.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace tabwise {
-
-namespace {
-class DesktopHelpViewer : public HelpViewer {
-public:
-    void showHelp(QWidget*, const QString& helpFilePath) override
-    {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(helpFilePath));
-    }
-};
-} // namespace
 
 struct QtPlatform::Services {
     QtMessageBoxes messages;
     QtNotifyIcon notifyIcon;
     QtOpenTarget openTarget;
-    DesktopHelpViewer helpViewer;
+    ChmHelpViewer helpViewer;
     XdgAutostart autostart;
     QtWindowZOrder zOrder;
     QtPrinting printing;

@@ -14,6 +14,9 @@ QString entryPath() { return autostartFolder() + QStringLiteral("/Tabwise.deskto
 
 bool XdgAutostart::add(const QString& executablePath)
 {
+    // Without a known executable an entry would start nothing at every log-on.
+    if (executablePath.isEmpty())
+        return false;
     if (!QDir().mkpath(autostartFolder()))
         return false;
     QSaveFile file(entryPath());
