@@ -1,14 +1,19 @@
 #include "app/RunningWindow.h"
 
-#include <QWidget>
+#include "shell/Form1.h"
+
+#include <QAction>
+#include <QTimer>
 
 namespace tabwise {
 
-void showRunningWindow(QWidget& window)
+void showRunningWindow(Form1& form, const QWidget& splash)
 {
-    window.showNormal();
-    window.raise();
-    window.activateWindow();
+    if (splash.isVisible()) {
+        QTimer::singleShot(100, &form, [&form, &splash] { showRunningWindow(form, splash); });
+        return;
+    }
+    form.MENURESTORE->trigger();
 }
 
 } // namespace tabwise

@@ -25,11 +25,11 @@ int main(int argc, char* argv[])
     tabwise::QtPlatform platform;
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::Form1 form(platform, appFolder, settings);
-    QObject::connect(
-        &instance, &tabwise::SingleInstance::showRequested, &form, [&form] { tabwise::showRunningWindow(form); });
     QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // The splash loads the main window when its time is up.
     tabwise::frmSplash splash(form);
     splash.show();
+    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &form,
+                     [&form, &splash] { tabwise::showRunningWindow(form, splash); });
     return app.exec();
 }
