@@ -6,6 +6,7 @@
 #include "shell/PanelFocus.h"
 #include "shell/TabControl.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -54,6 +55,19 @@ void addPageShortcuts(Form1& form)
         form.page(tab).text->setTabChangesFocus(true);
 }
 
+// The tray menu's Help and Options from within the window: F1, and Ctrl+Comma as in many desktop
+// programs' preferences.
+void addMenuKeys(Form1& form)
+{
+    auto* help = new QShortcut(QKeySequence::HelpContents, &form);
+    QObject::connect(help, &QShortcut::activated, form.MENUHELP, &QAction::trigger);
+    auto* options = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), &form);
+    QObject::connect(options, &QShortcut::activated, &form, [&form] {
+        if (!form.frameoptions->isVisible())
+            form.MENUOPTIONS->trigger();
+    });
+}
+
 void addPanelKeys(Form1& form)
 {
     addShortcut(form.frameoptions, QKeySequence(Qt::Key_Escape), [&form] { form.cmdcancel->click(); });
@@ -80,6 +94,7 @@ void addPanelKeys(Form1& form)
 void addKeyboardShortcuts(Form1& form)
 {
     addPageShortcuts(form);
+    addMenuKeys(form);
     addPanelKeys(form);
 }
 

@@ -162,6 +162,20 @@ private Q_SLOTS:
         QCOMPARE(cancel.count() + aboutOk.count(), 2);
     }
 
+    // The tray menu's Help and Options are reachable from the window's keyboard too.
+    void helpAndOptionsKeys()
+    {
+        FormFixture f;
+        Form1& w = activeForm(f);
+        w.SSTab1->setTab(3);
+        w.List2->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(f.platform.helpOpened.size(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Comma, Qt::ControlModifier);
+        QVERIFY(w.frameoptions->isVisible());
+        QVERIFY(w.frameoptions->isAncestorOf(QApplication::focusWidget()));
+    }
+
     // While a panel covers the pages, the tab keys do not switch the pages underneath.
     void panelShieldsThePages()
     {
