@@ -16,6 +16,11 @@ for scale in 1 2; do
     wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
     sleep 0.5 # let the first paint finish
     e2e_screenshot "main-window-scale$scale" "$wid"
+    xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+    xdotool key --window "$wid" ctrl+comma
+    e2e_wait_window '^Tabwise \(Options\)$' 10 >/dev/null
+    sleep 0.3
+    e2e_screenshot "options-panel-scale$scale" "$wid"
     client_size "$wid" >"$TABWISE_ARTIFACTS/.size-$scale"
     e2e_app_stop
   )
