@@ -1,6 +1,7 @@
 # The two commands of the README, and a few more for developers.
 #   make run   install what is missing, build, start Tabwise from ./portable/Tabwise
 #   make test  install what is missing, build, run every test
+#   make package  build the Debian package into $(BUILD)/package/
 BUILD   ?= build
 PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
@@ -21,6 +22,12 @@ build: setup $(BUILD)/build.ninja
 # never touch the page files kept beside the executable.
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package: the program in /usr/lib/tabwise, a launcher in /usr/bin, the desktop entry and
+# icons in /usr/share (see src/app/install.cmake).
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 run: install
 	"$(PREFIX)/tabwise"
