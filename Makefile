@@ -1,12 +1,13 @@
 # The two commands of the README, and a few more for developers.
 #   make run   install what is missing, build, start Tabwise from ./portable/Tabwise
 #   make test  install what is missing, build, run every test
+#   make package  build the Debian package into $(BUILD)/package/
 BUILD   ?= build
 PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install clean sanitize fuzz fuzz-build
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench
 
 setup:
 	@scripts/setup.sh
@@ -21,6 +22,12 @@ build: setup $(BUILD)/build.ninja
 # never touch the page files kept beside the executable.
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package: the program in /usr/lib/tabwise, a launcher in /usr/bin, the desktop entry and
+# icons in /usr/share (see src/app/install.cmake).
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 run: install
 	"$(PREFIX)/tabwise"
@@ -50,6 +57,10 @@ fuzz-build: setup
 # Runs every fuzz target for FUZZ_SECONDS each (make fuzz FUZZ_SECONDS=600 for a long run).
 fuzz: fuzz-build
 	scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
+
+# The benchmark's figures (ours beside the toolkit's floor); about three minutes.
+bench: build
+	cmake --build $(BUILD) --target bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

@@ -150,15 +150,15 @@ _xs_tray_ready() { # trayer takes the tray selection before it maps its panel
     --class '^trayer$' 2>/dev/null) ]]
 }
 
-# Tries display numbers upward from :90 until one Xvfb comes up at DPI. -noreset: by default the
-# server resets whenever its last client leaves, and a client connecting during that reset (openbox
-# right after the readiness probe) is turned away.
+# Tries display numbers upward from :90 until one Xvfb comes up at DPI with a screen of SIZE (WxH).
+# -noreset: by default the server resets whenever its last client leaves, and a client connecting
+# during that reset (openbox right after the readiness probe) is turned away.
 _xs_start_xvfb() {
   local n first=${XSESSION_FIRST_DISPLAY:-90} status
   for ((n = first; n < first + 100; n++)); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     XSESSION_DISPLAY=$n
-    _xs_start_bg XSESSION_XVFB_PID xvfb Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset \
+    _xs_start_bg XSESSION_XVFB_PID xvfb Xvfb ":$n" -screen 0 "$2x24" -nolisten tcp -noreset \
       -dpi "$1"
     status=0
     _xs_wait_for "${XSESSION_TIMEOUT:-20}" "$XSESSION_XVFB_PID" _xs_display_is_ours || status=$?
@@ -226,9 +226,10 @@ EOF
 
 # xsession_start [--tray] [--scale N]
 # --scale N (1, 1.5, 2 ...) makes the screen report 96*N dots per inch and sets Xft.dpi, which Qt
-# turns into a device pixel ratio of N.
+# turns into a device pixel ratio of N; the screen has N times the pixels of 1280x800 each way, as a
+# high-density screen has, so that the desktop holds as much as at scale 1.
 xsession_start() {
-  local tray="" scale=1 dpi
+  local tray="" scale=1 dpi size
   while (($#)); do
     case $1 in
       --tray) tray=yes ;;
@@ -257,7 +258,8 @@ xsession_start() {
   XSESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/xsession.XXXXXX") || return 1
   mkdir -p "$XSESSION_DIR/home/.config" "$XSESSION_DIR/home/.cache"
 
-  _xs_start_xvfb "$dpi" || return 1
+  size=$(awk -v s="$scale" 'BEGIN { print int(1280 * s + 0.5) "x" int(800 * s + 0.5) }')
+  _xs_start_xvfb "$dpi" "$size" || return 1
   export DISPLAY=":$XSESSION_DISPLAY"
 
   _xs_write_openbox_rc

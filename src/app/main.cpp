@@ -1,3 +1,6 @@
+#include "app/AppFolder.h"
+#include "app/RunningWindow.h"
+#include "app/SingleInstance.h"
 #include "platform/qt/QtPlatform.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form1.h"
@@ -12,8 +15,13 @@ int main(int argc, char* argv[])
     // The window may be hidden in the tray: the program ends when the window is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The page files live beside the executable.
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tabwise"));
+
+    // The page files live in the application folder; one copy of the program runs per folder.
+    const QString appFolder = tabwise::applicationFolder();
+    tabwise::SingleInstance instance(tabwise::SingleInstance::nameFor(appFolder));
+    if (!instance.claim())
+        return 0; // the copy that runs shows its window instead
     tabwise::QtPlatform platform;
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::Form1 form(platform, appFolder, settings);
@@ -21,5 +29,7 @@ int main(int argc, char* argv[])
     // The splash loads the main window when its time is up.
     tabwise::frmSplash splash(form);
     splash.show();
+    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &form,
+                     [&form, &splash] { tabwise::showRunningWindow(form, splash); });
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 #include "shell/Artwork.h"
 #include "shell/CommandLabel.h"
+#include "shell/Keyboard.h"
 #include "shell/TabControl.h"
 #include "shell/Twips.h"
 
@@ -51,6 +52,8 @@ Form1::Form1(Platform& platform, const QString& appFolder, SettingsStore& settin
     connectBackupHandlers();
 
     connectHelpHandlers();
+
+    addKeyboardShortcuts(*this);
 
     // Front to back: the About panel, the options panel, the tab control.
     frameoptions->raise();
@@ -104,6 +107,10 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (!askBeforeUnloading()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/FileStamp.h"
 #include "pages/PageTable.h"
 #include "shell/TrayRecord.h"
 
@@ -71,6 +72,25 @@ public:
     void setWindowTitleFor(const QString& caption);
 
     // --- page switching, editing and saving ---------------------------------------------------
+    void SSTab1_Click(int PreviousTab);
+    void lbleditnotes_Click();
+    void lblsavenotes_Click();
+    void lbleditphone_Click();
+    void lblsavephone_Click();
+    void lbleditemail_Click();
+    void lblsaveemail_Click();
+    void lbleditwebsites_Click();
+    void lblsavewebsites_Click();
+    void lbleditother_Click();
+    void lblsaveother_Click();
+    // Before the window is unloaded: asks about every page with unsaved typing whether to save it.
+    // False when the user cancels or a save fails; the window then stays.
+    bool askBeforeUnloading();
+    // Saves every page with unsaved typing to its file without asking (the session is ending).
+    // False when a page could not be written.
+    bool saveUnsavedPages();
+    // Whether the page's text box holds typing that has not been saved.
+    bool hasUnsavedText(int tabIndex) const;
 
     // --- printing pages and opening list entries ----------------------------------------------
     void lblprintnotes_Click();
@@ -212,6 +232,22 @@ private:
     // options panel, start at log-on, stay on top
     void applyTabVisibility(double acting, bool visible);
     bool storeOptions();
+    // page switching, editing and saving
+    void showTextPage(int tab);
+    void showListPage(int tab);
+    void editTextPage(int tab);
+    void saveTextPage(int tab);
+    void editListPage(int tab);
+    void saveListPage(int tab);
+    bool savePage(int tab);
+    int askToSave(int tab);
+    bool writeBoxToPage(int tab, bool reportFailure);
+    bool boxShowsFile(int tab) const;
+    int pageOfBox(const QPlainTextEdit* box) const;
+    void saveKey_Activated();
+    // The file state each text box was last filled from, while the box shows exactly that file.
+    std::array<std::optional<FileStamp>, pageCount> m_boxShowsFile;
+    bool m_returningToTab = false;
     // backup and restore
     void Dir1_OpenFailed(int errorNumber, const QString& description);
     void reloadPageAfterRestore(const QStringList& restoredFiles);

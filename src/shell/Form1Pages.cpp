@@ -3,6 +3,7 @@
 
 #include "pages/ListBox.h"
 #include "pages/PageColours.h"
+#include "shell/AccessibleNames.h"
 #include "shell/Artwork.h"
 #include "shell/ClickableImage.h"
 #include "shell/CommandLabel.h"
@@ -126,6 +127,12 @@ void Form1::buildPages()
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->raise();
     connect(SSTab1, &QTabWidget::currentChanged, Image1, [this](int index) { Image1->setVisible(index == 0); });
+
+    // A screen reader names a page's text box and list after its tab, whatever the tab is called.
+    connect(SSTab1, &TabControl::captionChanged, this,
+            [this](int tab, const QString& caption) { namePageControls(page(tab), tab, caption); });
+    for (int tab = 0; tab < pageCount; ++tab)
+        namePageControls(page(tab), tab, SSTab1->TabCaption(tab));
 }
 
 } // namespace tabwise

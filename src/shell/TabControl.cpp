@@ -52,6 +52,7 @@ void TabControl::setTabCaption(int index, const QString& caption)
 {
     setTabText(index, caption);
     setTabToolTip(index, caption);
+    Q_EMIT captionChanged(index, caption);
 }
 
 } // namespace tabwise

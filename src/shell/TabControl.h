@@ -41,6 +41,8 @@ public:
 
 Q_SIGNALS:
     void Click(int previousTab);
+    // A tab's caption was set (by setTabCaption, the only way captions change).
+    void captionChanged(int index, const QString& caption);
 
 private:
     EqualTabBar* m_bar;

@@ -115,7 +115,10 @@ tray_menu_choose h
 help=$(e2e_wait_window '^Tabwise Help$' 10)
 e2e_check "Help opens the help window while the main window stays hidden" unmapped "$wid"
 e2e_screenshot help "$help"
-xdotool windowclose "$help"
+# Closed as a person closes it: the window manager asks the window to close.
+xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
+wait_for 10 unmapped "$help" || e2e_fail "the help window did not close"
+sleep 0.5
 
 tray_menu_choose a
 e2e_check "About brings the window back" wait_for 10 shown_normal "$wid"

@@ -1,0 +1,246 @@
+// Measures page switching, editing and saving, start-up and memory of the main window on the
+// offscreen platform, and prints each median beside the toolkit's floor measured in the same run.
+#include "BenchSupport.h"
+#include "Floors.h"
+#include "FormFixture.h"
+#include "shell/CommandLabel.h"
+#include "shell/TabControl.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QThread>
+
+#include <cstdio>
+#include <memory>
+
+using namespace bench;
+using tabwise::Form1;
+using tabwise::FormFixture;
+
+namespace {
+
+QString sizeName(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(bytes >> 20);
+}
+QString countName(int entries)
+{
+    return entries >= 1000000 ? QStringLiteral("%1 M").arg(entries / 1000000)
+                              : QStringLiteral("%1 k").arg(entries / 1000);
+}
+
+Form1& loadWindow(FormFixture& f)
+{
+    f.seedDesignSettings();
+    QThread::msleep(120); // the page files settle, as files written long ago have
+    Form1& w = f.load();
+    settleWindow();
+    return w;
+}
+
+void startUp()
+{
+    std::unique_ptr<FormFixture> fixture;
+    std::unique_ptr<BareWindow> bare;
+    // Both start over a fresh application folder and settings file.
+    const auto freshFolder = [&] {
+        fixture = std::make_unique<FormFixture>();
+        fixture->seedDesignSettings();
+        fixture->writePage("notes.ntr", "notes\r\n");
+        bare.reset();
+    };
+    const Medians m = timeInTurn(9,
+        { freshFolder,
+            [&] {
+                fixture->load();
+                settleWindow();
+            } },
+        { freshFolder, [&] {
+             bare = std::make_unique<BareWindow>();
+             bare->show();
+             settleWindow();
+         } });
+    report(QStringLiteral("start-up to window shown"), m.ours, m.floor);
+}
+
+void benchTextPage(qint64 bytes, int runs)
+{
+    FormFixture f;
+    f.writePage("phone.ntr", textPage(bytes));
+    Form1& w = loadWindow(f);
+    BareText bare;
+    const QString path = f.appFolder() + QStringLiteral("/phone.ntr");
+    const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
+    const Medians first = timeInTurn(runs,
+        { [&] {
+             w.SSTab1->setTab(0);
+             settleWindow();
+             touchAndSettle(path);
+         },
+            [&] {
+                w.SSTab1->setTab(1);
+                settleWindow();
+            } },
+        { [&] {
+             bare.leave();
+             touchAndSettle(path);
+         },
+            [&] { bare.show(path); } });
+    const auto again = timeRuns(
+        runs,
+        [&] {
+            w.SSTab1->setTab(0);
+            settleWindow();
+        },
+        [&] {
+            w.SSTab1->setTab(1);
+            settleWindow();
+        });
+    const Medians save = timeInTurn(runs,
+        { {},
+            [&] {
+                w.lblsavephone->click();
+                settleWindow();
+            } },
+        { {}, [&] { bare.save(copy); } });
+    const QByteArray written = f.pageBytes("phone.ntr");
+    const bool whole = written == textPage(bytes) && w.txtPhone->document()->blockCount() == written.count('\n') + 1;
+
+    const QString name = QStringLiteral("text page ") + sizeName(bytes);
+    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
+    reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
+    report(name + QStringLiteral(": Save"), save.ours, save.floor);
+    if (!whole)
+        std::printf("  ! the page was not shown or saved whole\n");
+}
+
+void benchListPage(int entries, int runs)
+{
+    FormFixture f;
+    f.writePage("email.ntr", listPage(entries));
+    Form1& w = loadWindow(f);
+    BareList bareList;
+    BareText bareText;
+    const QString path = f.appFolder() + QStringLiteral("/email.ntr");
+    const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
+    const Medians first = timeInTurn(runs,
+        { [&] {
+             w.SSTab1->setTab(0);
+             settleWindow();
+             touchAndSettle(path);
+         },
+            [&] {
+                w.SSTab1->setTab(2);
+                settleWindow();
+            } },
+        { [&] {
+             bareList.leave();
+             touchAndSettle(path);
+         },
+            [&] { bareList.show(path); } });
+    const auto again = timeRuns(
+        runs,
+        [&] {
+            w.SSTab1->setTab(0);
+            settleWindow();
+        },
+        [&] {
+            w.SSTab1->setTab(2);
+            settleWindow();
+        });
+    // Each Edit is followed by its Save; the floors run in turn with them.
+    const int editRuns = entries >= 1000000 ? 3 : runs;
+    std::vector<double> edit, floorEdit, save, floorSave;
+    for (int i = 0; i < editRuns; ++i) {
+        edit.push_back(timeRuns(1, {}, [&] {
+            w.lbleditemail->click();
+            settleWindow();
+        })[0]);
+        floorEdit.push_back(timeRuns(1, {}, [&] {
+            writeBare(copy, bareList.list->FileText().toUtf8());
+            bareText.load(copy);
+        })[0]);
+        save.push_back(timeRuns(1, {}, [&] {
+            w.lblsaveemail->click();
+            settleWindow();
+        })[0]);
+        // The bare box writes its lines with LF; the list is read back from the page with CR LF.
+        floorSave.push_back(timeRuns(1, {}, [&] {
+            bareText.save(copy);
+            bareList.load(path);
+        })[0]);
+    }
+    if (w.List1->ListCount() != entries)
+        std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.List1->ListCount()), entries);
+
+    const QString name = QStringLiteral("list page ") + countName(entries);
+    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
+    reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
+    report(name + QStringLiteral(": Edit"), median(edit), median(floorEdit));
+    report(name + QStringLiteral(": Save"), median(save), median(floorSave));
+}
+
+// Run in a process of its own, so that its peak is its own: the window with the list page shown,
+// or the bare list box with the same file.
+int memoryRun(const QString& kind, int entries)
+{
+    if (kind == QStringLiteral("ours")) {
+        FormFixture f;
+        f.writePage("email.ntr", listPage(entries));
+        Form1& w = loadWindow(f);
+        w.SSTab1->setTab(2);
+        settleWindow();
+        std::printf("%.1f\n", peakMemoryMiB());
+    } else {
+        FormFixture f;
+        f.writePage("email.ntr", listPage(entries));
+        BareList bare;
+        bare.show(f.appFolder() + QStringLiteral("/email.ntr"));
+        std::printf("%.1f\n", peakMemoryMiB());
+    }
+    return 0;
+}
+
+double peakOf(const QString& kind, int entries)
+{
+    QProcess child;
+    child.start(
+        QCoreApplication::applicationFilePath(), { QStringLiteral("--memory"), kind, QString::number(entries) });
+    child.waitForFinished(120000);
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 4 && args[1] == QStringLiteral("--memory"))
+        return memoryRun(args[2], args[3].toInt());
+
+    // Arguments choose what runs: "start", "text", "list", "memory"; none runs everything.
+    const QStringList only = args.mid(1);
+    const auto wanted = [&](const char* part) { return only.isEmpty() || only.contains(QLatin1String(part)); };
+    std::printf("%-46s %13s %13s %8s\n", "medians", "ours", "floor", "ratio");
+    if (wanted("start"))
+        startUp();
+    if (wanted("text")) {
+        benchTextPage(1 << 20, 7);
+        benchTextPage(10 << 20, 5);
+        benchTextPage(100 << 20, 3);
+    }
+    if (wanted("list")) {
+        benchListPage(10000, 9);
+        benchListPage(100000, 9);
+        benchListPage(1000000, 5);
+    }
+    if (!wanted("memory"))
+        return 0;
+    const double ours = peakOf(QStringLiteral("ours"), 1000000);
+    const double floor = peakOf(QStringLiteral("floor"), 1000000);
+    std::printf("%-46s %10.1f MiB %9.1f MiB %8.2f\n", "peak memory, list page 1 M shown", ours, floor, ours / floor);
+    return 0;
+}

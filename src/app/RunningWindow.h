@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace tabwise {
+
+class Form1;
+
+// What the running copy does when a later start hands over to it: the window comes back in the
+// normal state and to the front, as the tray menu's Restore brings it back. While the splash still
+// shows, the window is not loaded yet; the request then waits for the splash to hand over.
+void showRunningWindow(Form1& form, const QWidget& splash);
+
+} // namespace tabwise

@@ -1,0 +1,108 @@
+#include "app/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace tabwise {
+
+namespace {
+
+const QByteArray showMessage = QByteArrayLiteral("show\n");
+
+} // namespace
+
+QString SingleInstance::nameFor(const QString& appFolder)
+{
+    const QFileInfo folder(appFolder);
+    const QString canonical
+        = folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(canonical.toUtf8());
+    hash.addData(QByteArrayLiteral("\0"));
+    hash.addData(QByteArray::number(qulonglong(getuid())));
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    return runtime + QStringLiteral("/tabwise-") + QString::fromLatin1(hash.result().toHex().left(20));
+}
+
+SingleInstance::SingleInstance(const QString& name, QObject* parent)
+    : QObject(parent)
+    , m_name(name)
+    , m_lock(name + QStringLiteral(".lock"))
+{
+    // The lock belongs to the running copy for as long as it runs, however long that is; a lock
+    // left by a copy that crashed is recognised by its dead process.
+    m_lock.setStaleLockTime(0);
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::claim()
+{
+    if (m_lock.tryLock(0)) {
+        listen();
+        return true;
+    }
+    if (m_lock.error() != QLockFile::LockFailedError) {
+        qWarning("Tabwise: cannot take the lock %s; running without the one-copy guard", qPrintable(m_lock.fileName()));
+        return true;
+    }
+    askRunningCopyToShow();
+    return false;
+}
+
+void SingleInstance::listen()
+{
+    // Nobody else holds the lock, so a socket of this name was left by a copy that crashed.
+    QLocalServer::removeServer(m_name);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server.listen(m_name))
+        qWarning("Tabwise: cannot listen on %s: %s", qPrintable(m_name), qPrintable(m_server.errorString()));
+}
+
+void SingleInstance::answer()
+{
+    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        const auto readRequest = [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            if (socket->readLine(64) == showMessage)
+                Q_EMIT showRequested();
+            socket->disconnectFromServer();
+        };
+        connect(socket, &QLocalSocket::readyRead, this, readRequest);
+        readRequest(); // the request may have arrived with the connection
+    }
+}
+
+void SingleInstance::askRunningCopyToShow()
+{
+    // The running copy may have taken the lock a moment ago and not be listening yet.
+    const QDeadlineTimer deadline(3000);
+    QLocalSocket socket;
+    for (;;) {
+        socket.connectToServer(m_name);
+        if (socket.waitForConnected(500))
+            break;
+        if (deadline.hasExpired()) {
+            qWarning("Tabwise: another copy runs for this folder but does not answer");
+            return;
+        }
+        QThread::msleep(100);
+    }
+    socket.write(showMessage);
+    socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+}
+
+} // namespace tabwise

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace tabwise {
+
+// Keeps one running copy per application folder: two copies over the same folder would overwrite
+// each other's pages. The first copy holds a lock file and listens on a local socket; a later
+// start finds the lock taken, asks the running copy to show its window and ends.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // The guard's name for an application folder and the current user: a socket path in the
+    // user's runtime folder, the same for every spelling of the folder (links, "..", a final "/").
+    static QString nameFor(const QString& appFolder);
+
+    explicit SingleInstance(const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this process may run: it is now the one copy for the folder (or the guard itself
+    // cannot work, for example in an unwritable runtime folder, and the program runs unguarded).
+    // False when another copy runs for the folder; it has been asked to show its window.
+    bool claim();
+
+Q_SIGNALS:
+    // A later start asked this copy to show its window.
+    void showRequested();
+
+private:
+    void listen();
+    void answer();
+    void askRunningCopyToShow();
+
+    QString m_name;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
+
+} // namespace tabwise
