@@ -35,6 +35,16 @@ e2e_check() {
   fi
 }
 
+# wait_for SECONDS COMMAND... : retries COMMAND every 0.1 s until it succeeds or time runs out.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS <= deadline)) || return 1
+    sleep 0.1
+  done
+}
+
 e2e_settings_file() {
   printf '%s\n' "$XDG_CONFIG_HOME/Tabwise.ini"
 }

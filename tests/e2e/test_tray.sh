@@ -6,15 +6,6 @@ set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# wait_for SECONDS COMMAND... : retries COMMAND every 0.1 s until it succeeds or time runs out.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS <= deadline)) || return 1
-    sleep 0.1
-  done
-}
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 unmapped() { ! viewable "$1"; }

@@ -7,14 +7,6 @@ set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-wait_for() { # SECONDS COMMAND...
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS <= deadline)) || return 1
-    sleep 0.1
-  done
-}
 
 program_window() { # the main window, visible or not
   xdotool search --name '^Tabwise \(' 2>/dev/null | head -n 1

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 
+#include "pages/ListBox.h"
 #include "settings/FirstStart.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,14 @@
 #include <QTest>
 
 namespace tabwise {
+
+QStringList listEntries(const ListBox* list)
+{
+    QStringList all;
+    for (qsizetype i = 0; i < list->ListCount(); ++i)
+        all << list->List(i);
+    return all;
+}
 
 FormFixture::FormFixture()
 {

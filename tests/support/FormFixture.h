@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "pages/PageTable.h"
 #include "settings/SettingsStore.h"
 #include "shell/Form1.h"
 
@@ -10,6 +11,13 @@
 #include <memory>
 
 namespace tabwise {
+
+class ListBox;
+
+// A list box's entries, in order.
+QStringList listEntries(const ListBox* list);
+// The page file of the tab at index 0..4.
+inline const char* pageFileName(int tab) { return pageTable[std::size_t(tab)].fileName; }
 
 // A complete main window over a temporary application folder, a temporary settings file and the
 // fake platform. Write page files and settings first, then call load().

@@ -18,20 +18,6 @@ using namespace tabwise;
 
 namespace {
 
-QStringList entries(const ListBox* list)
-{
-    QStringList all;
-    for (qsizetype i = 0; i < list->ListCount(); ++i)
-        all << list->List(i);
-    return all;
-}
-
-const char* fileOf(int tab)
-{
-    static const char* const files[] = { "notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr" };
-    return files[tab];
-}
-
 // Writes fail while it lives, as on a full disk (root is held to it too).
 class FileSizeLimit {
 public:
@@ -124,7 +110,7 @@ void tst_EditSave::textPage()
     FormFixture f;
     f.seedDesignSettings();
     if (file != "<missing>")
-        f.writePage(fileOf(tab), file);
+        f.writePage(pageFileName(tab), file);
     Form1& w = loadShown(f);
     w.SSTab1->setTab(tab);
     const Form1::PageControls page = w.page(tab);
@@ -132,12 +118,12 @@ void tst_EditSave::textPage()
     QTest::mouseClick(page.edit, Qt::LeftButton);
     QVERIFY(hasEditingColour(page.text));
     QCOMPARE(w.focusWidget(), page.text);
-    QCOMPARE(f.pageExists(fileOf(tab)), file != "<missing>");
+    QCOMPARE(f.pageExists(pageFileName(tab)), file != "<missing>");
     page.text->moveCursor(QTextCursor::End);
     typeInto(page.text, typed);
 
     QTest::mouseClick(page.save, Qt::LeftButton);
-    QCOMPARE(f.pageBytes(fileOf(tab)), saved);
+    QCOMPARE(f.pageBytes(pageFileName(tab)), saved);
     QVERIFY(!hasEditingColour(page.text));
     QVERIFY(tabControlHasFocus(w));
     QCOMPARE(f.platform.messagesShown.size(), 0);
@@ -174,13 +160,13 @@ void tst_EditSave::listPage()
     QFETCH(QStringList, shown);
     FormFixture f;
     f.seedDesignSettings();
-    f.writePage(fileOf(tab), file);
+    f.writePage(pageFileName(tab), file);
     Form1& w = loadShown(f);
     w.SSTab1->setTab(tab);
     const Form1::PageControls page = w.page(tab);
 
     QTest::mouseClick(page.edit, Qt::LeftButton);
-    QCOMPARE(f.pageBytes(fileOf(tab)), afterEdit);
+    QCOMPARE(f.pageBytes(pageFileName(tab)), afterEdit);
     QCOMPARE(w.List1->ListCount(), 0);
     QCOMPARE(w.List2->ListCount(), 0);
     QVERIFY(page.list->isHidden());
@@ -192,9 +178,9 @@ void tst_EditSave::listPage()
     typeInto(page.text, typed);
 
     QTest::mouseClick(page.save, Qt::LeftButton);
-    QCOMPARE(f.pageBytes(fileOf(tab)), saved);
-    QCOMPARE(entries(page.list), shown);
-    QCOMPARE(entries(tab == 2 ? w.List2 : w.List1), QStringList());
+    QCOMPARE(f.pageBytes(pageFileName(tab)), saved);
+    QCOMPARE(listEntries(page.list), shown);
+    QCOMPARE(listEntries(tab == 2 ? w.List2 : w.List1), QStringList());
     QVERIFY(!page.list->isHidden());
     QVERIFY(page.text->isHidden());
     QVERIFY(!hasEditingColour(page.text));
@@ -217,7 +203,7 @@ void tst_EditSave::editTwiceKeepsTextBeingEdited()
     QVERIFY(hasEditingColour(w.txtEmail));
     w.lblsaveemail->click();
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\nc\r\n"));
-    QCOMPARE(entries(w.List1), (QStringList { "a", "b", "c" }));
+    QCOMPARE(listEntries(w.List1), (QStringList { "a", "b", "c" }));
 }
 
 void tst_EditSave::saveWhileViewingKeepsFile()
@@ -230,13 +216,13 @@ void tst_EditSave::saveWhileViewingKeepsFile()
     // Once never edited, once edited earlier in this run.
     w.lblsavewebsites->click();
     QCOMPARE(f.pageBytes("web.ntr"), QByteArray("a\rb"));
-    QCOMPARE(entries(w.List2), (QStringList { "a", "b" }));
+    QCOMPARE(listEntries(w.List2), (QStringList { "a", "b" }));
     w.lbleditwebsites->click();
     QTest::keyClicks(w.txtWebSites, "x");
     w.lblsavewebsites->click();
     w.lblsavewebsites->click();
     QCOMPARE(f.pageBytes("web.ntr"), QByteArray("xa\r\nb\r\n"));
-    QCOMPARE(entries(w.List2), (QStringList { "xa", "b" }));
+    QCOMPARE(listEntries(w.List2), (QStringList { "xa", "b" }));
     QVERIFY(tabControlHasFocus(w));
 }
 
@@ -256,7 +242,7 @@ void tst_EditSave::saveAfterFailedEditShowsEntriesOnce()
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\n"));
     QVERIFY(!w.txtEmail->isHidden());
     w.lblsaveemail->click();
-    QCOMPARE(entries(w.List1), (QStringList { "a", "b" }));
+    QCOMPARE(listEntries(w.List1), (QStringList { "a", "b" }));
     // And the next Edit stores them once.
     w.lbleditemail->click();
     QCOMPARE(f.pageBytes("email.ntr"), QByteArray("a\r\nb\r\n"));
@@ -274,7 +260,7 @@ void tst_EditSave::failedSaveKeepsText()
     QFETCH(int, tab);
     FormFixture f;
     f.seedDesignSettings();
-    f.writePage(fileOf(tab), "old\r\n");
+    f.writePage(pageFileName(tab), "old\r\n");
     Form1& w = loadShown(f);
     w.SSTab1->setTab(tab);
     const Form1::PageControls page = w.page(tab);
@@ -285,15 +271,15 @@ void tst_EditSave::failedSaveKeepsText()
         const FileSizeLimit full;
         page.save->click();
     }
-    QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray("old\r\n"));
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("old\r\n"));
     QCOMPARE(f.platform.messagesShown.size(), 1);
-    QVERIFY(f.platform.messagesShown[0].prompt.contains(fileOf(tab)));
+    QVERIFY(f.platform.messagesShown[0].prompt.contains(pageFileName(tab)));
     QCOMPARE(page.text->toPlainText(), QStringLiteral("old\nnew"));
     QVERIFY(!page.text->isHidden());
     QVERIFY(hasEditingColour(page.text));
     QVERIFY(w.hasUnsavedText(tab));
     page.save->click();
-    QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray("old\r\nnew\r\n"));
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("old\r\nnew\r\n"));
 }
 
 void tst_EditSave::keysReachCurrentPage_data()
@@ -308,7 +294,7 @@ void tst_EditSave::keysReachCurrentPage()
     QFETCH(int, tab);
     FormFixture f;
     f.seedDesignSettings();
-    f.writePage(fileOf(tab), "k\r\n");
+    f.writePage(pageFileName(tab), "k\r\n");
     Form1& w = loadShown(f);
     w.SSTab1->setTab(tab);
     std::vector<std::unique_ptr<QSignalSpy>> edits, saves, prints;
@@ -332,7 +318,7 @@ void tst_EditSave::keysReachCurrentPage()
         QCOMPARE(saves[t]->size(), t == tab ? 1 : 0);
         QCOMPARE(prints[t]->size(), t == tab ? 1 : 0);
     }
-    QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray("xk\r\n"));
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("xk\r\n"));
 
     // Ctrl+S saves the current page as its Save label does.
     w.page(tab).edit->click();
@@ -340,7 +326,7 @@ void tst_EditSave::keysReachCurrentPage()
     QTest::keyClicks(w.page(tab).text, "z");
     QTest::keyClick(w.page(tab).text, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(saves[tab]->size(), 2);
-    QVERIFY(f.pageBytes(fileOf(tab)).endsWith("z\r\n"));
+    QVERIFY(f.pageBytes(pageFileName(tab)).endsWith("z\r\n"));
     QVERIFY(tabControlHasFocus(w));
 }
 

@@ -19,14 +19,6 @@ using namespace tabwise;
 
 namespace {
 
-QStringList entries(const ListBox* list)
-{
-    QStringList all;
-    for (qsizetype i = 0; i < list->ListCount(); ++i)
-        all << list->List(i);
-    return all;
-}
-
 void clickTab(Form1& w, int tab)
 {
     QTabBar* bar = w.SSTab1->tabBar();
@@ -101,8 +93,8 @@ void tst_PageSwitch::switchShowsPageFromFile()
     clickTab(w, to);
 
     QCOMPARE(w.SSTab1->Tab(), to);
-    QCOMPARE(entries(w.List1), list1);
-    QCOMPARE(entries(w.List2), list2);
+    QCOMPARE(listEntries(w.List1), list1);
+    QCOMPARE(listEntries(w.List2), list2);
     const Form1::PageControls page = w.page(to);
     if (page.list) {
         QVERIFY(page.list->isVisibleTo(&w));
@@ -122,20 +114,20 @@ void tst_PageSwitch::listPageShownFromAnyPriorState()
     w.SSTab1->setTab(2);
     w.List1->AddItem(QStringLiteral("stray"));
     w.SSTab1_Click(2); // the control reports a click on the tab already current
-    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
+    QCOMPARE(listEntries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
     w.SSTab1->setTab(3);
     w.SSTab1->setTab(2);
     w.SSTab1_Click(0);
-    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
-    QCOMPARE(entries(w.List2), QStringList());
+    QCOMPARE(listEntries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
+    QCOMPARE(listEntries(w.List2), QStringList());
 
     // Missing and empty files show one empty entry.
     QFile::remove(f.appFolder() + "/web.ntr");
     w.SSTab1->setTab(3);
-    QCOMPARE(entries(w.List2), QStringList { QString() });
+    QCOMPARE(listEntries(w.List2), QStringList { QString() });
     f.writePage("email.ntr", "");
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), QStringList { QString() });
+    QCOMPARE(listEntries(w.List1), QStringList { QString() });
 }
 
 void tst_PageSwitch::titleShowsCaptionAsTabShowsIt_data()
@@ -175,7 +167,7 @@ void tst_PageSwitch::editedListPageIsShownAsListAgain()
     w.SSTab1->setTab(3);
     QVERIFY(w.txtWebSites->isHidden());
     QVERIFY(!w.List2->isHidden());
-    QCOMPARE(entries(w.List2), (QStringList { "example.org", "example.net", "last" }));
+    QCOMPARE(listEntries(w.List2), (QStringList { "example.org", "example.net", "last" }));
 }
 
 void tst_PageSwitch::unchangedPageIsNotReadAgain()
@@ -196,7 +188,7 @@ void tst_PageSwitch::unchangedPageIsNotReadAgain()
     w.SSTab1->setTab(4);
     QCOMPARE(w.List1->ListCount(), 0);
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
+    QCOMPARE(listEntries(w.List1), (QStringList { "a@example.org", "b@example.org" }));
 }
 
 void tst_PageSwitch::changeByAnotherProgramIsSeen_data()
@@ -245,7 +237,7 @@ void tst_PageSwitch::changeByAnotherProgramIsSeen()
     w.SSTab1->setTab(1);
     QCOMPARE(w.txtPhone->toPlainText(), QStringLiteral("555 9876\n"));
     w.SSTab1->setTab(2);
-    QCOMPARE(entries(w.List1), (QStringList { "x@example.org", "y@example.org" }));
+    QCOMPARE(listEntries(w.List1), (QStringList { "x@example.org", "y@example.org" }));
 }
 
 void tst_PageSwitch::colourSurvivesSwitch()

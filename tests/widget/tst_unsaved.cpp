@@ -14,26 +14,12 @@ using namespace tabwise;
 
 namespace {
 
-QStringList entries(const ListBox* list)
-{
-    QStringList all;
-    for (qsizetype i = 0; i < list->ListCount(); ++i)
-        all << list->List(i);
-    return all;
-}
-
-const char* fileOf(int tab)
-{
-    static const char* const files[] = { "notes.ntr", "phone.ntr", "email.ntr", "web.ntr", "other.ntr" };
-    return files[tab];
-}
-
 // Loads the window with "old" on every page, and types "new" at the end of the page at tab.
 Form1& loadAndType(FormFixture& f, int tab)
 {
     f.seedDesignSettings();
     for (int t = 0; t < pageCount; ++t)
-        f.writePage(fileOf(t), "old\r\n");
+        f.writePage(pageFileName(t), "old\r\n");
     Form1& w = f.load();
     w.SSTab1->setTab(tab);
     w.page(tab).edit->click();
@@ -89,18 +75,18 @@ void tst_Unsaved::switchingBack()
     if (answer == msgbox::Cancel) {
         QCOMPARE(w.SSTab1->Tab(), 0);
         QCOMPARE(w.windowTitle(), QStringLiteral("Tabwise (Notes)"));
-        QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray("old\r\n"));
+        QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("old\r\n"));
         QCOMPARE(page.text->toPlainText(), QStringLiteral("old\nnew"));
         QVERIFY(w.hasUnsavedText(tab));
         return;
     }
     const QByteArray expected = answer == msgbox::Yes ? "old\r\nnew\r\n" : "old\r\n";
     QCOMPARE(w.SSTab1->Tab(), tab);
-    QCOMPARE(f.pageBytes(fileOf(tab)), expected);
+    QCOMPARE(f.pageBytes(pageFileName(tab)), expected);
     QVERIFY(!w.hasUnsavedText(tab));
     if (page.list) {
         QVERIFY(page.text->isHidden());
-        QCOMPARE(entries(page.list), QString::fromLatin1(expected).split("\r\n", Qt::SkipEmptyParts));
+        QCOMPARE(listEntries(page.list), QString::fromLatin1(expected).split("\r\n", Qt::SkipEmptyParts));
     } else {
         QCOMPARE(page.text->toPlainText(), QString::fromLatin1(expected).replace("\r\n", "\n"));
     }
@@ -165,7 +151,7 @@ void tst_Unsaved::closing()
     QCOMPARE(f.platform.messagesShown[0].style, question);
     QCOMPARE(unloaded.size(), answer == msgbox::Cancel ? 0 : 1);
     QCOMPARE(f.platform.trayDeletes(), answer == msgbox::Cancel ? 0 : 1);
-    QCOMPARE(f.pageBytes(fileOf(tab)), QByteArray(answer == msgbox::Yes ? "old\r\nnew\r\n" : "old\r\n"));
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray(answer == msgbox::Yes ? "old\r\nnew\r\n" : "old\r\n"));
     if (answer == msgbox::Cancel) {
         QVERIFY(w.isVisible());
         QCOMPARE(w.page(tab).text->toPlainText(), QStringLiteral("old\nnew"));
