@@ -16,9 +16,12 @@ namespace tabwise {
 class FormFixture {
 public:
     FormFixture();
+    // The application folder is the given one (made when missing), for a test that needs it on a
+    // particular file system; the settings stay in a temporary folder.
+    explicit FormFixture(const QString& appFolder);
     ~FormFixture();
 
-    QString appFolder() const { return m_dir.path() + QStringLiteral("/app"); }
+    QString appFolder() const { return m_appFolder; }
     QString iniPath() const { return m_dir.path() + QStringLiteral("/config/Tabwise.ini"); }
     QString tempPath(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
 
@@ -43,6 +46,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_appFolder;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<Form1> m_form;
 };
