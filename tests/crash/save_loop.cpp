@@ -30,8 +30,8 @@ QByteArray body(quint32 version, qsizetype size)
 
 QByteArray content(quint32 version, qsizetype size)
 {
-    return "tabwise-crash " + QByteArray::number(version) + ' ' + QByteArray::number(size) + "\r\n" + body(version, size)
-        + "\r\nend " + QByteArray::number(version) + "\r\n";
+    return "tabwise-crash " + QByteArray::number(version) + ' ' + QByteArray::number(size) + "\r\n"
+        + body(version, size) + "\r\nend " + QByteArray::number(version) + "\r\n";
 }
 
 bool complete(const QByteArray& bytes)
@@ -78,8 +78,8 @@ int main(int argc, char* argv[])
             const QString folder = args[2] + QLatin1Char('/') + QLatin1String(name);
             const quint32 version = random.generate() % 1'000'000u + 1u;
             if (!QDir().mkpath(folder)
-                || !tabwise::writePageFile(folder + QStringLiteral("/notes.ntr"),
-                                           content(version, random.bounded(1 << 20, 20 << 20)))
+                || !tabwise::writePageFile(
+                    folder + QStringLiteral("/notes.ntr"), content(version, random.bounded(1 << 20, 20 << 20)))
                         .ok)
                 return 3;
         }

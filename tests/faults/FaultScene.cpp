@@ -80,21 +80,11 @@ void FaultScene::act()
     Form1& w = m_f->form();
     m_f->platform.answers = { msgbox::Yes };
     switch (m_action) {
-    case WriteAction::SaveTextPage:
-        w.lblsavenotes->click();
-        break;
-    case WriteAction::SaveListPage:
-        w.lblsaveemail->click();
-        break;
-    case WriteAction::EditListPage:
-        w.lbleditemail->click();
-        break;
-    case WriteAction::Backup:
-        w.cmdbackup->click();
-        break;
-    case WriteAction::Restore:
-        w.cmdrestore->click();
-        break;
+    case WriteAction::SaveTextPage: w.lblsavenotes->click(); break;
+    case WriteAction::SaveListPage: w.lblsaveemail->click(); break;
+    case WriteAction::EditListPage: w.lbleditemail->click(); break;
+    case WriteAction::Backup: w.cmdbackup->click(); break;
+    case WriteAction::Restore: w.cmdrestore->click(); break;
     }
 }
 

@@ -32,8 +32,8 @@ public:
             m_how = How::Immutable;
         else if (geteuid() != 0) {
             m_permissions = QFile::permissions(path);
-            if (QFile::setPermissions(
-                    path, m_permissions & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther)))
+            if (QFile::setPermissions(path,
+                    m_permissions & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther)))
                 m_how = How::Permissions;
         }
     }

@@ -78,8 +78,10 @@ void tst_HostilePages::untouchedPageKeepsBytes_data()
     QTest::newRow("lone LF") << QByteArray("a\nb\nc\n") << QString() << 4;
     QTest::newRow("lone LF, no final line end") << QByteArray("a\nb") << QString() << 2;
     QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd\n\re") << QString() << 0;
-    QTest::newRow("U+2028 and U+2029 in the file") << QByteArray("a\xe2\x80\xa8" "b\xe2\x80\xa9" "c\r\n")
-                                                    << QString() << 0;
+    QTest::newRow("U+2028 and U+2029 in the file") << QByteArray("a\xe2\x80\xa8"
+                                                                 "b\xe2\x80\xa9"
+                                                                 "c\r\n")
+                                                   << QString() << 0;
     QTest::newRow("control characters") << QByteArray("\x01\x02\x1b[31m\x7f\t\f\v\r\n") << QString() << 0;
     QTest::newRow("100 KB line") << QByteArray() << "100 KB line" << 1;
     QTest::newRow("2 million lines") << QByteArray() << "2 million lines" << 2'000'001;
