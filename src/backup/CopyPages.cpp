@@ -31,7 +31,9 @@ QString copyOne(const QString& from, const QString& to)
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();
     QSaveFile copy(to);
-    if (!copy.open(QIODevice::WriteOnly))
+    // Unbuffered: a write that fails (a full disk) is seen by write() itself. Buffered, it would
+    // fail only in the flush inside commit(), which then still puts the torn copy in place.
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return copy.errorString();
     if (!target.exists())
         copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -128,7 +128,20 @@ bool Form1::savePage(int tab)
 bool Form1::writeBoxToPage(int tab, bool reportFailure)
 {
     QPlainTextEdit* box = page(tab).text;
-    const PageWrite written = writePageFile(pageFilePath(tab), pageBytesFromRawText(box->document()->toRawText()));
+    const QString path = pageFilePath(tab);
+    // An untouched box that shows exactly its unchanged file is saved as the file's own bytes: the
+    // box turns lone CRs and LFs into line breaks, and the file may not be UTF-8 at all, so its
+    // text could not give the same bytes back. Only a missing final line end is added.
+    std::optional<QByteArray> bytes;
+    if (boxShowsFile(tab))
+        bytes = readPageBytes(path);
+    if (bytes && (bytes->endsWith('\n') || bytes->endsWith('\r')))
+        return true;
+    if (bytes)
+        *bytes += "\r\n";
+    else
+        bytes = pageBytesFromRawText(box->document()->toRawText());
+    const PageWrite written = writePageFile(path, *bytes);
     if (!written.ok) {
         if (reportFailure)
             showError(QStringLiteral("The page could not be saved:\n\n") + written.error);

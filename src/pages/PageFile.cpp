@@ -51,6 +51,17 @@ PageRead readPageFile(const QString& path)
     return result;
 }
 
+std::optional<QByteArray> readPageBytes(const QString& path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 PageWrite writePageFile(const QString& path, const QByteArray& bytes)
 {
     const bool existed = QFileInfo::exists(path);

@@ -2,11 +2,16 @@
 // that a test can kill it at random moments and then check what is left on disk.
 //
 //   save_loop write PATH SEED   keeps replacing PATH with complete, self-describing contents
+//   save_loop sources DIR SEED  puts two page folders DIR/a and DIR/b, each with one such page
+//   save_loop backup DIR TO     keeps copying the page folders DIR/a and DIR/b by turns into TO
+//                               through the program's backup copy
 //   save_loop check PATH        exit 0 when PATH holds one complete content, 1 when it is torn
+#include "backup/CopyPages.h"
 #include "pages/PageFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -25,8 +30,8 @@ QByteArray body(quint32 version, qsizetype size)
 
 QByteArray content(quint32 version, qsizetype size)
 {
-    return "tabwise-crash " + QByteArray::number(version) + ' ' + QByteArray::number(size) + "\r\n" + body(version, size)
-        + "\r\nend " + QByteArray::number(version) + "\r\n";
+    return "tabwise-crash " + QByteArray::number(version) + ' ' + QByteArray::number(size) + "\r\n"
+        + body(version, size) + "\r\nend " + QByteArray::number(version) + "\r\n";
 }
 
 bool complete(const QByteArray& bytes)
@@ -67,9 +72,32 @@ int main(int argc, char* argv[])
             }
         }
     }
+    if (args.size() >= 4 && args[1] == QLatin1String("sources")) {
+        QRandomGenerator random(args[3].toUInt());
+        for (const char* name : { "a", "b" }) {
+            const QString folder = args[2] + QLatin1Char('/') + QLatin1String(name);
+            const quint32 version = random.generate() % 1'000'000u + 1u;
+            if (!QDir().mkpath(folder)
+                || !tabwise::writePageFile(
+                    folder + QStringLiteral("/notes.ntr"), content(version, random.bounded(1 << 20, 20 << 20)))
+                        .ok)
+                return 3;
+        }
+        return 0;
+    }
+    if (args.size() >= 4 && args[1] == QLatin1String("backup")) {
+        for (int turn = 0;; ++turn) {
+            const QString from = args[2] + (turn % 2 ? QStringLiteral("/b") : QStringLiteral("/a"));
+            const tabwise::CopyOutcome outcome = tabwise::copyPageFiles(from, args[3]);
+            if (!outcome.complete()) {
+                std::fprintf(stderr, "the copy from %s failed\n", qPrintable(from));
+                return 3;
+            }
+        }
+    }
     if (args.size() >= 3 && args[1] == QLatin1String("init")) {
         return tabwise::writePageFile(args[2], content(0, 1000)).ok ? 0 : 3;
     }
-    std::fprintf(stderr, "usage: save_loop init|write|check PATH [SEED]\n");
+    std::fprintf(stderr, "usage: save_loop init|write|check PATH [SEED] | sources DIR SEED | backup DIR TO\n");
     return 64;
 }

@@ -19,8 +19,14 @@ QStringList listEntries(const ListBox* list)
 }
 
 FormFixture::FormFixture()
+    : FormFixture(QString())
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("app"));
+}
+
+FormFixture::FormFixture(const QString& appFolder)
+    : m_appFolder(appFolder.isEmpty() ? m_dir.path() + QStringLiteral("/app") : appFolder)
+{
+    QDir().mkpath(m_appFolder);
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     m_settings = std::make_unique<SettingsStore>(iniPath());
 }

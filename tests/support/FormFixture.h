@@ -24,9 +24,12 @@ inline const char* pageFileName(int tab) { return pageTable[std::size_t(tab)].fi
 class FormFixture {
 public:
     FormFixture();
+    // The application folder is the given one (made when missing), for a test that needs it on a
+    // particular file system; the settings stay in a temporary folder.
+    explicit FormFixture(const QString& appFolder);
     ~FormFixture();
 
-    QString appFolder() const { return m_dir.path() + QStringLiteral("/app"); }
+    QString appFolder() const { return m_appFolder; }
     QString iniPath() const { return m_dir.path() + QStringLiteral("/config/Tabwise.ini"); }
     QString tempPath(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
 
@@ -51,6 +54,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_appFolder;
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<Form1> m_form;
 };
