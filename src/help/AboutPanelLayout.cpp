@@ -7,13 +7,31 @@
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace tabwise {
 
 namespace {
 constexpr const char* makerAddress = "https://tabwise.example.org/";
+
+// The logo's lettering is dark navy: a white card with rounded corners behind it keeps it readable
+// in a dark colour scheme as in a light one.
+QPixmap onLightBacking(const QPixmap& logo)
+{
+    QPixmap backed(logo.size());
+    backed.setDevicePixelRatio(logo.devicePixelRatio());
+    backed.fill(Qt::transparent);
+    QPainter painter(&backed);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QRectF card(QPointF(0, 0), logo.deviceIndependentSize());
+    painter.drawRoundedRect(card, card.height() / 10, card.height() / 10);
+    painter.drawPixmap(0, 0, logo);
+    return backed;
 }
+} // namespace
 
 void Form1::buildAboutPanel()
 {
@@ -26,7 +44,7 @@ void Form1::buildAboutPanel()
     Image2 = new QLabel(frameAbout);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twipsRect(120, 240, 2250, 1155));
-    Image2->setPixmap(artwork(QStringLiteral("logo"), Image2->size(), devicePixelRatioF()));
+    Image2->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), Image2->size(), devicePixelRatioF())));
 
     Label17 = new QLabel(QStringLiteral("Tabwise"), frameAbout);
     Label17->setObjectName(QStringLiteral("Label17"));
@@ -47,9 +65,8 @@ void Form1::buildAboutPanel()
     Label15 = new QLabel(QString::fromLatin1(makerAddress), frameAbout);
     Label15->setObjectName(QStringLiteral("Label15"));
     Label15->move(px(360), px(1440));
-    QPalette link = Label15->palette();
-    link.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label15->setPalette(link);
+    // The scheme's link colour: blue in a light scheme, a light blue in a dark one.
+    Label15->setForegroundRole(QPalette::Link);
     Label15->setCursor(QCursor(artwork(QStringLiteral("globe"), QSize(32, 32), devicePixelRatioF()), 16, 16));
     Label15->adjustSize();
 

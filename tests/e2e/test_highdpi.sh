@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
 # At twice the pixel density (a 192 dpi screen) the window is twice as large in screen pixels,
-# everything in proportion; the screenshot is kept for a look at the sharpness of text and pictures.
+# everything in proportion; the screenshots (main window, options panel, About panel) are kept for
+# a look at the sharpness of text and pictures.
 set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+# The program's icon inside trayer's panel; the About panel opens from its menu.
+tray_icon() {
+  local panel
+  panel=$(xdotool search --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
+  [[ -n $panel ]] && xwininfo -tree -id "$panel" | awk '/"tabwise"/ { print $1; exit }'
+}
+icon_present() { [[ -n $(tray_icon) ]]; }
 
 client_size() { xwininfo -id "$1" | awk -F: '/^ *Width:/ { w = $2 + 0 } /^ *Height:/ { h = $2 + 0 } END { print w, h }'; }
 
@@ -22,6 +31,20 @@ for scale in 1 2; do
     sleep 0.3
     e2e_screenshot "options-panel-scale$scale" "$wid"
     client_size "$wid" >"$TABWISE_ARTIFACTS/.size-$scale"
+    e2e_app_stop
+  )
+  # The About panel opens from the tray menu. The window sits in the screen's lower right corner,
+  # where the tray's panel covers the tab row; hence a desktop of its own, the others have no tray.
+  (
+    e2e_begin --tray --scale "$scale"
+    e2e_app_start
+    wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
+    wait_for 10 icon_present || e2e_fail "the icon did not appear in the tray"
+    xdotool mousemove --window "$(tray_icon)" 10 10 click 3
+    sleep 0.5 # the menu opens
+    xdotool key a
+    sleep 0.5
+    e2e_screenshot "about-panel-scale$scale" "$wid"
     e2e_app_stop
   )
   sizes+=("$(cat "$TABWISE_ARTIFACTS/.size-$scale")")
