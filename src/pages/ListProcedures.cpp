@@ -4,6 +4,7 @@
 #include "pages/BusyCursor.h"
 #include "pages/FileStamp.h"
 #include "pages/ListBox.h"
+#include "pages/LongLines.h"
 #include "pages/PageFile.h"
 #include "pages/TextEncoding.h"
 #include "platform/Platform.h"
@@ -53,6 +54,8 @@ bool Form1::readPageInto(QPlainTextEdit* box, const QString& path)
         box->document()->setModified(false);
         return false;
     }
+    box->setLineWrapMode(hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap
+                                                                          : QPlainTextEdit::WidgetWidth);
     box->setPlainText(read.text);
     shown = stamp;
     return true;
