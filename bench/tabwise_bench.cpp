@@ -63,6 +63,15 @@ void startUp()
     report(QStringLiteral("start-up to window shown"), m.ours, m.floor);
 }
 
+// Selects a tab of the window and lets it lay out: one step of a timed run.
+std::function<void()> showTab(Form1& w, int tab)
+{
+    return [&w, tab] {
+        w.SSTab1->setTab(tab);
+        settleWindow();
+    };
+}
+
 void benchTextPage(qint64 bytes, int runs)
 {
     FormFixture f;
@@ -77,10 +86,7 @@ void benchTextPage(qint64 bytes, int runs)
              settleWindow();
              touchAndSettle(path);
          },
-            [&] {
-                w.SSTab1->setTab(1);
-                settleWindow();
-            } },
+            showTab(w, 1) },
         { [&] {
              bare.leave();
              touchAndSettle(path);
@@ -88,14 +94,8 @@ void benchTextPage(qint64 bytes, int runs)
             [&] { bare.show(path); } });
     const auto again = timeRuns(
         runs,
-        [&] {
-            w.SSTab1->setTab(0);
-            settleWindow();
-        },
-        [&] {
-            w.SSTab1->setTab(1);
-            settleWindow();
-        });
+        showTab(w, 0),
+        showTab(w, 1));
     const Medians save = timeInTurn(runs,
         { {},
             [&] {
@@ -129,10 +129,7 @@ void benchListPage(int entries, int runs)
              settleWindow();
              touchAndSettle(path);
          },
-            [&] {
-                w.SSTab1->setTab(2);
-                settleWindow();
-            } },
+            showTab(w, 2) },
         { [&] {
              bareList.leave();
              touchAndSettle(path);
@@ -140,14 +137,8 @@ void benchListPage(int entries, int runs)
             [&] { bareList.show(path); } });
     const auto again = timeRuns(
         runs,
-        [&] {
-            w.SSTab1->setTab(0);
-            settleWindow();
-        },
-        [&] {
-            w.SSTab1->setTab(2);
-            settleWindow();
-        });
+        showTab(w, 0),
+        showTab(w, 2));
     // Each Edit is followed by its Save; the floors run in turn with them.
     const int editRuns = entries >= 1000000 ? 3 : runs;
     std::vector<double> edit, floorEdit, save, floorSave;

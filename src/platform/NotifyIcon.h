@@ -23,8 +23,6 @@ public:
     // Each mouse message of the icon (515 left double-click, 517 right-button release, ...) is
     // handed to the window through this callback.
     std::function<void(int message)> onMouseMessage;
-    // Called when a notification area appears after the program started.
-    std::function<void()> onAvailable;
 };
 
 } // namespace tabwise

@@ -9,10 +9,8 @@
 #include <array>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QAction;
 class QPlainTextEdit;

@@ -45,6 +45,14 @@ wait_for() {
   done
 }
 
+# tray_icon : the program's icon window inside trayer's panel (empty while there is none).
+tray_icon() {
+  local panel
+  panel=$(xdotool search --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
+  [[ -n $panel ]] && xwininfo -tree -id "$panel" | awk '/"tabwise"/ { print $1; exit }'
+}
+icon_present() { [[ -n $(tray_icon) ]]; }
+
 e2e_settings_file() {
   printf '%s\n' "$XDG_CONFIG_HOME/Tabwise.ini"
 }

@@ -6,13 +6,6 @@ set -euo pipefail
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# The program's icon inside trayer's panel; the About panel opens from its menu.
-tray_icon() {
-  local panel
-  panel=$(xdotool search --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
-  [[ -n $panel ]] && xwininfo -tree -id "$panel" | awk '/"tabwise"/ { print $1; exit }'
-}
-icon_present() { [[ -n $(tray_icon) ]]; }
 
 client_size() { xwininfo -id "$1" | awk -F: '/^ *Width:/ { w = $2 + 0 } /^ *Height:/ { h = $2 + 0 } END { print w, h }'; }
 

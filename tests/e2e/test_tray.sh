@@ -15,13 +15,6 @@ not_iconic() { ! xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
 shown_normal() { viewable "$1" && not_iconic "$1"; }
 app_ended() { ! xsession_alive "$E2E_APP_PID"; }
 
-# The program's window inside trayer's panel: the tray icon.
-tray_icon() {
-  local panel
-  panel=$(xdotool search --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
-  [[ -n $panel ]] && xwininfo -tree -id "$panel" | awk '/"tabwise"/ { print $1; exit }'
-}
-icon_present() { [[ -n $(tray_icon) ]]; }
 icon_gone() { ! icon_present; }
 
 # A visible window of the program of one kind (SPLASH, POPUP_MENU, ...).

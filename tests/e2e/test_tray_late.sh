@@ -27,12 +27,6 @@ program_shown_normal() {
   [[ -n $w ]] && shown_normal "$w"
 }
 no_program_window_shown() { [[ -z $(xdotool search --onlyvisible --name '^Tabwise \(') ]]; }
-tray_icon() {
-  local panel
-  panel=$(xdotool search --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
-  [[ -n $panel ]] && xwininfo -tree -id "$panel" | awk '/"tabwise"/ { print $1; exit }'
-}
-icon_present() { [[ -n $(tray_icon) ]]; }
 
 start_in_tray_mode() {
   mkdir -p "$XDG_CONFIG_HOME"
