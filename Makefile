@@ -7,7 +7,7 @@ PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench coverage
 
 setup:
 	@scripts/setup.sh
@@ -52,6 +52,15 @@ sanitize: setup
 	  $$(ctest -N -L 'unit|widget' | sed -n 's/.*Test *#[0-9]*: [a-z]*\.\(tst_[a-z0-9_]*\)$$/\1/p')
 	cd $(SAN_BUILD) && $(SANITIZER_ENV) ctest -L 'unit|widget' --output-on-failure -j $(JOBS)
 
+COV_BUILD ?= build-cov
+# The line coverage of src/ reached by the unit, widget and fault tests (gcovr).
+coverage: setup
+	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABWISE_COVERAGE=ON
+	cmake --build $(COV_BUILD) -j $(JOBS)
+	find $(COV_BUILD) -name '*.gcda' -delete
+	cd $(COV_BUILD) && ctest -L 'unit|widget|faults' -j $(JOBS) --output-on-failure
+	gcovr -r . --filter 'src/' --exclude-unreachable-branches --print-summary $(COV_BUILD) | tail -n 3
+
 fuzz-build: setup
 	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -65,4 +74,4 @@ bench: build
 	cmake --build $(BUILD) --target bench
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(COV_BUILD)

@@ -11,7 +11,7 @@ packages=(
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
-  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils
+  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
   # packaging
   dpkg-dev file
