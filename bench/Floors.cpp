@@ -1,7 +1,7 @@
 #include "Floors.h"
 
 #include "BenchSupport.h"
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "BenchSupport.h"
 #include "Floors.h"
 #include "FormFixture.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QApplication>
 #include <QProcess>

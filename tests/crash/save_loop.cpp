@@ -6,8 +6,8 @@
 //   save_loop backup DIR TO     keeps copying the page folders DIR/a and DIR/b by turns into TO
 //                               through the program's backup copy
 //   save_loop check PATH        exit 0 when PATH holds one complete content, 1 when it is torn
-#include "backup/CopyPages.h"
-#include "pages/PageFile.h"
+#include "core/CopyPages.h"
+#include "core/PageFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
         QRandomGenerator random(args[3].toUInt());
         for (quint32 version = 1;; ++version) {
             const qsizetype size = random.bounded(1 << 20, 20 << 20);
-            const tabwise::PageWrite written = tabwise::writePageFile(args[2], content(version, size));
+            const tabwise::FileWrite written = tabwise::writePageFile(args[2], content(version, size));
             if (!written.ok) {
                 std::fprintf(stderr, "%s\n", qPrintable(written.error));
                 return 3;

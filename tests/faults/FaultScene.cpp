@@ -1,9 +1,9 @@
 #include "FaultScene.h"
 
-#include "backup/FolderList.h"
-#include "pages/ListBox.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/FolderList.h"
+#include "ui/ListBox.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "shell/TrayRecord.h"
+#include "core/TrayMessages.h"
 
 #include <QList>
 #include <QPoint>

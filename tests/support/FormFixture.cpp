@@ -1,7 +1,7 @@
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "settings/FirstStart.h"
+#include "ui/ListBox.h"
+#include "core/FirstStart.h"
 
 #include <QCoreApplication>
 #include <QDir>

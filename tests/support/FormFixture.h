@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "pages/PageTable.h"
-#include "settings/SettingsStore.h"
+#include "core/PageTable.h"
+#include "core/SettingsStore.h"
 #include "shell/Form1.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 // The log-on autostart entry: its Exec value must bring back exactly the executable's path when a
 // desktop reads it, whatever characters the path holds.
-#include "settings/AutostartEntry.h"
+#include "core/AutostartEntry.h"
 
 #include <QMap>
 #include <QTest>

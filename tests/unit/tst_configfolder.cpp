@@ -1,6 +1,6 @@
 // Where the settings file and the log-on entry live, for each state of XDG_CONFIG_HOME.
-#include "settings/AutostartEntry.h"
-#include "settings/SettingsStore.h"
+#include "core/AutostartEntry.h"
+#include "core/SettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

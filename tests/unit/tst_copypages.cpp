@@ -1,5 +1,5 @@
 // Copying page files between two folders: what is copied, what is kept, and every refusal.
-#include "backup/CopyPages.h"
+#include "core/CopyPages.h"
 
 #include <QDir>
 #include <QFile>

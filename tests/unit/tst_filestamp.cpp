@@ -1,6 +1,6 @@
 // A page file's stamp tells every later change apart, also one that keeps the size and sets the
 // modification time back; a file changed a moment ago gives no stamp to rely on.
-#include "pages/FileStamp.h"
+#include "core/FileStamp.h"
 
 #include <QFile>
 #include <QTemporaryDir>

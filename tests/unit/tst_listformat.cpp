@@ -1,6 +1,6 @@
 // How a list page's file turns into entries and back.
-#include "pages/EntryListModel.h"
-#include "pages/ListFormat.h"
+#include "core/EntryListModel.h"
+#include "core/ListFormat.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "pages/LongLines.h"
+#include "core/LongLines.h"
 
 #include <QTest>
 

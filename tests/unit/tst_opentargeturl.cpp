@@ -1,5 +1,5 @@
 // The address the desktop is given for an entry to open.
-#include "platform/qt/QtOpenTarget.h"
+#include "platform/linux/QtOpenTarget.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The page-file format: bytes on disk, the text they stand for, and whole-file reads and writes.
-#include "pages/EntryListModel.h"
-#include "pages/PageFile.h"
-#include "pages/TextEncoding.h"
+#include "core/EntryListModel.h"
+#include "core/PageFile.h"
+#include "core/TextEncoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -277,7 +277,7 @@ void tst_PageFile::writeFailsCleanly()
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     const QString path = dir.filePath(relativePath);
 
-    const PageWrite written = writePageFile(path, "abc\r\n");
+    const FileWrite written = writePageFile(path, "abc\r\n");
 
     QVERIFY(!written.ok);
     QVERIFY2(written.error.contains(QDir::toNativeSeparators(path)), qPrintable(written.error));
@@ -302,7 +302,7 @@ void tst_PageFile::failedWriteKeepsTheOldFile()
     const QString path = pagePath(dir.path(), "notes.ntr");
     const QByteArray old = "the old page\r\n";
     QVERIFY(writeBytes(path, old));
-    PageWrite written;
+    FileWrite written;
     {
         FileSizeLimit fullDisk(100);
         QVERIFY(fullDisk.ok());

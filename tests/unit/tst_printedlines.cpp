@@ -1,4 +1,4 @@
-#include "pages/PrintedLines.h"
+#include "core/PrintedLines.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "settings/FirstStart.h"
-#include "settings/SettingsStore.h"
-#include "settings/ValueConversion.h"
+#include "core/FirstStart.h"
+#include "core/SettingsStore.h"
+#include "core/ValueConversion.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The tray event's mouse message, read back from the X coordinate of the window's mouse-down.
-#include "shell/TrayDecode.h"
-#include "shell/Twips.h"
+#include "core/TrayMessages.h"
+#include "ui/Twips.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The notification-area record the window hands to the platform.
-#include "shell/TrayRecord.h"
+#include "core/TrayMessages.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "settings/ValueConversion.h"
+#include "core/ValueConversion.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The real log-on entry, written into a temporary config folder (never the user's own).
-#include "platform/qt/XdgAutostart.h"
-#include "settings/AutostartEntry.h"
+#include "platform/linux/XdgAutostart.h"
+#include "core/AutostartEntry.h"
 
 #include <QDir>
 #include <QFile>

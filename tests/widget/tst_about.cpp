@@ -1,6 +1,6 @@
 // Help from the tray menu and the About panel.
 #include "FormFixture.h"
-#include "shell/VersionText.h"
+#include "core/VersionText.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "settings/SettingsKeys.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "core/SettingsKeys.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QAccessible>
 #include <QMenu>

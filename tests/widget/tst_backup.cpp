@@ -1,10 +1,10 @@
 // Backup and restore through the options panel's "Backup your Notes" frame.
 #include "FormFixture.h"
 
-#include "backup/DriveList.h"
-#include "backup/FolderList.h"
-#include "pages/ListBox.h"
-#include "shell/TabControl.h"
+#include "ui/DriveList.h"
+#include "ui/FolderList.h"
+#include "ui/ListBox.h"
+#include "ui/TabControl.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The text of a text box as it is saved: lines joined with CR LF, every other character kept.
-#include "pages/BoxText.h"
+#include "core/BoxText.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

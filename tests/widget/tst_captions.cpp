@@ -1,8 +1,8 @@
 // Tab captions carry the stored names exactly; the Edit, Save and Print captions are the verb,
 // one space and the page's name exactly as typed.
 #include "FormFixture.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The page colours, the About panel's link and a colour scheme change while the program runs, in a
 // light and a dark colour scheme.
 #include "FormFixture.h"
-#include "pages/ListBox.h"
-#include "pages/PageColours.h"
-#include "shell/CommandLabel.h"
+#include "ui/ListBox.h"
+#include "ui/PageColours.h"
+#include "ui/CommandLabel.h"
 
 #include <QApplication>
 #include <QLabel>

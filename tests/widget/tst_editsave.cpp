@@ -1,10 +1,10 @@
 // Editing and saving: the Edit and Save labels of every page, Ctrl+S and the access keys, with the
 // page files' exact bytes, the colours and the keyboard focus.
 #include "FormFixture.h"
-#include "pages/ListBox.h"
-#include "pages/PageColours.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/PageColours.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>

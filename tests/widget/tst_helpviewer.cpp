@@ -1,8 +1,8 @@
 // The help viewer opens the program's compiled help file at its default topic, follows its links
 // and says clearly when a file cannot be shown.
-#include "help/HelpBrowser.h"
-#include "help/HelpWindow.h"
-#include "platform/qt/ChmHelpViewer.h"
+#include "ui/HelpBrowser.h"
+#include "ui/HelpWindow.h"
+#include "ui/HelpWindowViewer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "FormFixture.h"
 
-#include "shell/ClickableImage.h"
-#include "shell/Twips.h"
+#include "ui/ClickableImage.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QTest>

@@ -3,7 +3,7 @@
 // and shows the page or says why it cannot, and saving a page nobody touched keeps its bytes, only
 // adding a final CR LF where the file has no final line end.
 #include "FormFixture.h"
-#include "shell/CommandLabel.h"
+#include "ui/CommandLabel.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "FormFixture.h"
 
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QCheckBox>
 #include <QFile>

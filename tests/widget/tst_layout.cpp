@@ -1,10 +1,10 @@
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "shell/ClickableImage.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
-#include "shell/Twips.h"
+#include "ui/ListBox.h"
+#include "ui/ClickableImage.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 // Double-clicking an entry of a list page hands it to the desktop's open service.
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/TabControl.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The options panel: opening it, OK storing and applying, Cancel closing without storing.
 #include "FormFixture.h"
 
-#include "backup/FolderList.h"
-#include "shell/ClickableImage.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/FolderList.h"
+#include "ui/ClickableImage.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QAction>
 #include <QCheckBox>

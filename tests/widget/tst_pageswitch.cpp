@@ -1,10 +1,10 @@
 // Switching pages: each tab shows its page as its file holds it, the list boxes hold only the
 // shown list page's entries, the title names the tab, and an unchanged page is not read again.
 #include "FormFixture.h"
-#include "pages/ListBox.h"
-#include "pages/PageColours.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/PageColours.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Printing a page through the printer dialog into a real PDF file, read back with pdftotext.
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "pages/PrintDocument.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/PrintDocument.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 // The two options that act at their click: start at log-on (Check8) and stay on top (Check2).
 #include "FormFixture.h"
 
-#include "platform/qt/QtWindowZOrder.h"
-#include "platform/qt/XdgAutostart.h"
-#include "settings/AutostartEntry.h"
-#include "settings/FirstStart.h"
+#include "platform/linux/QtWindowZOrder.h"
+#include "platform/linux/XdgAutostart.h"
+#include "core/AutostartEntry.h"
+#include "core/FirstStart.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

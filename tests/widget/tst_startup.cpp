@@ -1,8 +1,8 @@
 #include "FormFixture.h"
 
-#include "pages/ListBox.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/TabControl.h"
+#include "ui/TabControl.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 // Typed text is not thrown away without asking: switching back to a page that would be read
 // again, and closing the window, ask "Save changes to ...?"; at log-off it is saved.
 #include "FormFixture.h"
-#include "pages/ListBox.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "ui/ListBox.h"
+#include "ui/CommandLabel.h"
+#include "ui/TabControl.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
