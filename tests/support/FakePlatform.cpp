@@ -53,22 +53,22 @@ void FakePlatform::open(QWidget*, const QString& operation, const QString& targe
 
 void FakePlatform::showHelp(QWidget*, const QString& helpFilePath) { helpOpened << helpFilePath; }
 
-bool FakePlatform::add(const QString& executablePath)
+FileWrite FakePlatform::add(const QString& executablePath)
 {
     autostartCalls << true;
     if (!autostartWritable)
-        return false;
+        return {false, QStringLiteral("autostart entry\n\nPermission denied")};
     autostartEntry = executablePath;
-    return true;
+    return {};
 }
 
-bool FakePlatform::remove()
+FileWrite FakePlatform::remove()
 {
     autostartCalls << false;
-    const bool had = !autostartEntry.isEmpty();
-    if (autostartWritable)
-        autostartEntry.clear();
-    return had && autostartWritable;
+    if (!autostartWritable)
+        return {false, QStringLiteral("autostart entry\n\nPermission denied")};
+    autostartEntry.clear();
+    return {};
 }
 
 void FakePlatform::setTopmost(QWidget*, bool topmost, QPoint topLeft) { topmostCalls.append({topmost, topLeft}); }

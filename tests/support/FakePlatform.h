@@ -88,8 +88,8 @@ private:
     bool available() const override { return trayPresent; }
     void open(QWidget* owner, const QString& operation, const QString& target, int showCommand) override;
     void showHelp(QWidget* owner, const QString& helpFilePath) override;
-    bool add(const QString& executablePath) override;
-    bool remove() override;
+    FileWrite add(const QString& executablePath) override;
+    FileWrite remove() override;
     void setTopmost(QWidget* window, bool topmost, QPoint topLeft) override;
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
     QList<Volume> mountedVolumes() const override { return volumeList; }

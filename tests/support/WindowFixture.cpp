@@ -1,7 +1,7 @@
-#include "FormFixture.h"
+#include "WindowFixture.h"
 
-#include "ui/ListBox.h"
 #include "core/FirstStart.h"
+#include "ui/ListBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,17 +13,17 @@ namespace tabwise {
 QStringList listEntries(const ListBox* list)
 {
     QStringList all;
-    for (qsizetype i = 0; i < list->ListCount(); ++i)
-        all << list->List(i);
+    for (qsizetype i = 0; i < list->entryCount(); ++i)
+        all << list->entry(i);
     return all;
 }
 
-FormFixture::FormFixture()
-    : FormFixture(QString())
+WindowFixture::WindowFixture()
+    : WindowFixture(QString())
 {
 }
 
-FormFixture::FormFixture(const QString& appFolder)
+WindowFixture::WindowFixture(const QString& appFolder)
     : m_appFolder(appFolder.isEmpty() ? m_dir.path() + QStringLiteral("/app") : appFolder)
 {
     QDir().mkpath(m_appFolder);
@@ -31,16 +31,16 @@ FormFixture::FormFixture(const QString& appFolder)
     m_settings = std::make_unique<SettingsStore>(iniPath());
 }
 
-FormFixture::~FormFixture() = default;
+WindowFixture::~WindowFixture() = default;
 
-void FormFixture::writePage(const char* fileName, const QByteArray& bytes) const
+void WindowFixture::writePage(const char* fileName, const QByteArray& bytes) const
 {
     QFile file(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray FormFixture::pageBytes(const char* fileName) const
+QByteArray WindowFixture::pageBytes(const char* fileName) const
 {
     QFile file(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
     if (!file.open(QIODevice::ReadOnly))
@@ -48,29 +48,29 @@ QByteArray FormFixture::pageBytes(const char* fileName) const
     return file.readAll();
 }
 
-bool FormFixture::pageExists(const char* fileName) const
+bool WindowFixture::pageExists(const char* fileName) const
 {
     return QFile::exists(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
 }
 
-void FormFixture::seedDesignSettings() { seedFirstStart(*m_settings); }
+void WindowFixture::seedDesignSettings() { seedFirstStart(*m_settings); }
 
-Form1& FormFixture::form()
+MainWindow& WindowFixture::window()
 {
-    if (!m_form)
-        m_form = std::make_unique<Form1>(platform, appFolder(), *m_settings);
-    return *m_form;
+    if (!m_window)
+        m_window = std::make_unique<MainWindow>(platform, appFolder(), *m_settings);
+    return *m_window;
 }
 
-Form1& FormFixture::load()
+MainWindow& WindowFixture::load()
 {
-    Form1& window = form();
-    window.Form_Load();
+    MainWindow& w = window();
+    w.load();
     settle();
-    return window;
+    return w;
 }
 
-void FormFixture::settle()
+void WindowFixture::settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
