@@ -23,7 +23,7 @@ private Q_SLOTS:
         QTest::newRow("1: in the tray, on top") << QStringList(7, "1") << true << "111111";
         QTest::newRow("padded 1.0") << QStringList(7, " 1.0 ") << true << "111111";
         for (const char* value : { "", "abc", "2", "-1", "1e308" })
-            QTest::newRow(value) << QStringList(7, value) << false << "111110";
+            QTest::addRow("\"%s\"", value) << QStringList(7, value) << false << "111110";
         QTest::newRow("some hidden") << QStringList { "0", "0", "0", "1", "0", "1", "0" } << false << "101010";
         QTest::newRow("log-on no box state") << QStringList { "0", "0", "0", "0", "0", "0", "x" } << false << "111110";
         QTest::newRow("show value no number") << QStringList { "0", "0", "0", "x", "0", "0", "0" } << false << "101110";
