@@ -14,6 +14,7 @@
 #include "core/PrintedLines.h"
 #include "core/SettingsStore.h"
 #include "core/TextEncoding.h"
+#include "core/Titles.h"
 #include "core/ValueConversion.h"
 
 #include <QDir>
@@ -216,44 +217,36 @@ private Q_SLOTS:
 
     void copyRefusals_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("folders"); // from, to
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("text"); // {from} and {to} stand for the folders
         const int backup = int(CopyKind::Backup), restore = int(CopyKind::Restore);
-        QTest::newRow("backup onto itself") << "src"
-                                            << "src/." << backup
-                                            << "The backup folder is the program's own folder:\n{from}\n\nThe page "
-                                               "files cannot be backed up onto themselves. Choose another folder.";
-        QTest::newRow("restore onto itself") << "src"
-                                             << "src/" << restore
-                                             << "The backup folder is the program's own folder:\n{from}\n\nThe page "
-                                                "files cannot be restored onto themselves. Choose another folder.";
-        QTest::newRow("no page files") << "empty"
-                                       << "src" << restore
+        const QString sameFolder
+            = "The backup folder is the program's own folder:\n{from}\n\nThe page files cannot be ";
+        QTest::newRow("backup onto itself")
+            << "src src/." << backup << sameFolder + "backed up onto themselves. Choose another folder.";
+        QTest::newRow("restore onto itself")
+            << "src src/" << restore << sameFolder + "restored onto themselves. Choose another folder.";
+        QTest::newRow("no page files") << "empty src" << restore
                                        << "There is no page file (*.ntr) in\n{from}\n\nNothing was restored.";
-        QTest::newRow("source missing") << "gone"
-                                        << "src" << restore
+        QTest::newRow("source missing") << "gone src" << restore
                                         << "{from}\n\nThe folder does not exist.\n\nNothing was restored.";
         QTest::newRow("destination missing")
-            << "src"
-            << "gone" << backup << "{to}\n\nThe folder does not exist.\n\nNothing was backed up.";
+            << "src gone" << backup << "{to}\n\nThe folder does not exist.\n\nNothing was backed up.";
         QTest::newRow("destination a file")
-            << "src"
-            << "src/p.ntr" << backup << "{to}\n\nThis is not a folder.\n\nNothing was backed up.";
+            << "src src/p.ntr" << backup << "{to}\n\nThis is not a folder.\n\nNothing was backed up.";
     }
     void copyRefusals()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
+        QFETCH(QString, folders);
         QFETCH(int, kind);
         QFETCH(QString, text);
+        const QString from = path(folders.section(' ', 0, 0)), to = path(folders.section(' ', 1));
         QVERIFY(QDir().mkpath(path("empty")) && QDir().mkpath(path("src")));
         put(path("src/p.ntr"), "p");
-        const CopyOutcome outcome = copyPageFiles(path(from), path(to));
+        const CopyOutcome outcome = copyPageFiles(from, to);
         QVERIFY(outcome.refusal != CopyOutcome::Refusal::None && outcome.copied.isEmpty());
-        QCOMPARE(copyFailureText(CopyKind(kind), outcome, path(from), path(to)),
-            text.replace("{from}", path(from)).replace("{to}", path(to)));
+        QCOMPARE(copyFailureText(CopyKind(kind), outcome, from, to), text.replace("{from}", from).replace("{to}", to));
         QCOMPARE(bytesOf(path("src/p.ntr")), QByteArray("p"));
     }
 
@@ -343,14 +336,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("space") << "/my apps/tabwise"
-                               << "\"/my apps/tabwise\"";
-        QTest::newRow("quote, backtick, dollar") << "/a\"`$b"
-                                                 << "\"/a\\\\\"\\\\`\\\\$b\"";
-        QTest::newRow("backslash") << "/a\\b"
-                                   << "\"/a\\\\\\\\b\"";
-        QTest::newRow("percent, newline, tab") << "/a%b\n\t"
-                                               << "\"/a%%b\\n\\t\"";
+        QTest::newRow("space") << QString("/my apps/tabwise") << "\"/my apps/tabwise\"";
+        QTest::newRow("quote, backtick, dollar") << QString("/a\"`$b") << "\"/a\\\\\"\\\\`\\\\$b\"";
+        QTest::newRow("backslash") << QString("/a\\b") << "\"/a\\\\\\\\b\"";
+        QTest::newRow("percent, newline, tab") << QString("/a%b\n\t") << "\"/a%%b\\n\\t\"";
     }
     void autostartEntry()
     {
@@ -359,6 +348,15 @@ private Q_SLOTS:
         const QString entry = autostartEntryText(executable);
         QVERIFY(entry.startsWith("[Desktop Entry]\nType=Application\nName=Tabwise\n"));
         QVERIFY2(entry.contains("\nExec=" + exec + '\n'), qPrintable(entry));
+        qputenv("XDG_CONFIG_HOME", "relative"); // invalid, so the usual place
+        QCOMPARE(autostartFolder(), QDir::homePath() + "/.config/autostart");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void spokenNames()
+    {
+        QCOMPARE(withoutAccessKeys("&Edit R&&D&"), "Edit R&D&");
+        QCOMPARE(spokenPageName(" & ", 2), "Page 3"); // nothing to say but the tab's number
     }
 };
 
