@@ -55,8 +55,8 @@ e2e_check "openbox manages the desktop" \
 
 tray=$(xdotool search --all --onlyvisible --pid "$XSESSION_TRAY_PID" --class '^trayer$' | head -n 1)
 read -r tx ty tw th <<<"$(e2e_geometry "$tray")"
-e2e_check "the tray panel sits in the bottom right corner ($tx $ty ${tw}x$th)" \
-  test $((tx + tw)) -eq 1280 -a $((ty + th)) -eq 800
+e2e_check "the tray panel sits in the top right corner ($tx $ty ${tw}x$th)" \
+  test $((tx + tw)) -eq 1280 -a "$ty" -eq 0
 
 printf '#!/bin/sh\nexec xmessage -name harness "$@"\n' >"$E2E_ROOT/app/tabwise"
 chmod +x "$E2E_ROOT/app/tabwise"
