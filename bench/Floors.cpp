@@ -1,7 +1,7 @@
 #include "Floors.h"
 
 #include "BenchSupport.h"
-#include "shell/Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,8 +94,8 @@ void BareList::show(const QString& path)
 
 void BareList::load(const QString& path)
 {
-    list->Clear();
-    list->AddFileText(readText(path));
+    list->clear();
+    list->appendFileText(readText(path), std::nullopt);
     settleWindow();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/ListBox.h"
+#include "ui/ListBox.h"
 
 #include <functional>
 

@@ -2,9 +2,13 @@
 // offscreen platform, and prints each median beside the toolkit's floor measured in the same run.
 #include "BenchSupport.h"
 #include "Floors.h"
-#include "FormFixture.h"
-#include "shell/CommandLabel.h"
-#include "shell/TabControl.h"
+#include "WindowFixture.h"
+#include "ui/CommandLabel.h"
+#include "ui/ListBox.h"
+#include "ui/PageView.h"
+#include "ui/TabControl.h"
+
+#include <QPlainTextEdit>
 
 #include <QApplication>
 #include <QProcess>
@@ -14,8 +18,8 @@
 #include <memory>
 
 using namespace bench;
-using tabwise::Form1;
-using tabwise::FormFixture;
+using tabwise::MainWindow;
+using tabwise::WindowFixture;
 
 namespace {
 
@@ -29,22 +33,22 @@ QString countName(int entries)
                               : QStringLiteral("%1 k").arg(entries / 1000);
 }
 
-Form1& loadWindow(FormFixture& f)
+MainWindow& loadWindow(WindowFixture& f)
 {
     f.seedDesignSettings();
     QThread::msleep(120); // the page files settle, as files written long ago have
-    Form1& w = f.load();
+    MainWindow& w = f.load();
     settleWindow();
     return w;
 }
 
 void startUp()
 {
-    std::unique_ptr<FormFixture> fixture;
+    std::unique_ptr<WindowFixture> fixture;
     std::unique_ptr<BareWindow> bare;
     // Both start over a fresh application folder and settings file.
     const auto freshFolder = [&] {
-        fixture = std::make_unique<FormFixture>();
+        fixture = std::make_unique<WindowFixture>();
         fixture->seedDesignSettings();
         fixture->writePage("notes.ntr", "notes\r\n");
         bare.reset();
@@ -64,25 +68,25 @@ void startUp()
 }
 
 // Selects a tab of the window and lets it lay out: one step of a timed run.
-std::function<void()> showTab(Form1& w, int tab)
+std::function<void()> showTab(MainWindow& w, int tab)
 {
     return [&w, tab] {
-        w.SSTab1->setTab(tab);
+        w.showPage(tab);
         settleWindow();
     };
 }
 
 void benchTextPage(qint64 bytes, int runs)
 {
-    FormFixture f;
+    WindowFixture f;
     f.writePage("phone.ntr", textPage(bytes));
-    Form1& w = loadWindow(f);
+    MainWindow& w = loadWindow(f);
     BareText bare;
     const QString path = f.appFolder() + QStringLiteral("/phone.ntr");
     const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
     const Medians first = timeInTurn(runs,
         { [&] {
-             w.SSTab1->setTab(0);
+             w.showPage(0);
              settleWindow();
              touchAndSettle(path);
          },
@@ -99,12 +103,12 @@ void benchTextPage(qint64 bytes, int runs)
     const Medians save = timeInTurn(runs,
         { {},
             [&] {
-                w.lblsavephone->click();
+                w.page(1)->saveButton()->click();
                 settleWindow();
             } },
         { {}, [&] { bare.save(copy); } });
     const QByteArray written = f.pageBytes("phone.ntr");
-    const bool whole = written == textPage(bytes) && w.txtPhone->document()->blockCount() == written.count('\n') + 1;
+    const bool whole = written == textPage(bytes) && w.page(1)->textBox()->document()->blockCount() == written.count('\n') + 1;
 
     const QString name = QStringLiteral("text page ") + sizeName(bytes);
     report(name + QStringLiteral(": first showing"), first.ours, first.floor);
@@ -116,16 +120,16 @@ void benchTextPage(qint64 bytes, int runs)
 
 void benchListPage(int entries, int runs)
 {
-    FormFixture f;
+    WindowFixture f;
     f.writePage("email.ntr", listPage(entries));
-    Form1& w = loadWindow(f);
+    MainWindow& w = loadWindow(f);
     BareList bareList;
     BareText bareText;
     const QString path = f.appFolder() + QStringLiteral("/email.ntr");
     const QString copy = f.tempPath(QStringLiteral("copy.ntr"));
     const Medians first = timeInTurn(runs,
         { [&] {
-             w.SSTab1->setTab(0);
+             w.showPage(0);
              settleWindow();
              touchAndSettle(path);
          },
@@ -144,15 +148,15 @@ void benchListPage(int entries, int runs)
     std::vector<double> edit, floorEdit, save, floorSave;
     for (int i = 0; i < editRuns; ++i) {
         edit.push_back(timeRuns(1, {}, [&] {
-            w.lbleditemail->click();
+            w.page(2)->editButton()->click();
             settleWindow();
         })[0]);
         floorEdit.push_back(timeRuns(1, {}, [&] {
-            writeBare(copy, bareList.list->FileText().toUtf8());
+            writeBare(copy, bareList.list->fileText().toUtf8());
             bareText.load(copy);
         })[0]);
         save.push_back(timeRuns(1, {}, [&] {
-            w.lblsaveemail->click();
+            w.page(2)->saveButton()->click();
             settleWindow();
         })[0]);
         // The bare box writes its lines with LF; the list is read back from the page with CR LF.
@@ -161,8 +165,8 @@ void benchListPage(int entries, int runs)
             bareList.load(path);
         })[0]);
     }
-    if (w.List1->ListCount() != entries)
-        std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.List1->ListCount()), entries);
+    if (w.page(2)->entryList()->entryCount() != entries)
+        std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.page(2)->entryList()->entryCount()), entries);
 
     const QString name = QStringLiteral("list page ") + countName(entries);
     report(name + QStringLiteral(": first showing"), first.ours, first.floor);
@@ -176,14 +180,14 @@ void benchListPage(int entries, int runs)
 int memoryRun(const QString& kind, int entries)
 {
     if (kind == QStringLiteral("ours")) {
-        FormFixture f;
+        WindowFixture f;
         f.writePage("email.ntr", listPage(entries));
-        Form1& w = loadWindow(f);
-        w.SSTab1->setTab(2);
+        MainWindow& w = loadWindow(f);
+        w.showPage(2);
         settleWindow();
         std::printf("%.1f\n", peakMemoryMiB());
     } else {
-        FormFixture f;
+        WindowFixture f;
         f.writePage("email.ntr", listPage(entries));
         BareList bare;
         bare.show(f.appFolder() + QStringLiteral("/email.ntr"));

@@ -1,7 +1,7 @@
 // Any bytes a page file may hold: decoding never fails or loses a byte's worth of text, and the
 // list of entries survives being written and read again unchanged.
-#include "pages/ListFormat.h"
-#include "pages/TextEncoding.h"
+#include "core/ListFormat.h"
+#include "core/TextEncoding.h"
 
 #include <cstdlib>
 

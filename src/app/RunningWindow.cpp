@@ -1,19 +1,18 @@
 #include "app/RunningWindow.h"
 
-#include "shell/Form1.h"
+#include "ui/MainWindow.h"
 
-#include <QAction>
 #include <QTimer>
 
 namespace tabwise {
 
-void showRunningWindow(Form1& form, const QWidget& splash)
+void showRunningWindow(MainWindow& window, const QWidget& splash)
 {
     if (splash.isVisible()) {
-        QTimer::singleShot(100, &form, [&form, &splash] { showRunningWindow(form, splash); });
+        QTimer::singleShot(100, &window, [&window, &splash] { showRunningWindow(window, splash); });
         return;
     }
-    form.MENURESTORE->trigger();
+    window.restore();
 }
 
 } // namespace tabwise

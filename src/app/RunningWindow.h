@@ -4,11 +4,11 @@ class QWidget;
 
 namespace tabwise {
 
-class Form1;
+class MainWindow;
 
 // What the running copy does when a later start hands over to it: the window comes back in the
 // normal state and to the front, as the tray menu's Restore brings it back. While the splash still
 // shows, the window is not loaded yet; the request then waits for the splash to hand over.
-void showRunningWindow(Form1& form, const QWidget& splash);
+void showRunningWindow(MainWindow& window, const QWidget& splash);
 
 } // namespace tabwise

@@ -1,10 +1,11 @@
 #include "app/AppFolder.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
-#include "platform/qt/QtPlatform.h"
-#include "settings/SettingsStore.h"
-#include "shell/Form1.h"
-#include "shell/frmSplash.h"
+#include "core/SettingsStore.h"
+#include "platform/linux/QtPlatform.h"
+#include "ui/HelpWindowViewer.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashScreen.h"
 
 #include <QApplication>
 
@@ -14,7 +15,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tabwise"));
     // The window may be hidden in the tray: the program ends when the window is unloaded.
     QApplication::setQuitOnLastWindowClosed(false);
-
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tabwise"));
 
     // The page files live in the application folder; one copy of the program runs per folder.
@@ -22,14 +22,17 @@ int main(int argc, char* argv[])
     tabwise::SingleInstance instance(tabwise::SingleInstance::nameFor(appFolder));
     if (!instance.claim())
         return 0; // the copy that runs shows its window instead
-    tabwise::QtPlatform platform;
+
+    tabwise::HelpWindowViewer help;
+    tabwise::QtPlatform platform(help);
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
-    tabwise::Form1 form(platform, appFolder, settings);
-    QObject::connect(&form, &tabwise::Form1::Unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    tabwise::MainWindow window(platform, appFolder, settings);
+    QObject::connect(&window, &tabwise::MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // The splash loads the main window when its time is up.
-    tabwise::frmSplash splash(form);
+    tabwise::SplashScreen splash;
+    QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);
     splash.show();
-    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &form,
-                     [&form, &splash] { tabwise::showRunningWindow(form, splash); });
+    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &window,
+        [&window, &splash] { tabwise::showRunningWindow(window, splash); });
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AtomicFile.h"
+
 #include <QString>
 
 namespace tabwise {
@@ -8,10 +10,10 @@ namespace tabwise {
 class Autostart {
 public:
     virtual ~Autostart() = default;
-    // Registers the executable under the name "Tabwise"; false when it could not be written.
-    virtual bool add(const QString& executablePath) = 0;
-    // Removes the registration; false when there was none or it could not be removed.
-    virtual bool remove() = 0;
+    // Registers the executable under the name "Tabwise", replacing the entry as a whole.
+    virtual FileWrite add(const QString& executablePath) = 0;
+    // Removes the registration; having none is no failure.
+    virtual FileWrite remove() = 0;
 };
 
 } // namespace tabwise

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/AtomicFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Reading and writing a whole page file. Lines end in CR LF; a file written from a text box is its
+// text followed by one CR LF, unless the text already ends with a line end.
+namespace tabwise {
+
+struct PageRead {
+    enum class Status { Ok, Missing, Failed };
+    Status status = Status::Ok;
+    QString text; // the decoded file; empty when missing or failed
+    QString error; // why the file could not be read
+    bool ok() const { return status != Status::Failed; }
+};
+
+// A missing file reads as an empty page: it has simply not been saved yet.
+PageRead readPageFile(const QString& path);
+
+// The file's bytes as they are; nothing when it is missing or cannot be read.
+std::optional<QByteArray> readPageBytes(const QString& path);
+
+// Replaces the file atomically: a crash, a kill or a full disk leaves either the old file or the
+// new one, never a torn one. New files are readable and writable by their owner only.
+FileWrite writePageFile(const QString& path, const QByteArray& bytes);
+
+// The full path of a page file: the application folder, a separator, the file name.
+QString pagePath(const QString& appFolder, const char* fileName);
+
+} // namespace tabwise

@@ -1,0 +1,38 @@
+#include "platform/linux/QtMessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace tabwise {
+
+int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const QString& title)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Tabwise") : title);
+    box.setText(prompt);
+    switch (style & 0x70) {
+    case msgbox::Critical: box.setIcon(QMessageBox::Critical); break;
+    case msgbox::Question: box.setIcon(QMessageBox::Question); break;
+    case msgbox::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case msgbox::Information: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    switch (style & 0x7) {
+    case msgbox::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case msgbox::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    default: box.setStandardButtons(QMessageBox::Ok); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return msgbox::Yes;
+    case QMessageBox::No: return msgbox::No;
+    case QMessageBox::Cancel: return msgbox::Cancel;
+    default: return msgbox::Ok;
+    }
+}
+
+} // namespace tabwise

@@ -1,0 +1,64 @@
+#include "platform/linux/QtPlatform.h"
+
+#include "platform/linux/QtMessageBoxes.h"
+#include "platform/linux/QtNotifyIcon.h"
+#include "platform/linux/QtOpenTarget.h"
+#include "platform/linux/QtPrinting.h"
+#include "platform/linux/QtVolumes.h"
+#include "platform/linux/QtWindowZOrder.h"
+#include "platform/linux/XdgAutostart.h"
+
+namespace tabwise {
+
+struct QtPlatform::Services {
+    QtMessageBoxes messages;
+    QtNotifyIcon notifyIcon;
+    QtOpenTarget openTarget;
+    XdgAutostart autostart;
+    QtWindowZOrder zOrder;
+    QtPrinting printing;
+    QtVolumes volumes;
+};
+
+QtPlatform::QtPlatform(HelpViewer& helpViewer)
+    : m_services(std::make_unique<Services>())
+    , m_helpViewer(helpViewer)
+{
+}
+
+QtPlatform::~QtPlatform() = default;
+
+MessageBoxes& QtPlatform::messages()
+{
+    return m_services->messages;
+}
+NotifyIcon& QtPlatform::notifyIcon()
+{
+    return m_services->notifyIcon;
+}
+OpenTarget& QtPlatform::openTarget()
+{
+    return m_services->openTarget;
+}
+HelpViewer& QtPlatform::helpViewer()
+{
+    return m_helpViewer;
+}
+Autostart& QtPlatform::autostart()
+{
+    return m_services->autostart;
+}
+WindowZOrder& QtPlatform::zOrder()
+{
+    return m_services->zOrder;
+}
+Printing& QtPlatform::printing()
+{
+    return m_services->printing;
+}
+Volumes& QtPlatform::volumes()
+{
+    return m_services->volumes;
+}
+
+} // namespace tabwise

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+class QPushButton;
+
+namespace tabwise {
+
+class ClickableLabel;
+class Platform;
+
+// The About panel laid over the pages (and over the options panel when that is open): the
+// product's name and version, the maker's logo and web address, which opens in the browser when
+// clicked. Its texts are refreshed each time it opens; Ok (or Escape) hides it.
+class AboutPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit AboutPanel(Platform& platform, QWidget* parent = nullptr);
+
+    QLabel* versionLabel() const { return m_version; }
+    QLabel* productNameLabel() const { return m_productName; }
+    ClickableLabel* webAddressLabel() const { return m_webAddress; }
+    QPushButton* okButton() const { return m_ok; }
+
+    void open();
+
+private:
+    void openWebAddress();
+
+    Platform& m_platform;
+    QLabel* m_version;
+    QLabel* m_productName;
+    ClickableLabel* m_webAddress;
+    QPushButton* m_ok;
+};
+
+} // namespace tabwise

@@ -1,0 +1,138 @@
+#include "ui/BackupPanel.h"
+
+#include "core/CopyPages.h"
+#include "core/CopyReportText.h"
+#include "core/SettingsStore.h"
+#include "platform/Platform.h"
+#include "ui/Artwork.h"
+#include "ui/DriveList.h"
+#include "ui/FolderList.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace tabwise {
+
+namespace {
+
+QString confirmation(const char* sentence)
+{
+    return QLatin1String(sentence) + QStringLiteral("\n\nConfirm?");
+}
+
+QString homeFolder(const Volumes& volumes)
+{
+    for (const Volume& volume : volumes.mountedVolumes()) {
+        if (volume.kind == Volume::Kind::Home)
+            return volume.rootPath;
+    }
+    return {};
+}
+
+} // namespace
+
+BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent)
+    : QGroupBox(QStringLiteral("Backup your Notes"), parent)
+    , m_platform(platform)
+    , m_settings(settings)
+    , m_appFolder(appFolder)
+    , m_drives(new DriveList(platform.volumes(), this))
+    , m_folders(new FolderList(this))
+    , m_backup(new QPushButton(QStringLiteral("&Backup Now"), this))
+    , m_restore(new QPushButton(QStringLiteral("Restore &Now"), this))
+{
+    setObjectName(QStringLiteral("backupPanel"));
+    m_drives->setObjectName(QStringLiteral("driveList"));
+    m_drives->setGeometry(twipsRect(120, 360, 3375, 315));
+    m_drives->setAccessibleName(QStringLiteral("Drive"));
+    m_folders->setObjectName(QStringLiteral("folderList"));
+    m_folders->setGeometry(twipsRect(120, 720, 3375, 990));
+    m_folders->setAccessibleName(QStringLiteral("Folder"));
+    m_backup->setObjectName(QStringLiteral("backupButton"));
+    m_backup->setGeometry(twipsRect(3720, 960, 1215, 255));
+    m_restore->setObjectName(QStringLiteral("restoreButton"));
+    m_restore->setGeometry(twipsRect(3720, 1320, 1215, 255));
+    auto* picture = new QLabel(this);
+    picture->setGeometry(twipsRect(4200, 240, 480, 480));
+    picture->setPixmap(artwork(QStringLiteral("backup"), picture->size(), devicePixelRatioF()));
+
+    connect(m_drives, &DriveList::currentIndexChanged, this, &BackupPanel::changeDrive);
+    connect(m_folders, &FolderList::openFailed, this, &BackupPanel::reportOpenFailure);
+    connect(m_backup, &QPushButton::clicked, this, &BackupPanel::backUp);
+    connect(m_restore, &QPushButton::clicked, this, &BackupPanel::restore);
+
+    // Until a backup folder is known the lists show the selected drive, or failing that the root.
+    if (m_folders->setPath(m_drives->volume().rootPath))
+        m_folders->setPath(m_drives->rootDrive());
+}
+
+void BackupPanel::showStoredFolder()
+{
+    const QString folder = m_settings.read(Key::BackupDir);
+    showFolder(folder.isEmpty() ? homeFolder(m_platform.volumes()) : folder);
+}
+
+bool BackupPanel::showFolder(const QString& folder)
+{
+    if (m_folders->setPath(folder))
+        return false;
+    m_drives->selectDriveOf(m_folders->path());
+    return true;
+}
+
+void BackupPanel::changeDrive()
+{
+    const Volume chosen = m_drives->volume();
+    if (!m_platform.volumes().isReady(chosen)) {
+        showError(QStringLiteral("The selected drive is not available."));
+        // Back to the root file system; the change this makes moves the folder list there.
+        m_drives->setDrive(m_drives->rootDrive());
+        return;
+    }
+    if (const std::error_code error = m_folders->setPath(chosen.rootPath))
+        reportOpenFailure(error.value(), QString::fromLocal8Bit(error.message()));
+}
+
+void BackupPanel::reportOpenFailure(int errorNumber, const QString& description)
+{
+    showError(QString::number(errorNumber) + QLatin1Char('\n') + description);
+}
+
+void BackupPanel::backUp()
+{
+    const int answer = m_platform.messages().show(
+        this, confirmation("This will execute the backup now!"), msgbox::YesNo | msgbox::Question);
+    if (answer != msgbox::Yes)
+        return;
+    const QString folder = m_folders->path();
+    const CopyOutcome outcome = copyPageFiles(m_appFolder, folder);
+    if (!outcome.complete()) {
+        showError(copyFailureText(CopyKind::Backup, outcome, m_appFolder, folder));
+        return;
+    }
+    // Only a complete backup is remembered, as the folder with one separator added.
+    if (!m_settings.write(Key::BackupDir, folder + QLatin1Char('/')))
+        showError(QStringLiteral("The backup is complete, but its folder could not be remembered:\n\n")
+            + m_settings.lastError());
+}
+
+void BackupPanel::restore()
+{
+    const int answer = m_platform.messages().show(
+        this, confirmation("This will execute the restore now!"), msgbox::YesNo | msgbox::Question);
+    if (answer != msgbox::Yes)
+        return;
+    const QString folder = m_folders->path();
+    const CopyOutcome outcome = copyPageFiles(folder, m_appFolder);
+    Q_EMIT restored(outcome.copied);
+    if (!outcome.complete())
+        showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
+}
+
+void BackupPanel::showError(const QString& text)
+{
+    m_platform.messages().show(this, text, msgbox::OkOnly | msgbox::Critical);
+}
+
+} // namespace tabwise

@@ -1,0 +1,45 @@
+#include "ui/CommandLabel.h"
+
+#include "core/Titles.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace tabwise {
+
+CommandLabel::CommandLabel(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void CommandLabel::setCaption(const QString& caption)
+{
+    setText(caption);
+    // Spoken without the access-key marker: "Edit Notes".
+    setAccessibleName(withoutAccessKeys(caption));
+    resize(sizeHint().width(), height());
+}
+
+QSize CommandLabel::sizeHint() const
+{
+    const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, text());
+    return QSize(textSize.width() + 2, std::max(textSize.height(), height()));
+}
+
+void CommandLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
+    style()->drawItemText(&painter, rect(), flags, palette(), isEnabled(), text(), QPalette::WindowText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+} // namespace tabwise

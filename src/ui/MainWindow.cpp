@@ -1,0 +1,341 @@
+#include "ui/MainWindow.h"
+
+#include "core/FirstStart.h"
+#include "core/SettingsStore.h"
+#include "core/Titles.h"
+#include "core/ValueConversion.h"
+#include "platform/Platform.h"
+#include "ui/AboutPanel.h"
+#include "ui/Artwork.h"
+#include "ui/BackupPanel.h"
+#include "ui/ClickableLabel.h"
+#include "ui/OptionsPanel.h"
+#include "ui/PageView.h"
+#include "ui/TabControl.h"
+#include "ui/TrayIcon.h"
+#include "ui/Twips.h"
+#include "ui/WindowKeys.h"
+#include "ui/WindowPlacement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace tabwise {
+
+namespace {
+// How long a start in the tray waits for the desktop's tray to appear before it shows the window
+// minimized instead (at log-on the program may start before the panel).
+constexpr int trayWaitMilliseconds = 5000;
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_platform(platform)
+    , m_appFolder(appFolder)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Tabwise"));
+    setWindowIcon(programIcon());
+    QFont dialogFont = font();
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+    // Fixed single border: the user can neither resize nor maximize the window.
+    setFixedSize(px(5190), px(6255));
+    move(px(4395), px(975));
+
+    buildPages();
+    m_options = new OptionsPanel(platform, settings, appFolder, this);
+    m_about = new AboutPanel(platform, this);
+    m_tray = new TrayIcon(platform.notifyIcon(), this);
+    m_placement = new WindowPlacement(this);
+    connectPanels();
+    connectTray();
+    addWindowKeys(*this);
+
+    // At log-off no question can be asked: what was typed is saved rather than lost.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            if (!saveUnsavedPages() && manager.allowsInteraction())
+                manager.cancel();
+        });
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_tabs = new TabControl(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setGeometry(twipsRect(0, 0, 5280, 6255));
+    // Five equal tabs of about 20 pixels along the bottom; the options picture keeps the right end.
+    m_tabs->strip()->setTabHeight(px(295));
+    m_tabs->strip()->setStripWidth(px(4940) - 4);
+    for (const PageInfo& info : pageTable) {
+        auto* page = new PageView(info, m_appFolder, m_platform);
+        m_pages[std::size_t(info.tabIndex)] = page;
+        m_tabs->addTab(page, QString());
+        m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
+        connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
+    }
+    connect(m_tabs, &TabControl::pageChanged, this, &MainWindow::changePage);
+    // A screen reader names a page's text box and list after its tab, whatever the tab is called.
+    connect(m_tabs, &TabControl::captionChanged, this,
+        [this](int tab, const QString& caption) { page(tab)->setSpokenName(caption); });
+
+    // The options picture sits in the lower right corner, level with the tab strip, and belongs to
+    // the first page: it shows only while that page is current.
+    m_optionsButton = new ClickableLabel(m_tabs);
+    m_optionsButton->setObjectName(QStringLiteral("optionsButton"));
+    m_optionsButton->setGeometry(twipsRect(4940, 5970, 240, 240));
+    m_optionsButton->setPixmap(artwork(QStringLiteral("options"), m_optionsButton->size(), devicePixelRatioF()));
+    m_optionsButton->setScaledContents(true);
+    m_optionsButton->setToolTip(QStringLiteral("Options"));
+    m_optionsButton->setAccessibleName(QStringLiteral("Options"));
+    m_optionsButton->setCursor(Qt::PointingHandCursor);
+    m_optionsButton->raise();
+    connect(m_optionsButton, &ClickableLabel::clicked, this, &MainWindow::openOptions);
+}
+
+void MainWindow::connectPanels()
+{
+    connect(m_options, &OptionsPanel::tabNamesChanged, this, &MainWindow::applyTabNames);
+    connect(m_options, &OptionsPanel::tabVisibilityChanged, m_tabs, &QTabWidget::setTabVisible);
+    // Titled after the tab that is current once the hidden tabs are gone.
+    connect(m_options, &OptionsPanel::accepted, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
+    connect(m_options, &OptionsPanel::cancelled, this, [this] {
+        showPage(0);
+        setTitleFor(m_tabs->caption(0));
+    });
+    connect(m_options, &OptionsPanel::stayOnTopChanged, this, [this](bool onTop) {
+        // The option also places the window's top-left corner, in screen pixels; a start-up
+        // placement still waiting for the desktop's frame must not move it back.
+        m_placement->cancel();
+        m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
+    });
+    connect(m_options->backupPanel(), &BackupPanel::restored, this, [this](const QStringList& files) {
+        // The page on screen shows its restored file at once, so that a later Save cannot quietly
+        // put the old text back.
+        if (files.contains(QLatin1String(currentPage()->info().fileName)))
+            currentPage()->reloadAfterRestore();
+    });
+    // Front to back: the About panel, the options panel, the pages.
+    m_options->raise();
+    m_about->raise();
+}
+
+void MainWindow::connectTray()
+{
+    connect(m_tray, &TrayIcon::doubleClicked, this, &MainWindow::restore);
+    connect(m_tray->helpAction(), &QAction::triggered, this, &MainWindow::openHelp);
+    connect(m_tray->aboutAction(), &QAction::triggered, this, &MainWindow::openAbout);
+    connect(m_tray->restoreAction(), &QAction::triggered, this, &MainWindow::restore);
+    connect(m_tray->optionsAction(), &QAction::triggered, this, [this] {
+        restore();
+        m_about->hide();
+        openOptions();
+    });
+    // Closing runs the window's close handling, which unloads it; the unload removes the icon.
+    connect(m_tray->exitAction(), &QAction::triggered, this, &QWidget::close);
+}
+
+PageView* MainWindow::currentPage() const
+{
+    return page(std::max(0, m_tabs->currentIndex()));
+}
+
+void MainWindow::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    seedFirstStart(m_settings);
+
+    page(0)->readFile();
+    m_options->stayOnTopBox()->setChecked(toBoxState(m_settings.read(Key::Value2)) == 1);
+
+    // "1" starts hidden in the tray; anything else starts with the window shown.
+    const bool startHidden = toNumber(m_settings.read(Key::Value)) == 1.0;
+    m_options->startMinimizedBox()->setChecked(startHidden);
+    if (startHidden) {
+        hide();
+        if (!m_tray->add())
+            awaitTray(); // without a tray a hidden window could never be reached again
+    } else {
+        m_tray->add();
+        show();
+        m_placement->placeBottomRight();
+    }
+
+    showPage(0);
+    for (int tab = 0; tab < pageCount; ++tab)
+        m_tabs->setCaption(tab, m_settings.read(tabNameKey(tab)));
+    m_options->fillNameBoxes();
+    for (int tab = 0; tab < pageCount; ++tab)
+        page(tab)->setCommandNames(m_options->tabName(tab));
+    setTitleFor(m_tabs->caption(0));
+}
+
+void MainWindow::activate()
+{
+    m_options->applyStoredStates();
+}
+
+void MainWindow::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_tray->remove();
+    Q_EMIT unloaded();
+}
+
+void MainWindow::showPage(int tabIndex)
+{
+    m_tabs->setCurrentIndex(tabIndex);
+}
+
+void MainWindow::changePage(int index, int previous)
+{
+    if (index < 0 || index >= pageCount || m_returningToTab)
+        return;
+    PageView* shown = page(index);
+    // Showing a page reloads it from its file: typing that was not saved is not thrown away
+    // without asking.
+    if (shown->hasUnsavedText()) {
+        const int answer = askToSave(index);
+        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !shown->save())) {
+            m_returningToTab = true;
+            showPage(previous);
+            m_returningToTab = false;
+            return;
+        }
+        if (answer == msgbox::No)
+            shown->discardUnsavedText();
+    }
+    if (previous >= 0 && previous < pageCount && previous != index)
+        page(previous)->leave();
+    shown->showFromFile();
+    setTitleFor(m_tabs->caption(index));
+}
+
+void MainWindow::applyTabNames()
+{
+    for (int tab = 0; tab < pageCount; ++tab) {
+        m_tabs->setCaption(tab, m_options->tabName(tab));
+        page(tab)->setCommandNames(m_options->tabName(tab));
+    }
+}
+
+void MainWindow::setTitleFor(const QString& caption)
+{
+    setWindowTitle(windowTitleText(caption));
+}
+
+int MainWindow::askToSave(int tabIndex)
+{
+    return m_platform.messages().show(this, QStringLiteral("Save changes to ") + m_tabs->caption(tabIndex) + u'?',
+        msgbox::YesNoCancel | msgbox::Question);
+}
+
+bool MainWindow::askBeforeUnloading()
+{
+    for (int tab = 0; tab < pageCount; ++tab) {
+        if (!page(tab)->hasUnsavedText())
+            continue;
+        const int answer = askToSave(tab);
+        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !page(tab)->save()))
+            return false;
+    }
+    return true;
+}
+
+bool MainWindow::saveUnsavedPages()
+{
+    bool allSaved = true;
+    for (PageView* page : m_pages) {
+        if (page->hasUnsavedText())
+            allSaved = page->saveQuietly() && allSaved;
+    }
+    return allSaved;
+}
+
+void MainWindow::restore()
+{
+    setWindowState(Qt::WindowNoState);
+    setVisible(true);
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openOptions()
+{
+    setTitleFor(QStringLiteral("Options"));
+    m_options->open();
+}
+
+void MainWindow::openAbout()
+{
+    restore();
+    // Over the pages, and over the options panel when that is open.
+    m_about->open();
+}
+
+void MainWindow::openHelp()
+{
+    // The window stays as it is: help opens from the tray while the window is hidden, too.
+    m_platform.helpViewer().showHelp(this, m_appFolder + QStringLiteral("/help/Tabwise.chm"));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Activation runs when the window goes from hidden to shown (the first show, back from the
+    // tray), after the handler that showed it has finished; never when the user merely switches
+    // between programs.
+    if (!event->spontaneous() && m_loaded)
+        QMetaObject::invokeMethod(this, &MainWindow::activate, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!askBeforeUnloading()) {
+        event->ignore();
+        return;
+    }
+    unload();
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Queued, so that the window system has finished minimizing before the window is hidden.
+    if (event->type() == QEvent::WindowStateChange)
+        QMetaObject::invokeMethod(this, &MainWindow::hideIfMinimized, Qt::QueuedConnection);
+}
+
+void MainWindow::hideIfMinimized()
+{
+    // Without a tray a hidden window could not be reached again: it stays on the taskbar.
+    if (isMinimized() && m_tray->available())
+        hide();
+}
+
+void MainWindow::awaitTray()
+{
+    QTimer::singleShot(trayWaitMilliseconds, this, [this] {
+        if (!m_unloaded && isHidden() && !m_tray->available())
+            showMinimized();
+    });
+}
+
+} // namespace tabwise

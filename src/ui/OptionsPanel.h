@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/PageTable.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tabwise {
+
+class BackupPanel;
+class Platform;
+class SettingsStore;
+
+// The options panel laid over the pages: start minimized, start at log-on, stay on top, the backup
+// frame, and the tab table (each tab's name, and whether tabs 2 to 5 are shown). OK stores
+// everything and tells the window; Cancel only closes. Start at log-on acts at once when its box
+// changes, however it changes; so does stay on top, through the window.
+class OptionsPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    OptionsPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent = nullptr);
+
+    QCheckBox* startMinimizedBox() const { return m_startMinimized; }
+    QCheckBox* startAtLogonBox() const { return m_startAtLogon; }
+    QCheckBox* stayOnTopBox() const { return m_stayOnTop; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    BackupPanel* backupPanel() const { return m_backup; }
+    // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
+    QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
+    QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
+    QString tabName(int tabIndex) const;
+
+    // Shows the panel with the backup folder of the last backup.
+    void open();
+    // Puts the stored tab names into the name boxes.
+    void fillNameBoxes();
+    // Sets the boxes from the stored start-at-log-on and show values, and hides the tabs the
+    // stored values hide; the first value that is not a box state ends the work there.
+    void applyStoredStates();
+
+public Q_SLOTS:
+    void accept();
+    void cancel();
+
+Q_SIGNALS:
+    // OK has stored new tab names.
+    void tabNamesChanged();
+    void tabVisibilityChanged(int tabIndex, bool visible);
+    void stayOnTopChanged(bool onTop);
+    // OK has stored and applied everything, or Cancel closed the panel without a change.
+    void accepted();
+    void cancelled();
+
+private:
+    void buildStartOptions();
+    void buildTabTable();
+    void setTabOrder();
+    bool store();
+    void applyStoredVisibility(double acting, bool visible);
+    void changeStartAtLogon();
+    void showError(const QString& text);
+
+    Platform& m_platform;
+    SettingsStore& m_settings;
+    QCheckBox* m_startMinimized = nullptr;
+    QCheckBox* m_startAtLogon = nullptr;
+    QCheckBox* m_stayOnTop = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    BackupPanel* m_backup = nullptr;
+    std::array<QLineEdit*, pageCount> m_names {};
+    std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
+};
+
+} // namespace tabwise

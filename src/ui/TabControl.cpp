@@ -1,0 +1,70 @@
+#include "ui/TabControl.h"
+
+#include <algorithm>
+
+namespace tabwise {
+
+EqualTabBar::EqualTabBar(QWidget* parent)
+    : QTabBar(parent)
+{
+    setElideMode(Qt::ElideRight);
+    setExpanding(false);
+    setUsesScrollButtons(false);
+    setDrawBase(true);
+}
+
+void EqualTabBar::setStripWidth(int width)
+{
+    m_stripWidth = width;
+    updateGeometry();
+}
+
+void EqualTabBar::setTabHeight(int height)
+{
+    m_tabHeight = height;
+    updateGeometry();
+}
+
+QSize EqualTabBar::tabSizeHint(int index) const
+{
+    int visible = 0;
+    for (int i = 0; i < count(); ++i)
+        visible += isTabVisible(i) ? 1 : 0;
+    Q_UNUSED(index);
+    const int width = m_stripWidth > 0 ? m_stripWidth / std::max(visible, 1) : 80;
+    return QSize(width, m_tabHeight);
+}
+
+TabControl::TabControl(QWidget* parent)
+    : QTabWidget(parent)
+    , m_bar(new EqualTabBar(this))
+{
+    setTabBar(m_bar);
+    setTabPosition(QTabWidget::South);
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        const int previous = m_previous;
+        m_previous = index;
+        Q_EMIT pageChanged(index, previous);
+    });
+}
+
+void TabControl::setCaption(int index, const QString& caption)
+{
+    setTabText(index, caption);
+    setTabToolTip(index, caption);
+    Q_EMIT captionChanged(index, caption);
+}
+
+int TabControl::neighbour(int step) const
+{
+    const int tabs = count();
+    int tab = currentIndex();
+    for (int i = 0; i < tabs; ++i) {
+        tab = (tab + step + tabs) % tabs;
+        if (isTabVisible(tab))
+            return tab;
+    }
+    return currentIndex();
+}
+
+} // namespace tabwise

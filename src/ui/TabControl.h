@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace tabwise {
+
+// The strip of tabs along the bottom: every visible tab gets the same width, and a caption too
+// long for it is cut short with an ellipsis (the full caption shows as the tab's tooltip).
+class EqualTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    explicit EqualTabBar(QWidget* parent = nullptr);
+    void setStripWidth(int width);
+    void setTabHeight(int height);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int m_stripWidth = 0;
+    int m_tabHeight = 20;
+};
+
+// The tab control that holds the pages. A tab's caption reads back exactly as written; a tab can be
+// hidden and shown again; pageChanged() comes after the new tab has become current, for a user's
+// click and for setCurrentIndex() alike.
+class TabControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TabControl(QWidget* parent = nullptr);
+
+    void setCaption(int index, const QString& caption);
+    QString caption(int index) const { return tabText(index); }
+    // The next shown tab after (step 1) or before (step -1) the current one, round the end.
+    int neighbour(int step) const;
+    EqualTabBar* strip() const { return m_bar; }
+
+Q_SIGNALS:
+    void pageChanged(int index, int previous);
+    void captionChanged(int index, const QString& caption);
+
+private:
+    EqualTabBar* m_bar;
+    int m_previous = 0;
+};
+
+} // namespace tabwise
