@@ -297,7 +297,9 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!askBeforeUnloading()) {
+    // Once unloaded (the program ends without a question) the application's closing of its windows
+    // asks nothing more.
+    if (!m_unloaded && !askBeforeUnloading()) {
         event->ignore();
         return;
     }
