@@ -15,6 +15,7 @@
 #include "ui/PrintDocument.h"
 #include "ui/Twips.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace tabwise {
@@ -66,6 +67,8 @@ void PageView::buildControls()
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab leaves the text box, as in any dialog-like window; the pages hold no tab characters.
     m_text->setTabChangesFocus(true);
+    m_text->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_text, &QWidget::customContextMenuRequested, this, &PageView::showTextMenu);
     setViewingColour(m_text);
     if (m_info.kind == PageKind::List) {
         m_text->hide(); // lies under the list until the page is edited
@@ -264,6 +267,24 @@ void PageView::keepDraftNow()
 {
     m_draftTimer.stop();
     keepDraft();
+}
+
+void PageView::showTextMenu(const QPoint& position)
+{
+    QMenu* menu = m_text->createStandardContextMenu(position);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
+        const int answer = m_platform.messages().show(this,
+            QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),
+            msgbox::YesNo | msgbox::Question);
+        if (answer != msgbox::Yes)
+            return;
+        discardUnsavedText();
+        showFromFile();
+    });
+    discard->setEnabled(hasUnsavedText());
+    menu->popup(m_text->viewport()->mapToGlobal(position));
 }
 
 void PageView::discardUnsavedText()

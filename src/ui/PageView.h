@@ -86,6 +86,8 @@ private:
     bool writeTextBox();
     bool keepOtherVersion(bool& proceed);
     void typingChanged();
+    // The text box's own menu, with Discard Unsaved Typing.
+    void showTextMenu(const QPoint& position);
     void keepDraft();
     void openSelectedEntry();
     void showError(const QString& text);
