@@ -4,6 +4,7 @@
 #
 #   xsession_start [--tray] [--scale N]   start the desktop and export DISPLAY
 #   xsession_stop                         stop exactly what xsession_start started
+#   xsession_tray_start / _tray_stop      start or stop the tray alone on the running desktop
 #
 # The desktop never reads the user's configuration: its processes run with HOME and the XDG
 # folders pointing into a temporary folder, and openbox gets its own small rc file. It only ever
@@ -273,17 +274,26 @@ xsession_start() {
       { _xs_fail "could not set Xft.dpi"; return 1; }
   fi
 
-  if [[ -n $tray ]]; then
-    _xs_start_bg XSESSION_TRAY_PID trayer trayer --edge bottom --align right --widthtype pixel \
-      --width 200 --height 32 --SetDockType true --transparent false
-    _xs_wait_for "${XSESSION_TIMEOUT:-20}" "$XSESSION_TRAY_PID" _xs_tray_ready ||
-      { _xs_fail "trayer did not show its panel"; return 1; }
-  fi
+  [[ -z $tray ]] || xsession_tray_start
+}
+
+# xsession_tray_start / xsession_tray_stop: a tray (trayer) in the top right corner of the running
+# desktop, away from windows placed in the bottom right corner. Also for a tray that comes late.
+xsession_tray_start() {
+  [[ -z $XSESSION_TRAY_PID ]] || { _xs_log "the tray is already running"; return 1; }
+  _xs_start_bg XSESSION_TRAY_PID trayer trayer --edge top --align right --widthtype pixel \
+    --width 200 --height 32 --SetDockType true --transparent false
+  _xs_wait_for "${XSESSION_TIMEOUT:-20}" "$XSESSION_TRAY_PID" _xs_tray_ready ||
+    { _xs_fail "trayer did not show its panel"; return 1; }
+}
+xsession_tray_stop() {
+  xsession_end_process "$XSESSION_TRAY_PID"
+  XSESSION_TRAY_PID=""
 }
 
 xsession_stop() {
   local xvfb=$XSESSION_XVFB_PID n=$XSESSION_DISPLAY
-  xsession_end_process "$XSESSION_TRAY_PID"
+  xsession_tray_stop
   xsession_end_process "$XSESSION_WM_PID"
   xsession_end_process "$xvfb"
   # A killed server leaves its lock and socket behind; remove them only when they are ours.

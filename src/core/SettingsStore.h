@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <memory>
+
 namespace tabwise {
 
 // The per-user store of preferences: text values addressed by section and key, kept in an INI
@@ -26,7 +28,7 @@ public:
     static QString defaultPath();
 
 private:
-    mutable QSettings m_settings;
+    mutable std::unique_ptr<QSettings> m_settings;
     QString m_lastError;
 };
 

@@ -19,12 +19,12 @@ add_custom_target(tabwise_help ALL DEPENDS ${TABWISE_HELP_FILE})
 add_dependencies(tabwise tabwise_help)
 install(FILES ${TABWISE_HELP_FILE} DESTINATION help)
 
-# The help viewer's test opens the file just built. The tests are defined after this file is read,
+# The panels test opens the file just built. The tests are defined after this file is read,
 # so the test target is given the file's path at the end of the configuration.
 function(tabwise_help_test_setup)
-  if(TARGET tst_helpviewer)
-    target_compile_definitions(tst_helpviewer PRIVATE TABWISE_BUILT_HELP_FILE="${TABWISE_HELP_FILE}")
-    add_dependencies(tst_helpviewer tabwise_help)
+  if(TARGET tst_panels)
+    target_compile_definitions(tst_panels PRIVATE TABWISE_BUILT_HELP_FILE="${TABWISE_HELP_FILE}")
+    add_dependencies(tst_panels tabwise_help)
   endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tabwise_help_test_setup)

@@ -1,46 +1,32 @@
 #!/usr/bin/env bash
-# Kills a program that keeps saving a page (or copying page files as a backup does) at random
-# moments, 200 times, and checks after every kill that the page file holds one complete content:
-# the old one or the new one, never a mix.
-#   kill_during_save.sh SAVE_LOOP [page|backup]
+# Kills a helper that keeps saving a page, then one that keeps copying page files as a backup does,
+# at random moments (KILLS times each, 200 unless set), and checks after every kill that the page
+# holds one complete content, the old one or the new one, never a torn one.
+#   kill_during_save.sh SAVE_LOOP
 set -euo pipefail
-save_loop=$1
-mode=${2:-page}
-kills=${KILLS:-200}
+loop=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-if [ "$mode" = backup ]; then
-  target="$work/backup"
-  mkdir "$target"
-else
-  target="$work"
-fi
-page="$target/notes.ntr"
-"$save_loop" init "$page"
-
 torn=0
-for ((i = 1; i <= kills; i++)); do
-  if [ "$mode" = backup ]; then
-    # New page folders of new sizes every 20 kills; the copying alternates between the two.
-    if ((i % 20 == 1)); then
-      rm -rf "$work/sources"
-      "$save_loop" sources "$work/sources" "$i"
+for mode in write backup; do
+  mkdir "$work/$mode"
+  page="$work/$mode/notes.ntr"
+  for ((i = 1; i <= ${KILLS:-200}; i++)); do
+    if [ "$mode" = write ]; then
+      "$loop" write "$page" "$i" &
+    else
+      ((i % 20 != 1)) || { rm -rf "$work/sources" && "$loop" sources "$work/sources" "$i"; }
+      "$loop" backup "$work/sources" "$work/$mode" &
     fi
-    "$save_loop" backup "$work/sources" "$target" &
-  else
-    "$save_loop" write "$page" "$i" &
-  fi
-  pid=$!
-  # A random moment between 20 and 400 ms into the saving.
-  sleep "0.$(printf '%03d' $((20 + RANDOM % 380)))"
-  kill -KILL "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  if ! "$save_loop" check "$page"; then
-    torn=$((torn + 1))
-    echo "torn after kill $i: $(head -c 60 "$page" | tr -cd '[:print:]')"
-    cp "$page" "$work/../torn-$mode-$i.ntr" 2>/dev/null || true
-  fi
+    pid=$!
+    sleep "0.$(printf '%03d' $((20 + RANDOM % 380)))"
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [ -e "$page" ] && ! "$loop" check "$page"; then
+      torn=$((torn + 1))
+      echo "$mode: torn after kill $i"
+    fi
+  done
 done
-leftovers=$(find "$target" -maxdepth 1 -type f ! -name notes.ntr | wc -l)
-echo "$mode: kills: $kills, torn files: $torn (temporary files left by killed saves: $leftovers)"
+echo "kills: ${KILLS:-200} while saving, ${KILLS:-200} while backing up; torn pages: $torn"
 [ "$torn" -eq 0 ]

@@ -1,87 +1,61 @@
 #!/usr/bin/env bash
-# The options panel on a real desktop: opened from the picture on the Notes page, a tab renamed,
-# start at log-on and stay on top ticked, then OK. The tab caption, the window title, the settings
-# file, the log-on entry and the window's stacking change; screenshots of the panel and after.
+# The options panel: opened with Ctrl+Comma, Stay on top ticked, the first tab renamed and the pages
+# backed up into a folder picked in the folder list, then OK: the window stays above others and it
+# and the settings carry the new name and the backup folder. A page saved over by mistake comes
+# back with Restore Now.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-# Points in the window's client area, in pixels (the layout's twips / 15).
-picture=(337 406)   # Image1, bottom-right of the Notes page
-check8=(24 50)      # "Start at Log-on"
-check2=(24 72)      # "Stay on top"
-text1=(136 265)     # name box of tab 1
-okButton=(288 40)   # "&Ok"
-
-click() { # WID X Y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.2
-}
-
-# e2e_wait_for DESCRIPTION COMMAND... : waits up to 10 s for COMMAND to succeed, then checks it.
-e2e_wait_for() {
-  local what=$1
-  shift
-  for _ in $(seq 100); do
-    "$@" && break
-    sleep 0.1
-  done
-  e2e_check "$what" "$@"
-}
-
-setting_is() { grep -qxF "$1" "$(e2e_settings_file)"; }
-on_top() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
-outer_at() {
-  read -r x y _ _ <<<"$(e2e_geometry "$wid")"
-  ((x == $1 && y == $2)) || { echo "outer corner at $x, $y" >&2; false; }
-}
-
 e2e_begin
+app=$E2E_ROOT/app backup=$HOME/backup
+mkdir "$backup"
+printf 'Caf\xc3\xa9 at noon\r\n' >"$app/notes.ntr"
+printf 'someone@example.org\r\n' >"$app/email.ntr"
+head -c 4096 /dev/urandom >"$app/other.ntr"
 e2e_app_start
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
-e2e_check "not on top at a first start" test -z "$(on_top && echo yes)"
 
-click "$wid" "${picture[@]}"
-wid=$(e2e_wait_window '^Tabwise \(Options\)$')
-e2e_check "the picture opens the panel" test -n "$wid"
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1 && sleep 0.3; }
+open_options() { e2e_key "$wid" ctrl+comma && e2e_wait_window '^Tabwise \(Options\)$' 10 >/dev/null; }
+answer_yes() { e2e_key "$(e2e_wait_window '^Tabwise$' 10)" alt+y; } # the program's question
+same_pages() { # FOLDER FOLDER : every page file of the first is in the second, byte for byte
+  local page
+  for page in "$1"/*.ntr; do cmp -s "$page" "$2/${page##*/}" || return 1; done
+}
+setting_is() { grep -qxF "$1" "$XDG_CONFIG_HOME/Tabwise.ini"; }
+on_top() { xprop -id "$wid" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 
-click "$wid" "${check8[@]}"
-entry="$XDG_CONFIG_HOME/autostart/Tabwise.desktop"
-e2e_wait_for "ticking Start at Log-on writes the log-on entry" test -f "$entry"
-e2e_check "the entry starts this executable" grep -qxF "Exec=\"$E2E_ROOT/app/tabwise\"" "$entry"
-e2e_wait_for "and stores Value8 before OK" setting_is 'Value8=1'
-
-click "$wid" "${check2[@]}"
-e2e_wait_for "ticking Stay on top keeps the window above others" on_top
-e2e_wait_for "and places its outer corner at 464, 259" outer_at 464 259
-e2e_check "the window stays shown, the panel open" test -n "$(e2e_wait_window '^Tabwise \(Options\)$')"
-
-click "$wid" "${text1[@]}"
-xdotool key --window "$wid" ctrl+a
-xdotool type --window "$wid" --delay 20 'My Diary'
+open_options
+click 24 72 # Stay on top
+click 136 265 # the name box of the first tab
+xdotool key ctrl+a
+xdotool type --delay 20 'My Diary'
+click 120 140 # the folder list: typing a folder's name selects it, Return opens it
+xdotool type --delay 20 backup
+xdotool key Return
 sleep 0.3
-e2e_screenshot options-panel "$wid"
+e2e_screenshot options "$wid"
+e2e_key "$wid" alt+b
+answer_yes
+e2e_check "Backup Now copies every page byte for byte" wait_for 10 same_pages "$app" "$backup"
+e2e_key "$wid" alt+o
+e2e_check "OK titles the window after the renamed tab" test -n "$(e2e_wait_window '^Tabwise \(My Diary\)$' 10)"
+e2e_check "... and stores the name" wait_for 5 setting_is 'TabName1=My Diary'
+e2e_check "the backup folder is remembered" setting_is "BackupDir=$backup/"
+e2e_check "the window manager keeps the window above others" wait_for 5 on_top
 
-click "$wid" "${okButton[@]}"
-wid=$(e2e_wait_window '^Tabwise \(My Diary\)$')
-e2e_check "OK titles the window after the renamed tab" test -n "$wid"
-e2e_wait_for "OK stores the new name" setting_is 'TabName1=My Diary'
-e2e_check "OK stores Stay on top" setting_is 'Value2=1'
-e2e_check "OK keeps the other names" setting_is 'TabName2=Phone Numbers'
-e2e_screenshot options-after-ok "$wid"
-
-# Clearing Start at Log-on removes the entry again.
-click "$wid" "${picture[@]}"
-wid=$(e2e_wait_window '^Tabwise \(Options\)$')
-click "$wid" "${check8[@]}"
-e2e_wait_for "clearing Start at Log-on removes the entry" test ! -e "$entry"
-e2e_wait_for "and stores Value8=0" setting_is 'Value8=0'
-click "$wid" "${check2[@]}"
-e2e_wait_for "clearing Stay on top lets other windows cover it" test -z "$(on_top && echo yes)"
-e2e_app_stop
-
-# OK stored Stay on top as ticked (clearing the box afterwards stores nothing): the next start
-# is on top again.
-e2e_app_start
-wid=$(e2e_wait_window '^Tabwise \(My Diary\)$')
-e2e_wait_for "a new start is on top again, as stored" on_top
-e2e_app_stop
+# A mistake saved over the page; the backup brings it back.
+e2e_key "$wid" alt+e
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 20 'oops'
+xdotool key --clearmodifiers ctrl+s
+wait_for 5 grep -q oops "$app/notes.ntr" || e2e_fail "the mistake was not saved"
+open_options
+e2e_key "$wid" alt+n
+answer_yes
+e2e_check "Restore Now puts the backed-up pages back" wait_for 10 same_pages "$backup" "$app"
+e2e_key "$wid" Escape
+e2e_wait_window '^Tabwise \(My Diary\)$' 10 >/dev/null
+sleep 0.3
+e2e_screenshot options-restored "$wid" # the page shows the restored text

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test with TABWISE_SMALL_DISK naming a 1 MB tmpfs mounted in a private mount namespace, so
-# that it meets a real "No space left on device". Where the mount is refused the test runs without
-# it and falls back to the file-size limit.
+# that it meets a real "No space left on device". Where no such mount is allowed the test runs
+# without it and stands in a file-size limit for the full disk.
 #   in_small_disk.sh TEST [ARGS...]
 set -u
 disk=$(mktemp -d)

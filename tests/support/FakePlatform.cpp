@@ -14,14 +14,11 @@ QStringList FakePlatform::messageTexts() const
 
 int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString& title)
 {
-    messagesShown.append({prompt, style, title});
+    messagesShown.append({ prompt, style, title });
     if (!answers.isEmpty())
         return answers.takeFirst();
-    switch (style & 0x7) {
-    case msgbox::YesNo:
-    case msgbox::YesNoCancel: return msgbox::Yes;
-    default: return msgbox::Ok;
-    }
+    const int buttons = style & 0x7;
+    return buttons == msgbox::YesNo || buttons == msgbox::YesNoCancel ? msgbox::Yes : msgbox::Ok;
 }
 
 int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
@@ -32,38 +29,26 @@ int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& but
 
 bool FakePlatform::notify(int command, const TrayIconRecord& record, QWidget*)
 {
-    trayCalls.append({command, record});
+    trayCalls.append({ command, record });
     return trayPresent;
 }
 
-int FakePlatform::trayAdds() const
+int FakePlatform::trayCount(int command) const
 {
-    return int(std::count_if(trayCalls.begin(), trayCalls.end(), [](const TrayCall& c) { return c.command == Add; }));
-}
-
-int FakePlatform::trayDeletes() const
-{
-    return int(std::count_if(trayCalls.begin(), trayCalls.end(), [](const TrayCall& c) { return c.command == Delete; }));
-}
-
-void FakePlatform::sendMouseMessage(int message) const
-{
-    if (onMouseMessage)
-        onMouseMessage(message);
+    return int(std::count_if(
+        trayCalls.begin(), trayCalls.end(), [command](const TrayCall& c) { return c.command == command; }));
 }
 
 void FakePlatform::open(QWidget*, const QString& operation, const QString& target, int showCommand)
 {
-    opened.append({operation, target, showCommand});
+    opened.append({ operation, target, showCommand });
 }
-
-void FakePlatform::showHelp(QWidget*, const QString& helpFilePath) { helpOpened << helpFilePath; }
 
 FileWrite FakePlatform::add(const QString& executablePath)
 {
     autostartCalls << true;
     if (!autostartWritable)
-        return {false, QStringLiteral("autostart entry\n\nPermission denied")};
+        return { false, "autostart entry\n\nPermission denied" };
     autostartEntry = executablePath;
     return {};
 }
@@ -72,12 +57,10 @@ FileWrite FakePlatform::remove()
 {
     autostartCalls << false;
     if (!autostartWritable)
-        return {false, QStringLiteral("autostart entry\n\nPermission denied")};
+        return { false, "autostart entry\n\nPermission denied" };
     autostartEntry.clear();
     return {};
 }
-
-void FakePlatform::setTopmost(QWidget*, bool topmost, QPoint topLeft) { topmostCalls.append({topmost, topLeft}); }
 
 bool FakePlatform::showPrinterDialog(QWidget*, QPrinter& printer)
 {

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "platform/Platform.h"
 #include "core/TrayMessages.h"
+#include "platform/Platform.h"
 
-#include <QList>
 #include <QPoint>
-#include <QString>
 #include <QStringList>
 
 namespace tabwise {
 
-// A platform that records every call and answers dialogs from queues, so that a test can build a
-// complete main window and never opens a dialog, a browser, a printer or the real tray.
+// A platform that records every call and answers dialogs as the test says, so that a test can build
+// a complete main window that never opens a dialog, a browser, a printer or the real tray.
 class FakePlatform : public Platform,
                      MessageBoxes,
                      NotifyIcon,
@@ -41,17 +39,16 @@ public:
         QPoint topLeft;
     };
 
-    // Message boxes: answers are taken from the front; an empty queue answers the first button.
+    // Message boxes: answered from the front of the queue; when it is empty, with the first button.
     QList<int> answers;
     QList<Message> messagesShown;
     QStringList messageTexts() const;
 
-    // Notification area.
+    // The notification area: whether the desktop has one, the icon's adds and deletes, and its mouse.
     bool trayPresent = true;
     QList<TrayCall> trayCalls;
-    int trayAdds() const;
-    int trayDeletes() const;
-    void sendMouseMessage(int message) const;
+    int trayCount(int command) const;
+    void sendMouseMessage(int message) const { onMouseMessage(message); }
 
     QList<Opened> opened;
     QStringList helpOpened;
@@ -62,15 +59,15 @@ public:
 
     QList<Topmost> topmostCalls;
 
-    // Printer dialog: whether the user presses Print, and the PDF file the printer writes to (none:
+    // The printer dialog: whether the user presses Print, and the PDF file the printer writes (none:
     // printing fails as it does without a printer).
     bool printerDialogAccepts = true;
     QString printToFile;
     int printerDialogs = 0;
 
-    // Drive list: the volumes offered (by default the root file system alone) and the root paths of
-    // those that are not ready.
-    QList<Volume> volumeList{{Volume::Kind::Root, QStringLiteral("/"), QStringLiteral("/")}};
+    // The drive list's volumes (the root file system alone unless a test adds more), and the root
+    // paths of those that are not ready.
+    QList<Volume> volumeList { { Volume::Kind::Root, "/", "/" } };
     QStringList volumesNotReady;
 
     MessageBoxes& messages() override { return *this; }
@@ -87,11 +84,11 @@ private:
     int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
     bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
     bool available() const override { return trayPresent; }
-    void open(QWidget* owner, const QString& operation, const QString& target, int showCommand) override;
-    void showHelp(QWidget* owner, const QString& helpFilePath) override;
+    void open(QWidget*, const QString& operation, const QString& target, int showCommand) override;
+    void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }
     FileWrite add(const QString& executablePath) override;
     FileWrite remove() override;
-    void setTopmost(QWidget* window, bool topmost, QPoint topLeft) override;
+    void setTopmost(QWidget*, bool topmost, QPoint topLeft) override { topmostCalls.append({ topmost, topLeft }); }
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
     QList<Volume> mountedVolumes() const override { return volumeList; }
     bool isReady(const Volume& volume) const override { return !volumesNotReady.contains(volume.rootPath); }

@@ -1,12 +1,6 @@
 #include "WindowFixture.h"
 
 #include "core/FirstStart.h"
-#include "ui/ListBox.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTest>
 
 namespace tabwise {
 
@@ -18,56 +12,57 @@ QStringList listEntries(const ListBox* list)
     return all;
 }
 
-WindowFixture::WindowFixture()
-    : WindowFixture(QString())
+void typeOn(PageView* page, const QString& text)
 {
+    QTest::mouseClick(page->editButton(), Qt::LeftButton);
+    page->textBox()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(page->textBox(), text);
 }
 
 WindowFixture::WindowFixture(const QString& appFolder)
-    : m_appFolder(appFolder.isEmpty() ? m_dir.path() + QStringLiteral("/app") : appFolder)
+    : m_appFolder(appFolder.isEmpty() ? tempPath("app") : appFolder)
 {
     QDir().mkpath(m_appFolder);
-    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    QDir(m_dir.path()).mkpath("config");
     m_settings = std::make_unique<SettingsStore>(iniPath());
+    seedDesignSettings();
 }
 
-WindowFixture::~WindowFixture() = default;
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(
+        QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+        qPrintable(path));
+}
 
 void WindowFixture::writePage(const char* fileName, const QByteArray& bytes) const
 {
-    QFile file(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    writeFile(m_appFolder + '/' + fileName, bytes);
 }
 
 QByteArray WindowFixture::pageBytes(const char* fileName) const
 {
-    QFile file(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    QFile file(m_appFolder + '/' + fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool WindowFixture::pageExists(const char* fileName) const
+void WindowFixture::seedDesignSettings()
 {
-    return QFile::exists(appFolder() + QLatin1Char('/') + QLatin1String(fileName));
+    seedFirstStart(*m_settings);
 }
 
-void WindowFixture::seedDesignSettings() { seedFirstStart(*m_settings); }
-
-MainWindow& WindowFixture::window()
+void WindowFixture::spoilSettings() const
 {
-    if (!m_window)
-        m_window = std::make_unique<MainWindow>(platform, appFolder(), *m_settings);
-    return *m_window;
+    QVERIFY(QDir(tempPath("config")).removeRecursively() && QFile(tempPath("config")).open(QIODevice::WriteOnly));
 }
 
 MainWindow& WindowFixture::load()
 {
-    MainWindow& w = window();
-    w.load();
+    m_window = std::make_unique<MainWindow>(platform, appFolder(), *m_settings);
+    m_window->load();
     settle();
-    return w;
+    return *m_window;
 }
 
 void WindowFixture::settle()

@@ -3,47 +3,62 @@
 #include "FakePlatform.h"
 #include "core/PageTable.h"
 #include "core/SettingsStore.h"
+#include "ui/AboutPanel.h"
+#include "ui/BackupPanel.h"
+#include "ui/CommandLabel.h"
+#include "ui/ListBox.h"
 #include "ui/MainWindow.h"
+#include "ui/OptionsPanel.h"
+#include "ui/PageView.h"
+#include "ui/TabControl.h"
+#include "ui/TrayIcon.h"
 
-#include <QByteArray>
+#include <QAction>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
 namespace tabwise {
 
-class ListBox;
-
 // A list's entries, in order.
 QStringList listEntries(const ListBox* list);
 // The page file of the tab at index 0..4.
-inline const char* pageFileName(int tab) { return pageTable[std::size_t(tab)].fileName; }
+inline const char* pageFileName(int tab)
+{
+    return pageTable[std::size_t(tab)].fileName;
+}
+// Edit on the page, then typing at the end of its text.
+void typeOn(PageView* page, const QString& text);
+// Writes a whole file, making its folder when missing.
+void writeFile(const QString& path, const QByteArray& bytes);
 
-// A complete main window over a temporary application folder, a temporary settings file and the
-// fake platform. Write page files and settings first, then call load().
+// A complete main window over a temporary application folder, a temporary settings file holding the
+// design's values (a test sets only what it is about) and the fake platform. Write page files and
+// settings first, then call load(). Its header brings what the tests of the window use.
 class WindowFixture {
 public:
-    WindowFixture();
-    // The application folder is the given one (made when missing), for a test that needs it on a
-    // particular file system; the settings stay in a temporary folder.
-    explicit WindowFixture(const QString& appFolder);
-    ~WindowFixture();
+    // A given application folder (made when missing) is for a test that needs it on a particular file
+    // system; the settings stay in a temporary folder.
+    explicit WindowFixture(const QString& appFolder = {});
 
     QString appFolder() const { return m_appFolder; }
-    QString iniPath() const { return m_dir.path() + QStringLiteral("/config/Tabwise.ini"); }
-    QString tempPath(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    QString iniPath() const { return tempPath("config/Tabwise.ini"); }
+    QString tempPath(const QString& name) const { return m_dir.filePath(name); }
 
     void writePage(const char* fileName, const QByteArray& bytes) const;
     QByteArray pageBytes(const char* fileName) const;
-    bool pageExists(const char* fileName) const;
 
     SettingsStore& settings() { return *m_settings; }
-    // Seeds the design values, so that a test changes only what it is about.
     void seedDesignSettings();
+    // From now on the settings file cannot be written, not even by the superuser.
+    void spoilSettings() const;
 
-    // The window, built on first use; load() also runs its start-up and lets the activation that
-    // follows a show happen.
-    MainWindow& window();
+    // Builds the window and runs its start-up and the activation after it.
     MainWindow& load();
     // Lets queued events (activation after a show) run.
     static void settle();

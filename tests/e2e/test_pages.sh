@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The pages: the window comes up in the screen's bottom-right corner; typing after Edit is saved
+# with CR LF line ends; a double-click on a list entry hands the desktop's opener (a stub that
+# records its arguments) exactly one argument, shell characters unchanged and never run; typing
+# left unsaved at closing is saved when the user answers Yes.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+e2e_begin
+app=$E2E_ROOT/app calls=$E2E_ROOT/opener.calls stub=$E2E_ROOT/bin/xdg-open
+mkdir "${stub%/*}" && : >"$calls"
+printf '#!/bin/sh\nprintf "%%s [%%s]\\n" "$#" "$*" >>"%s"\n' "$calls" >"$stub" && chmod +x "$stub"
+export PATH="${stub%/*}:$PATH"
+emails='someone@example.com\r\nx$(touch pwned)`touch pwned`;@example.com\r\n'
+printf "$emails" >"$app/email.ntr"
+printf 'www.example.com\r\n' >"$app/web.ntr"
+
+e2e_app_start
+wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
+read -r sw sh <<<"$(xdotool getdisplaygeometry)"
+in_corner() { read -r x y w h <<<"$(e2e_geometry "$wid")" && ((x + w == sw && y + h == sh)); }
+e2e_check "the window's outer corner is the screen's bottom-right one" wait_for 3 in_corner
+read -r w h < <(xwininfo -id "$wid" | awk -F: '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w + 0, h + 0 }')
+
+file_is() { cmp -s "$1" <(printf "$2"); } # FILE PRINTF_FORMAT
+e2e_key "$wid" alt+e
+sleep 0.3
+xdotool type --delay 20 'Buy milk'
+xdotool key Return
+xdotool type --delay 20 'Call Ann'
+xdotool key --clearmodifiers ctrl+s
+e2e_check "Edit, typing and Ctrl+S write the page with CR LF" wait_for 5 file_is "$app/notes.ntr" 'Buy milk\r\nCall Ann\r\n'
+
+# The five tabs share the strip along the bottom of the window; a list has an entry a line.
+show_tab() { # INDEX TITLE
+  xdotool mousemove --window "$wid" $(((w - 25) * $1 / 5 + (w - 25) / 10)) $((h - 10)) click 1
+  e2e_wait_window "^Tabwise \\($2\\)\$" 10 >/dev/null
+  sleep 0.3
+}
+more_calls() { (($(wc -l <"$calls") > $1)); }
+open_entry() { # ROW ARGUMENT
+  local before
+  before=$(wc -l <"$calls")
+  xdotool mousemove --window "$wid" 60 $((11 + $1 * 14)) click --repeat 2 --delay 60 1
+  wait_for 10 more_calls "$before" || e2e_fail "a double-click on entry $1 started no opener"
+  e2e_check "entry $1 opens as exactly one argument: $2" test "$(tail -n 1 "$calls")" = "1 [$2]"
+}
+show_tab 3 'Web Sites'
+open_entry 0 'http://www.example.com'
+show_tab 2 'Email Addresses'
+open_entry 0 'mailto:someone@example.com'
+open_entry 1 'mailto:x$(touch%20pwned)%60touch%20pwned%60;@example.com'
+sleep 0.5
+e2e_check "nothing in an entry is run" test ! -e "$HOME/pwned"
+e2e_check "one opener per double-click" test "$(wc -l <"$calls")" -eq 3
+e2e_screenshot pages "$wid"
+
+# Typing not yet saved when the window closes: the program asks, Return answers Yes.
+xdotool key --clearmodifiers alt+e
+sleep 0.3
+xdotool type --delay 20 'new@example.org'
+xdotool key Return alt+F4
+e2e_screenshot pages-question "$(e2e_wait_window '^Tabwise$' 10)"
+xdotool key Return
+e2e_check "Yes at closing saves the typing and the program ends" wait_for 10 app_ended
+e2e_check "... above the entries, kept byte for byte" file_is "$app/email.ntr" "new@example.org\\r\\n$emails"

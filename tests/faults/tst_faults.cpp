@@ -1,0 +1,127 @@
+// Writes that fail must lose nothing: on a full disk (the private 1 MB file system in_small_disk.sh
+// mounts, or a file-size limit where none can be mounted) and in folders and files nobody may write
+// (chattr +i, which holds the superuser too; the permission bits for anybody else), saving a page,
+// the Edit of a list page, a backup and a restore each fail with a message, both folders keep their
+// files as they were and the page keeps the text on screen.
+#include "WindowFixture.h"
+
+#include <QProcess>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+
+using namespace tabwise;
+
+namespace {
+
+enum Action { SaveText, SaveList, EditList, Backup, Restore };
+
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+        QFile file(info.filePath());
+        files[info.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "<unreadable>";
+    }
+    return files;
+}
+
+// Makes every write fail until the returned function undoes it; nothing when that cannot be done.
+std::function<void()> makeWritesFail(const QString& place, const QString& disk)
+{
+    if (!place.isEmpty()) {
+        if (QProcess::execute("chattr", { "+i", place }) == 0)
+            return [place] { QProcess::execute("chattr", { "-i", place }); };
+        const QFile::Permissions mode = QFile::permissions(place);
+        if (geteuid() == 0 || !QFile::setPermissions(place, mode & ~QFile::Permissions(0x2222)))
+            return {};
+        return [place, mode] { QFile::setPermissions(place, mode); };
+    }
+    if (!disk.isEmpty()) {
+        QFile filler(disk + "/filler");
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        while (filler.write(QByteArray(4096, 'x')) == 4096) { }
+        while (filler.write("x", 1) == 1) { } // up to the last byte of the last block
+        return [name = filler.fileName()] { QFile::remove(name); };
+    }
+    std::signal(SIGXFSZ, SIG_IGN); // a write above the limit then fails with EFBIG, for root too
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 1;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    return [saved] { setrlimit(RLIMIT_FSIZE, &saved); };
+}
+
+} // namespace
+
+class tst_Faults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void writeFails_data()
+    {
+        QTest::addColumn<QString>("place"); // made unwritable; none: the disk is full
+        QTest::addColumn<int>("action");
+        const char* names[]
+            = { "save of a text page", "save of a list page", "edit of a list page", "backup", "restore" };
+        for (int action : { SaveText, SaveList, EditList, Backup, Restore })
+            QTest::addRow("full disk: %s", names[action]) << "" << action;
+        for (int action : { SaveText, SaveList, EditList, Restore })
+            QTest::addRow("application folder: %s", names[action]) << "app" << action;
+        QTest::addRow("backup folder: backup") << "backup" << int(Backup);
+        QTest::addRow("read-only page: %s", names[SaveText]) << "app/notes.ntr" << int(SaveText);
+        for (int action : { SaveList, EditList })
+            QTest::addRow("read-only page: %s", names[action]) << "app/email.ntr" << action;
+    }
+    void writeFails()
+    {
+        QFETCH(QString, place);
+        QFETCH(int, action);
+        const QString disk = place.isEmpty() ? qEnvironmentVariable("TABWISE_SMALL_DISK") : QString();
+        QTemporaryDir temporary;
+        const QString base = (disk.isEmpty() ? temporary.path() : disk) + "/scene";
+        const auto cleanUp = qScopeGuard([base] { QDir(base).removeRecursively(); });
+        for (const char* name : { "app/notes.ntr", "app/email.ntr", "backup/notes.ntr", "backup/email.ntr" })
+            writeFile(base + '/' + name, name[0] == 'a' ? "old\r\n" : "backed up\r\n");
+        WindowFixture f(base + "/app");
+        f.seedDesignSettings();
+        MainWindow& w = f.load();
+        const bool list = action == SaveList || action == EditList;
+        PageView* page = w.page(list ? 2 : 0);
+        w.showPage(list ? 2 : 0);
+        if (action != EditList) {
+            page->editButton()->click();
+            page->textBox()->moveCursor(QTextCursor::End);
+            QTest::keyClicks(page->textBox(), "typed");
+        }
+        w.openOptions();
+        QVERIFY(w.optionsPanel()->backupPanel()->showFolder(base + "/backup"));
+        const auto app = snapshot(base + "/app"), backup = snapshot(base + "/backup");
+        const QString shown = page->textBox()->toPlainText();
+        const std::function<void()> undo = makeWritesFail(place.isEmpty() ? place : base + '/' + place, disk);
+        if (!undo)
+            QSKIP("Nothing here can make a place unwritable for the superuser (chattr +i needs ext2/3/4).");
+        {
+            const auto undoAfterwards = qScopeGuard(undo);
+            f.platform.answers = { msgbox::Yes };
+            BackupPanel* panel = w.optionsPanel()->backupPanel();
+            QAbstractButton* target[] = { page->saveButton(), page->saveButton(), page->editButton(),
+                panel->backupButton(), panel->restoreButton() };
+            target[action]->click();
+        }
+
+        QCOMPARE(f.platform.messagesShown.size(), action >= Backup ? 2 : 1); // after the question
+        qInfo("%s", qPrintable(f.platform.messagesShown.last().prompt.replace('\n', ' ')));
+        QCOMPARE(snapshot(base + "/app"), app);
+        QCOMPARE(snapshot(base + "/backup"), backup);
+        // The Edit could not store the entries: the box shows the file, which still holds them.
+        QCOMPARE(page->textBox()->toPlainText(), action == EditList ? "old\n" : shown);
+        QCOMPARE(page->hasUnsavedText(), action != EditList);
+    }
+};
+
+QTEST_MAIN(tst_Faults)
+#include "tst_faults.moc"

@@ -1,0 +1,145 @@
+// The program's seams to the system: one running copy per application folder, the application
+// folder, the autostart entry file, the addresses handed to the desktop, and the tray icon, the
+// window's stacking and the volumes as Qt and Linux offer them.
+#include "WindowFixture.h"
+#include "app/AppFolder.h"
+#include "app/RunningWindow.h"
+#include "app/SingleInstance.h"
+#include "core/AutostartEntry.h"
+#include "platform/linux/QtOpenTarget.h"
+#include "platform/linux/QtPlatform.h"
+#include "platform/linux/XdgAutostart.h"
+#include "ui/HelpWindowViewer.h"
+
+#include <QProcess>
+
+using namespace tabwise;
+
+class tst_System : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_runtime;
+private Q_SLOTS:
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
+
+    void oneRunningCopyPerFolder()
+    {
+        QTemporaryDir folder, other;
+        QVERIFY(QDir(folder.path()).mkdir("sub") && QFile::link(folder.path(), other.filePath("link")));
+        const QString name = SingleInstance::nameFor(folder.path());
+        for (const QString& spelling : { folder.path() + "/", folder.path() + "/sub/..", other.filePath("link") })
+            QCOMPARE(SingleInstance::nameFor(spelling), name);
+        QVERIFY(SingleInstance::nameFor(other.path()) != name);
+        {
+            SingleInstance first(name);
+            QSignalSpy asked(&first, &SingleInstance::showRequested);
+            QVERIFY(first.claim() && !SingleInstance(name).claim());
+            QTRY_COMPARE(asked.size(), 1); // the running copy is asked to show its window
+            QVERIFY(SingleInstance(SingleInstance::nameFor(other.path())).claim()); // another folder
+        }
+        QVERIFY(SingleInstance(name).claim()); // free again once the first copy has ended
+        QVERIFY(SingleInstance(m_runtime.filePath("none/x")).claim()); // no guard possible: run unguarded
+    }
+
+    void lockOfADeadCopyIsTakenOver()
+    {
+        QTemporaryDir folder;
+        const QString name = SingleInstance::nameFor(folder.path());
+        QProcess gone;
+        gone.start("sh", { "-c", "echo $$" });
+        QVERIFY(gone.waitForFinished());
+        QFile lock(name + ".lock"), socket(name); // and the socket the crashed copy left behind
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(gone.readAllStandardOutput().trimmed() + "\nsh\n\n") > 0);
+        QVERIFY(socket.open(QIODevice::WriteOnly));
+        lock.close();
+        SingleInstance successor(name);
+        QSignalSpy asked(&successor, &SingleInstance::showRequested);
+        QVERIFY(successor.claim() && !SingleInstance(name).claim());
+        QTRY_COMPARE(asked.size(), 1);
+    }
+
+    void laterStartShowsTheWindowAfterTheSplash()
+    {
+        WindowFixture f;
+        f.settings().write(Key::Value, "1");
+        MainWindow& w = f.load();
+        QWidget splash;
+        splash.show();
+        showRunningWindow(w, splash);
+        QTest::qWait(250);
+        QVERIFY(w.isHidden()); // not loaded until the splash hands over
+        splash.hide();
+        QTRY_VERIFY(w.isVisible() && !w.isMinimized());
+    }
+
+    void applicationFolderFromTheLauncher()
+    {
+        QTemporaryDir base;
+        qputenv("TABWISE_APP_FOLDER", QFile::encodeName(base.path() + "/a/../pages"));
+        QCOMPARE(applicationFolder(), base.filePath("pages"));
+        QVERIFY(QFileInfo(base.filePath("pages")).isDir());
+        qunsetenv("TABWISE_APP_FOLDER");
+        QCOMPARE(applicationFolder(), QCoreApplication::applicationDirPath());
+    }
+
+    void autostartEntryFile()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QFile entry(config.filePath("autostart/Tabwise.desktop"));
+        XdgAutostart autostart;
+        QVERIFY(autostart.add("/opt/old").ok && autostart.add("/my apps/tabwise").ok);
+        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll() == autostartEntryText("/my apps/tabwise").toUtf8());
+        QVERIFY(autostart.remove().ok && !entry.exists());
+        QVERIFY(autostart.remove().ok); // having none is no failure
+        QCOMPARE(autostart.add("").error, "The program's own file is not known.");
+        // A file where the autostart folder belongs: no entry, and the failure names the place.
+        QFile blocker(config.filePath("autostart"));
+        QVERIFY(QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly));
+        const FileWrite blocked = autostart.add("/opt/tabwise");
+        QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void addressesForTheDesktop_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("bare web address") << "www.example.com"
+                                          << "http://www.example.com";
+        QTest::newRow("web address") << "https://example.com/a?b=1"
+                                     << "https://example.com/a?b=1";
+        QTest::newRow("mail") << "mailto:someone@example.com"
+                              << "mailto:someone@example.com";
+        QTest::newRow("file") << "/tmp/a b"
+                              << "file:///tmp/a b";
+    }
+    void addressesForTheDesktop()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, url);
+        QCOMPARE(QtOpenTarget::targetUrl(target).toString(), url);
+    }
+
+    void trayStackingAndVolumes()
+    {
+        HelpWindowViewer help;
+        QtPlatform platform(help);
+        QWidget window;
+        NotifyIcon& tray = platform.notifyIcon();
+        const TrayIconRecord record = makeTrayRecord(0, 0, "Tabwise");
+        QCOMPARE(tray.notify(NotifyIcon::Add, record, &window), tray.available());
+        QVERIFY(!tray.notify(NotifyIcon::Add, record, &window)); // one icon only
+        QVERIFY(tray.notify(NotifyIcon::Delete, record, &window) && !tray.notify(NotifyIcon::Delete, record, &window));
+        platform.zOrder().setTopmost(&window, true, QPoint(464, 259));
+        QVERIFY((window.windowFlags() & Qt::WindowStaysOnTopHint) && window.pos() == QPoint(464, 259));
+        platform.zOrder().setTopmost(&window, false, QPoint(1, 2));
+        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+        const QList<Volume> volumes = platform.volumes().mountedVolumes();
+        QVERIFY(volumes.first().rootPath == "/" && platform.volumes().isReady(volumes.first()));
+        QVERIFY(!platform.volumes().isReady({ Volume::Kind::Removable, m_runtime.filePath("gone"), "gone" }));
+        QVERIFY(!platform.volumes().isReady({ Volume::Kind::Removable, m_runtime.path(), "medium taken out" }));
+    }
+};
+
+QTEST_MAIN(tst_System)
+#include "tst_system.moc"

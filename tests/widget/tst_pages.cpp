@@ -1,0 +1,252 @@
+// The five pages, one component over five files: editing, saving and switching, the questions about
+// unsaved typing, opening list entries, hostile page files and printing.
+#include "WindowFixture.h"
+#include "ui/PageColours.h"
+#include "ui/PrintDocument.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QThread>
+
+#include <sys/stat.h>
+
+using namespace tabwise;
+
+namespace {
+
+const QString hostile = " \"a b\"; $(rm -rf ~) `id` <x@y> "; // an entry no shell may see
+
+// What the page shows: its text box, or each entry of its list on a line.
+QString shown(const PageView* page)
+{
+    const QPlainTextEdit* box = page->textBox();
+    return box->isVisible() ? box->toPlainText() : listEntries(page->entryList()).join('\n') + '\n';
+}
+
+// The text of a PDF file: its pages' lines, each page ended by a form feed.
+QString pdfText(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", { pdf, "-" });
+    return pdftotext.waitForFinished(60000) ? QString::fromUtf8(pdftotext.readAllStandardOutput()) : QString();
+}
+
+} // namespace
+
+class tst_Pages : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void editSaveAndSwitch_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("opened"); // by a double-click on the entry: operation, target, show command
+        QTest::newRow("notes") << 0 << "";
+        QTest::newRow("phone") << 1 << "";
+        QTest::newRow("email") << 2 << "open|mailto:" + hostile + "|5";
+        QTest::newRow("web") << 3 << "open|" + hostile + "|1";
+        QTest::newRow("other") << 4 << "";
+    }
+    void editSaveAndSwitch()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, opened);
+        WindowFixture f;
+        f.writePage(pageFileName(tab), "old\r\n" + hostile.toUtf8() + "\r\n");
+        MainWindow& w = f.load();
+        w.showPage(tab);
+        PageView* page = w.page(tab);
+        QCOMPARE(w.windowTitle() + page->saveButton()->caption(),
+            QString("Tabwise (%1)&Save %1").arg(pageTable[std::size_t(tab)].defaultCaption));
+        QCOMPARE(shown(page), "old\n" + hostile + "\n");
+        if (ListBox* list = page->entryList()) {
+            // Below the entries nothing opens; an entry opens as one argument.
+            for (QPoint at : { QPoint(5, list->height() - 5), list->visualRect(list->model()->index(1, 0)).center() }) {
+                for (auto event : { QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick })
+                    QTest::mouseEvent(event, list->viewport(), Qt::LeftButton, {}, at);
+            }
+            const FakePlatform::Opened open = f.platform.opened.value(0);
+            QCOMPARE(open.operation + '|' + open.target + '|' + QString::number(open.showCommand), opened);
+            QCOMPARE(f.platform.opened.size(), 1);
+        }
+        typeOn(page, "new");
+        QVERIFY(page->textBox()->isVisible() && hasEditingColour(page->textBox()) && page->hasUnsavedText());
+        QSignalSpy saved(page, &PageView::saved);
+        page->saveButton()->click();
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(f.pageBytes(pageFileName(tab)), "old\r\n" + hostile.toUtf8() + "\r\nnew\r\n");
+        QVERIFY(!page->hasUnsavedText() && !hasEditingColour(page->textBox()));
+        QCOMPARE(page->textBox()->isHidden(), page->isList()); // a list page shows its list again
+        f.writePage(pageFileName(tab), "other\r\n"); // another program changes the file
+        w.showPage((tab + 1) % pageCount);
+        w.showPage(tab);
+        QCOMPARE(shown(page), "other\n");
+        for (int t = 0; t < pageCount; ++t) // no other page was written
+            QCOMPARE(QFile::exists(f.appFolder() + '/' + pageFileName(t)), t == tab);
+        QVERIFY(f.platform.messagesShown.isEmpty());
+    }
+
+    void unsavedTyping_data()
+    {
+        QTest::addColumn<QString>("how"); // the step that would leave the typing behind
+        QTest::addColumn<QList<int>>("answers"); // for the notes page, then the web page
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QByteArray>("saved"); // the two pages' files
+        QTest::addColumn<QString>("shown"); // by the web page after switching
+        const QByteArray old = "old\r\n", a = "old\r\na\r\n", b = "old\r\nb\r\n";
+        const int yes = msgbox::Yes, no = msgbox::No, cancel = msgbox::Cancel;
+        QTest::newRow("switching: yes, no") << "switch" << QList { yes, no } << 2 << a + old << "old|";
+        QTest::newRow("switching: no, yes") << "switch" << QList { no, yes } << 2 << old + b << "old|b|";
+        QTest::newRow("switching: cancel") << "switch" << QList { cancel } << 1 << old + old << "old|b";
+        QTest::newRow("close: no, yes") << "close" << QList { no, yes } << 2 << old + b << "";
+        QTest::newRow("close: yes, cancel") << "close" << QList { yes, cancel } << 2 << a + old << "";
+        QTest::newRow("tray exit: no, no") << "exit" << QList { no, no } << 2 << old + old << "";
+        QTest::newRow("session end: saved unasked") << "session" << QList<int>() << 0 << a + b << "";
+    }
+    void unsavedTyping()
+    {
+        QFETCH(QString, how);
+        QFETCH(QList<int>, answers);
+        QFETCH(int, asked);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, shown);
+        WindowFixture f;
+        f.settings().write(Key::TabName4, " Sites ");
+        f.writePage("notes.ntr", "old\r\n");
+        f.writePage("web.ntr", "old\r\n");
+        MainWindow& w = f.load();
+        typeOn(w.page(0), "a");
+        w.showPage(3);
+        typeOn(w.page(3), "b");
+        QSignalSpy unloaded(&w, &MainWindow::unloaded);
+        f.platform.answers = answers;
+        for (int tab : { 0, 3 }) // a page shown again reads its file
+            how == "switch" ? w.showPage(tab) : void();
+        how == "close" ? void(w.close()) : how == "exit" ? w.trayIcon()->exitAction()->trigger() : void();
+        if (how == "session") // no question can be asked
+            QVERIFY(w.saveUnsavedPages());
+        QCOMPARE(f.platform.messageTexts(),
+            QStringList({ "Save changes to Notes?", "Save changes to  Sites ?" }).mid(0, asked));
+        QVERIFY(asked == 0 || f.platform.messagesShown[0].style == (msgbox::YesNoCancel | msgbox::Question));
+        QCOMPARE(f.pageBytes("notes.ntr") + f.pageBytes("web.ntr"), saved);
+        const bool closed = (how == "close" || how == "exit") && !answers.contains(msgbox::Cancel);
+        QCOMPARE(unloaded.size() + f.platform.trayCount(NotifyIcon::Delete), closed ? 2 : 0);
+        QCOMPARE(w.isVisible(), !closed);
+        if (how == "switch")
+            QCOMPARE(QString::number(w.tabs()->currentIndex()) + ::shown(w.page(3)), "3" + shown.replace('|', '\n'));
+    }
+
+    void untouchedPageKeepsItsBytes_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("saved");
+        const auto row = [](const char* name, const QByteArray& file, const char* added, int tab = 0) {
+            QTest::newRow(name) << tab << file << file + added;
+        };
+        row("missing", QByteArray(), "\r\n");
+        row("NUL bytes", QByteArray("a\0b\0\0c\r\n", 8), "");
+        row("not UTF-8", "caf\xe9 \xff\xfe\x80\r\n", "");
+        row("UTF-8 cut off", "ab\xe2\x82", "\r\n");
+        row("UTF-16", QByteArray("\xff\xfeh\0i\0\r\0\n\0", 10), "\r\n");
+        row("lone CR, lone LF", "a\rb\nc\r\nd", "\r\n");
+        row("separators in the file", "a\xe2\x80\xa8-\xe2\x80\xa9-\r", "");
+        row("5 MB line", QByteArray(5 << 20, 'x'), "\r\n");
+        row("list saved while viewed", "a\rb\nc", "", 2);
+    }
+    void untouchedPageKeepsItsBytes()
+    {
+        QFETCH(int, tab);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, saved);
+        WindowFixture f;
+        if (!file.isEmpty())
+            f.writePage(pageFileName(tab), file);
+        QThread::msleep(150); // written long enough ago to be told apart from a later change
+        MainWindow& w = f.load();
+        w.showPage(tab);
+        PageView* page = w.page(tab);
+        // A line too long to wrap in good time is shown unwrapped.
+        QCOMPARE(page->textBox()->lineWrapMode() == QPlainTextEdit::NoWrap, file.size() > 10'000);
+        if (!page->isList())
+            page->editButton()->click();
+        page->saveButton()->click();
+        QVERIFY(f.pageBytes(pageFileName(tab)) == saved);
+        typeOn(page, "z"); // and typing is saved as usual
+        page->saveButton()->click();
+        QVERIFY(f.pageBytes(pageFileName(tab)).endsWith("z\r\n") && f.platform.messagesShown.isEmpty());
+    }
+
+    void pageThatCannotBeRead()
+    {
+        for (const bool pipe : { false, true }) { // a folder or a named pipe in the page file's place
+            WindowFixture f;
+            const QString notes = f.appFolder() + "/notes.ntr";
+            QVERIFY(pipe ? ::mkfifo(QFile::encodeName(notes).constData(), 0600) == 0 : QDir().mkpath(notes));
+            MainWindow& w = f.load();
+            QCOMPARE(f.platform.messageTexts(),
+                QStringList { "The page could not be read:\n\n" + notes + "\n\n"
+                    + (pipe ? "This is not a regular file." : "This is a folder, not a page file.") });
+            QVERIFY(w.isVisible() && w.page(0)->textBox()->toPlainText().isEmpty());
+            // Typing takes the pipe's place; it cannot take the folder's, and then stays on screen, unsaved.
+            typeOn(w.page(0), "keep me");
+            w.page(0)->saveButton()->click();
+            QCOMPARE(f.pageBytes("notes.ntr"), pipe ? "keep me\r\n" : "");
+            QVERIFY(f.platform.messageTexts().last().startsWith(
+                pipe ? "The page could not be read" : "The page could not be saved"));
+            QVERIFY(w.page(0)->textBox()->toPlainText() == "keep me" && w.page(0)->hasUnsavedText() != pipe);
+        }
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<QString>("pdf"); // none: the dialog is cancelled; empty: no file chosen
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("printed"); // the lines printed, or what the failure says
+        QTest::newRow("text page as it stands") << "out.pdf" << 1 << "a|b|c";
+        QTest::newRow("list page") << "out.pdf" << 3 << "a|b";
+        QTest::newRow("cancelled") << QString() << 1 << "";
+        QTest::newRow("no file") << "" << 1 << "The page could not be printed.||No file was chosen to print to.";
+        QTest::newRow("unwritable") << "no/out.pdf" << 3
+                                    << "The page could not be printed.||The file could not be written:||{pdf}||"
+                                       "No such file or directory";
+    }
+    void printing()
+    {
+        QFETCH(QString, pdf);
+        QFETCH(int, tab);
+        QFETCH(QString, printed);
+        WindowFixture f;
+        f.writePage(pageFileName(tab), "a\r\nb\r\n");
+        MainWindow& w = f.load();
+        w.showPage(tab);
+        if (!w.page(tab)->isList())
+            typeOn(w.page(tab), "c");
+        f.platform.printerDialogAccepts = !pdf.isNull();
+        f.platform.printToFile = pdf.isEmpty() ? pdf : f.tempPath(pdf);
+        w.page(tab)->printButton()->click();
+        const QString pdfLines = pdfText(f.platform.printToFile).remove('\f').trimmed();
+        QCOMPARE(f.platform.messageTexts().join("") + pdfLines,
+            printed.replace("{pdf}", pdf.isEmpty() ? "" : f.tempPath(pdf)).replace('|', '\n'));
+    }
+
+    void longTextRunsOverPagesAndARangeIsKept()
+    {
+        QTemporaryDir dir;
+        QStringList lines;
+        for (int i = 1; i <= 250; ++i)
+            lines << QString("line %1").arg(i);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(dir.filePath("all.pdf"));
+        QVERIFY(printDocument(printer, lines).ok);
+        const QStringList pages = pdfText(dir.filePath("all.pdf")).split('\f');
+        QVERIFY(pages.size() > 3); // three pages or more, and the nothing after the last one
+        QCOMPARE(pages.join("").split('\n', Qt::SkipEmptyParts), lines); // nothing cut off at a page's end
+        printer.setOutputFileName(dir.filePath("second.pdf"));
+        printer.setFromTo(2, 2);
+        QVERIFY(printDocument(printer, lines).ok);
+        QCOMPARE(pdfText(dir.filePath("second.pdf")).split('\f').first(), pages[1]);
+    }
+};
+
+QTEST_MAIN(tst_Pages)
+#include "tst_pages.moc"

@@ -1,0 +1,129 @@
+// The main window: how it starts from whatever the settings hold, the activation that applies the
+// stored states again, and the tray with and without a tray host.
+#include "WindowFixture.h"
+
+#include <QMenu>
+
+using namespace tabwise;
+
+class tst_Window : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsFromWhateverIsStored_data()
+    {
+        // Start in the tray, stay on top, show tabs 2 to 5, start at log-on: spoilt settings files,
+        // then one value for every key, then values that stop the activation at its first non-number.
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QString>("boxes"); // tabs 1 to 5 shown, start at log-on ticked
+        QTest::newRow("first start") << QStringList { "<none>" } << false << "111110";
+        QTest::newRow("settings file not INI") << QStringList { "<garbage>" } << false << "111110";
+        QTest::newRow("settings file unwritable") << QStringList { "<unwritable>" } << false << "111110";
+        QTest::newRow("0: tabs hidden") << QStringList(7, "0") << false << "100000";
+        QTest::newRow("1: in the tray, on top") << QStringList(7, "1") << true << "111111";
+        QTest::newRow("padded 1.0") << QStringList(7, " 1.0 ") << true << "111111";
+        for (const char* value : { "", "abc", "2", "-1", "1e308" })
+            QTest::addRow("\"%s\"", value) << QStringList(7, value) << false << "111110";
+        QTest::newRow("some hidden") << QStringList { "0", "0", "0", "1", "0", "1", "0" } << false << "101010";
+        QTest::newRow("log-on no box state") << QStringList { "0", "0", "0", "0", "0", "0", "x" } << false << "111110";
+        QTest::newRow("show value no number") << QStringList { "0", "0", "0", "x", "0", "0", "0" } << false << "101110";
+        QTest::newRow("a 2 hides nothing") << QStringList { "0", "0", "0", "2", "0", "0", "1" } << false << "101001";
+    }
+    void startsFromWhateverIsStored()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(bool, hidden);
+        QFETCH(QString, boxes);
+        WindowFixture f;
+        QVERIFY(values.size() > 1 || QFile::remove(f.iniPath()));
+        if (values[0] == "<garbage>")
+            writeFile(f.iniPath(), QByteArray(4096, '\xff') + "\n[Startup\n=\n");
+        if (values[0] == "<unwritable>")
+            f.spoilSettings();
+        const Key keys[] = { Key::Value, Key::Value2, Key::Value4, Key::Value5, Key::Value6, Key::Value7, Key::Value8 };
+        for (qsizetype i = 0; i < values.size() && values.size() > 1; ++i)
+            f.settings().write(keys[i], values[i]);
+        MainWindow& w = f.load();
+        const auto visibleTabs = [&w] {
+            QString shown;
+            for (int tab = 0; tab < pageCount; ++tab)
+                shown += w.tabs()->isTabVisible(tab) ? '1' : '0';
+            return shown;
+        };
+        QCOMPARE(w.isVisible(), !hidden);
+        QCOMPARE(w.optionsPanel()->startMinimizedBox()->isChecked(), hidden);
+        QCOMPARE(f.platform.trayCount(NotifyIcon::Add), 1);
+        QCOMPARE(trayTipText(f.platform.trayCalls[0].record), "Tabwise");
+        QCOMPARE(f.platform.topmostCalls.size(), hidden ? 1 : 0); // stay on top, at its place
+        if (hidden) {
+            QCOMPARE(f.platform.topmostCalls[0].topLeft, QPoint(464, 259));
+            w.show(); // back from the tray: the activation runs now
+            WindowFixture::settle();
+        }
+        QCOMPARE(visibleTabs() + (w.optionsPanel()->startAtLogonBox()->isChecked() ? '1' : '0'), boxes);
+        QCOMPARE(w.windowTitle() + w.page(1)->editButton()->caption(), "Tabwise (Notes)&Edit Phone Numbers");
+        QCOMPARE(f.platform.messagesShown.size(), 0);
+        if (values.size() == 1) { // and again each time the window comes back
+            w.hide();
+            f.settings().write(Key::Value7, "0");
+            w.show();
+            WindowFixture::settle();
+            QCOMPARE(visibleTabs(), "11110");
+        }
+    }
+
+    void trayHost_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::newRow("with a tray host") << true;
+        QTest::newRow("without: minimized on the taskbar") << false;
+    }
+    void trayHost()
+    {
+        QFETCH(bool, tray);
+        WindowFixture f;
+        f.settings().write(Key::Value, tray ? "0" : "1"); // started in the tray without one: it waits
+        f.platform.trayPresent = tray;
+        MainWindow& w = f.load();
+        if (!tray) { // for the desktop's tray to appear, then shows the window minimized
+            QTest::qWait(500);
+            QVERIFY(w.isHidden());
+            QTRY_VERIFY_WITH_TIMEOUT(w.isVisible() && w.isMinimized(), 8000);
+        }
+        w.setWindowState(Qt::WindowMinimized);
+        for (int message : { traymsg::mouseMove, traymsg::leftButtonDown, traymsg::leftButtonUp })
+            f.platform.sendMouseMessage(message);
+        WindowFixture::settle();
+        QCOMPARE(w.isHidden(), tray); // only a tray can bring a hidden window back
+        f.platform.sendMouseMessage(traymsg::leftDoubleClick);
+        QVERIFY(w.isVisible() && !w.isMinimized());
+        f.platform.sendMouseMessage(traymsg::rightButtonUp);
+        QTRY_VERIFY(w.trayIcon()->menu()->isVisible());
+        QTest::keyClick(w.trayIcon()->menu(), Qt::Key_A); // "&About"
+        QTRY_VERIFY(w.aboutPanel()->isVisible());
+    }
+
+    void trayMenu()
+    {
+        WindowFixture f;
+        f.settings().write(Key::Value, "1");
+        MainWindow& w = f.load();
+        QSignalSpy unloaded(&w, &MainWindow::unloaded);
+        // Each entry brings the hidden window back, but Help, which opens on its own, and Exit.
+        for (const QString entry : { "about", "restore", "options", "help", "exit" }) {
+            w.hide();
+            w.findChild<QAction*>(entry + "Action")->trigger();
+            WindowFixture::settle();
+            QCOMPARE(w.isVisible() && !w.isMinimized(), entry != "help" && entry != "exit");
+            QCOMPARE(w.aboutPanel()->isHidden(), entry != "about" && entry != "restore"); // Options closes About
+            QCOMPARE(w.optionsPanel()->isHidden(), entry == "about" || entry == "restore");
+        }
+        QCOMPARE(f.platform.helpOpened, QStringList(f.appFolder() + "/help/Tabwise.chm"));
+        QCOMPARE(unloaded.size() + f.platform.trayCount(NotifyIcon::Delete), 2);
+        w.close(); // the icon goes once
+        QCOMPARE(f.platform.trayCount(NotifyIcon::Delete), 1);
+    }
+};
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
