@@ -18,9 +18,7 @@ void PageBaseline::clear()
 
 PageBaseline::Disk PageBaseline::compare(const QString& path, QString* error)
 {
-    if (!m_content)
-        return Disk::Changed;
-    if (m_stamp && *m_stamp == fileStamp(path))
+    if (m_content && m_stamp && *m_stamp == fileStamp(path))
         return Disk::Same;
     const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
     QString reason;
@@ -29,7 +27,7 @@ PageBaseline::Disk PageBaseline::compare(const QString& path, QString* error)
         *error = reason;
     if (!bytes && !reason.isEmpty())
         return Disk::Unreadable;
-    if ((bytes ? contentDigest(*bytes) : QByteArray()) != *m_content)
+    if (!m_content || (bytes ? contentDigest(*bytes) : QByteArray()) != *m_content)
         return Disk::Changed;
     m_stamp = stamp;
     return Disk::Same;

@@ -19,7 +19,7 @@ public:
     // The page now holds this content of the file (an empty digest: the file did not exist);
     // the stamp, when given, was taken before the file was read.
     void set(const QByteArray& content, const std::optional<FileStamp>& stamp);
-    // Unknown: any file counts as changed.
+    // Unknown: any file that can be read counts as changed.
     void clear();
     bool isKnown() const { return m_content.has_value(); }
     QByteArray content() const { return m_content.value_or(QByteArray()); }

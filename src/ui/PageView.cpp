@@ -202,6 +202,7 @@ void PageView::restoreDraft(const Draft& draft)
     else
         m_baseline.clear();
     m_text->document()->setModified(true);
+    m_draftOnDisk = true;
     setEditingColour(m_text);
     m_note->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
@@ -246,9 +247,12 @@ bool PageView::hasUnsavedText() const
 void PageView::typingChanged()
 {
     const bool unsaved = hasUnsavedText();
+    // Filling the box (which passes through "modified" on its way) leaves no draft to forget.
     if (!unsaved) {
         m_draftTimer.stop();
-        m_drafts.forget(QString::fromLatin1(m_info.fileName));
+        if (m_draftOnDisk)
+            m_drafts.forget(QString::fromLatin1(m_info.fileName));
+        m_draftOnDisk = false;
     }
     Q_EMIT unsavedChanged(unsaved);
 }
@@ -259,6 +263,7 @@ void PageView::keepDraft()
         return;
     QString text = m_text->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
+    m_draftOnDisk = true;
     m_drafts.keep(QString::fromLatin1(m_info.fileName), text,
         m_baseline.isKnown() ? std::optional<QByteArray>(m_baseline.content()) : std::nullopt);
 }

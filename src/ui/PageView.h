@@ -107,6 +107,7 @@ private:
     QString m_name; // as the user named the page
     QTimer m_draftTimer;
     bool m_folderReachable = true;
+    bool m_draftOnDisk = false;
 };
 
 } // namespace tabwise

@@ -3,12 +3,8 @@
 #include "WindowFixture.h"
 #include "app/TerminationSignals.h"
 #include "core/DraftStore.h"
-#include "ui/CommandLabel.h"
-#include "ui/PageView.h"
 
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QTest>
 
 #include <csignal>
 #include <cstdio>
@@ -20,13 +16,11 @@ namespace {
 int runChild(const QString& appFolder)
 {
     WindowFixture f(appFolder);
-    f.seedDesignSettings();
     MainWindow& w = f.load();
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &w, &MainWindow::endWithoutAsking);
     QObject::connect(&w, &MainWindow::unloaded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    w.page(0)->editButton()->click();
-    QTest::keyClicks(w.page(0)->textBox(), QStringLiteral("typed just now"));
+    typeOn(w.page(0), QStringLiteral("typed just now"));
     std::printf("typed\n");
     std::fflush(stdout);
     return QCoreApplication::exec();

@@ -2,30 +2,15 @@
 #include "WindowFixture.h"
 #include "core/DraftStore.h"
 #include "core/PageFile.h"
-#include "ui/BackupPanel.h"
-#include "ui/CommandLabel.h"
 #include "ui/FolderList.h"
-#include "ui/ListBox.h"
 #include "ui/NoteBar.h"
-#include "ui/OptionsPanel.h"
-#include "ui/PageView.h"
-#include "ui/TabControl.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace tabwise;
 
 namespace {
-// Types into the page after Edit, as a person does.
-void type(PageView* page, const QString& text)
-{
-    page->editButton()->click();
-    QTest::keyClicks(page->textBox(), text);
-}
 QString draftPath(const WindowFixture& f, int tab)
 {
     return f.appFolder() + QStringLiteral("/.") + pageFileName(tab) + QStringLiteral(".draft");
@@ -61,21 +46,20 @@ void TestNeverLose::switchingKeepsTypingAndItsDraft()
 {
     QFETCH(int, tab);
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage(pageFileName(tab), "on disk\r\n");
     MainWindow& w = f.load();
     w.showPage(tab);
-    type(w.page(tab), QStringLiteral("typed "));
+    typeOn(w.page(tab), QStringLiteral(" typed"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draftPath(f, tab)), 2000);
     w.showPage((tab + 1) % pageCount);
     w.showPage(tab);
-    QCOMPARE(w.page(tab)->textBox()->toPlainText(), QStringLiteral("typed on disk\n"));
+    QCOMPARE(w.page(tab)->textBox()->toPlainText(), QStringLiteral("on disk\n typed"));
     QVERIFY(w.tabs()->tabText(tab).endsWith(QStringLiteral(" \u2022")));
     QCOMPARE(w.tabs()->caption(tab), QString::fromLatin1(pageTable[std::size_t(tab)].defaultCaption));
     QVERIFY(f.platform.messagesShown.isEmpty()); // no question on switching
     QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("on disk\r\n"));
     QVERIFY(w.page(tab)->save());
-    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("typed on disk\r\n"));
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("on disk\r\n typed\r\n"));
     QVERIFY(!w.tabs()->tabText(tab).contains(u'\u2022'));
     QTRY_VERIFY(!QFile::exists(draftPath(f, tab)));
 }
@@ -83,11 +67,14 @@ void TestNeverLose::switchingKeepsTypingAndItsDraft()
 void TestNeverLose::draftComesBackAtStart()
 {
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage("web.ntr", "a\nb\n"); // LF line ends, as Linux editors write
-    DraftStore(f.appFolder(), DraftStore::spareFolderFor(f.appFolder()))
-        .write(QStringLiteral("web.ntr"), QStringLiteral("a\nb\ntyped"), contentDigest("a\nb\n"));
+    const DraftStore drafts(f.appFolder(), DraftStore::spareFolderFor(f.appFolder()));
+    drafts.write(QStringLiteral("web.ntr"), QStringLiteral("a\nb\ntyped"), contentDigest("a\nb\n"));
+    drafts.write(QStringLiteral("notes.ntr"), QStringLiteral("noted"), std::nullopt); // the page read first
     MainWindow& w = f.load();
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("noted"));
+    QTest::qWait(200);
+    QVERIFY(QFile::exists(draftPath(f, 0))); // kept until saved or given up
     PageView* web = w.page(3);
     QVERIFY(web->hasUnsavedText());
     QVERIFY(!web->textBox()->isHidden()); // in editing
@@ -101,9 +88,8 @@ void TestNeverLose::draftComesBackAtStart()
 void TestNeverLose::closingAsksAndNoForgetsTheDraft()
 {
     WindowFixture f;
-    f.seedDesignSettings();
     MainWindow& w = f.load();
-    type(w.page(1), QStringLiteral("x"));
+    typeOn(w.page(1), QStringLiteral("x"));
     w.page(1)->keepDraftNow();
     f.platform.answers = { msgbox::Cancel };
     QVERIFY(!w.close());
@@ -112,21 +98,20 @@ void TestNeverLose::closingAsksAndNoForgetsTheDraft()
     QVERIFY(w.close());
     QCOMPARE(f.platform.messageTexts().last(), QStringLiteral("Save changes to Phone Numbers?"));
     QTRY_VERIFY(!QFile::exists(draftPath(f, 1)));
-    QVERIFY(!f.pageExists("phone.ntr"));
+    QVERIFY(!QFile::exists(f.appFolder() + QStringLiteral("/phone.ntr")));
 }
 
 void TestNeverLose::changeOnDiskIsShownOrNoted()
 {
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage("notes.ntr", "old\r\n");
     MainWindow& w = f.load();
     f.writePage("notes.ntr", "new from elsewhere\r\n");
     QTRY_COMPARE_WITH_TIMEOUT(w.page(0)->textBox()->toPlainText(), QStringLiteral("new from elsewhere\n"), 3000);
-    type(w.page(0), QStringLiteral("mine "));
+    typeOn(w.page(0), QStringLiteral("mine"));
     f.writePage("notes.ntr", "newer still\r\n");
     QTRY_VERIFY_WITH_TIMEOUT(w.page(0)->note()->text().contains(QStringLiteral("Changed on disk")), 3000);
-    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("mine new from elsewhere\n"));
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("new from elsewhere\nmine"));
 }
 
 void TestNeverLose::saveOverAChangedFileKeepsBoth_data()
@@ -145,12 +130,12 @@ void TestNeverLose::saveOverAChangedFileKeepsBoth()
     QFETCH(QByteArray, page);
     QFETCH(bool, copyKept);
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage("other.ntr", "base\r\n");
     MainWindow& w = f.load();
     w.showPage(4);
+    w.page(4)->editButton()->click();
     w.page(4)->textBox()->selectAll();
-    type(w.page(4), QStringLiteral("mine"));
+    QTest::keyClicks(w.page(4)->textBox(), QStringLiteral("mine"));
     f.writePage("other.ntr", "theirs\r\n");
     f.platform.answers = { answer };
     w.page(4)->saveButton()->click();
@@ -167,35 +152,33 @@ void TestNeverLose::saveOverAChangedFileKeepsBoth()
 void TestNeverLose::vanishedFolderIsSaidNotEmptied()
 {
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage("notes.ntr", "precious\r\n");
     MainWindow& w = f.load();
-    type(w.page(0), QStringLiteral("more "));
+    typeOn(w.page(0), QStringLiteral("more"));
     const QString pulled = f.appFolder() + QStringLiteral("-pulled");
     QVERIFY(QDir().rename(f.appFolder(), pulled));
     QTRY_VERIFY_WITH_TIMEOUT(w.findChild<NoteBar*>()->text().contains(QStringLiteral("cannot be reached")), 4000);
     w.showPage(1);
     w.showPage(0);
-    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("more precious\n"));
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("precious\nmore"));
     QVERIFY(!w.page(0)->save());
     QVERIFY(f.platform.messageTexts().last().contains(QStringLiteral("cannot be reached")));
     QVERIFY(!QDir(f.appFolder()).exists()); // nothing written where the folder was
     QVERIFY(QDir().rename(pulled, f.appFolder()));
     QTRY_VERIFY_WITH_TIMEOUT(w.findChild<NoteBar*>()->text().isEmpty(), 4000);
     QVERIFY(w.page(0)->save());
-    QCOMPARE(f.pageBytes("notes.ntr"), QByteArray("more precious\r\n"));
+    QCOMPARE(f.pageBytes("notes.ntr"), QByteArray("precious\r\nmore\r\n"));
 }
 
 void TestNeverLose::restoreKeepsTheOldPagesAndNamesTyping()
 {
     WindowFixture f;
-    f.seedDesignSettings();
     f.writePage("notes.ntr", "current\r\n");
     const QString backup = f.tempPath(QStringLiteral("backup"));
     QVERIFY(QDir().mkpath(backup));
     QFile::copy(f.appFolder() + QStringLiteral("/notes.ntr"), backup + QStringLiteral("/NOTES.NTR"));
     MainWindow& w = f.load();
-    type(w.page(1), QStringLiteral("typing"));
+    typeOn(w.page(1), QStringLiteral("typing"));
     QFile::copy(backup + QStringLiteral("/NOTES.NTR"), backup + QStringLiteral("/PHONE.NTR"));
     BackupPanel* panel = w.optionsPanel()->backupPanel();
     QVERIFY(panel->showFolder(backup));
