@@ -46,6 +46,10 @@ void CommandLabel::paintEvent(QPaintEvent*)
 
 QFont CommandLabel::rowFont(const QFont& base)
 {
+    // Measured once per base font: every page asks with the same one.
+    static QFont cachedBase, cachedRow;
+    if (base == cachedBase && cachedRow != QFont())
+        return cachedRow;
     const int slot = px(3480 - 1800) - 6;
     QFont font = base;
     for (qreal size = base.pointSizeF(); size >= 6.5; size -= 0.5) {
@@ -61,6 +65,8 @@ QFont CommandLabel::rowFont(const QFont& base)
         if (widest <= slot)
             break;
     }
+    cachedBase = base;
+    cachedRow = font;
     return font;
 }
 
