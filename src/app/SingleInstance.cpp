@@ -1,9 +1,9 @@
 #include "app/SingleInstance.h"
 
-#include <QCryptographicHash>
+#include "core/UserFolders.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -20,17 +20,12 @@ const QByteArray showMessage = QByteArrayLiteral("show\n");
 
 QString SingleInstance::nameFor(const QString& appFolder)
 {
-    const QFileInfo folder(appFolder);
-    const QString canonical
-        = folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(canonical.toUtf8());
-    hash.addData(QByteArrayLiteral("\0"));
-    hash.addData(QByteArray::number(qulonglong(getuid())));
+    // The user's id as well: without a runtime folder of the user's own, the name lives in the
+    // shared temporary folder.
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         runtime = QDir::tempPath();
-    return runtime + QStringLiteral("/tabwise-") + QString::fromLatin1(hash.result().toHex().left(20));
+    return runtime + QStringLiteral("/tabwise-%1-%2").arg(folderId(appFolder)).arg(getuid());
 }
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)

@@ -1,6 +1,7 @@
 #include "app/AppFolder.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "core/SettingsStore.h"
 #include "platform/linux/QtPlatform.h"
 #include "ui/HelpWindowViewer.h"
@@ -28,6 +29,10 @@ int main(int argc, char* argv[])
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::MainWindow window(platform, appFolder, settings);
     QObject::connect(&window, &tabwise::MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Ended from outside: no question can be asked, so the typing goes into its drafts.
+    tabwise::TerminationSignals termination;
+    QObject::connect(&termination, &tabwise::TerminationSignals::terminationRequested, &window,
+        &tabwise::MainWindow::endWithoutAsking);
     // The splash loads the main window when its time is up.
     tabwise::SplashScreen splash;
     QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);

@@ -1,6 +1,6 @@
 #include "core/AutostartEntry.h"
 
-#include "core/ConfigFolder.h"
+#include "core/UserFolders.h"
 
 namespace tabwise {
 

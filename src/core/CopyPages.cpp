@@ -1,5 +1,7 @@
 #include "core/CopyPages.h"
 
+#include "core/PageTable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,8 +20,9 @@ bool isReadOnly(const QFileInfo& target)
     return target.exists() && !(target.permissions() & QFileDevice::WriteOwner);
 }
 
-// Copies one file whole; returns the reason when it could not.
-QString copyOne(const QString& from, const QString& to)
+} // namespace
+
+QString copyPageFile(const QString& from, const QString& to)
 {
     const QFileInfo target(to);
     if (isReadOnly(target))
@@ -55,13 +58,21 @@ QString copyOne(const QString& from, const QString& to)
     return {};
 }
 
-} // namespace
+QString pageNameFor(const QString& fileName)
+{
+    for (const PageInfo& info : pageTable) {
+        if (fileName.compare(QLatin1String(info.fileName), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(info.fileName);
+    }
+    return fileName;
+}
 
 QStringList pageFileNames(const QString& folder)
 {
     QDir dir(folder);
     dir.setNameFilters({ QStringLiteral("*.ntr") });
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    // "*.NTR" too: pages backed up on a disk that keeps names in capitals.
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     dir.setSorting(QDir::Name);
     QStringList names;
     for (const QFileInfo& info : dir.entryInfoList()) {
@@ -71,7 +82,7 @@ QStringList pageFileNames(const QString& folder)
     return names;
 }
 
-CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder)
+CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, CopyNaming naming)
 {
     CopyOutcome outcome;
     const QFileInfo from(fromFolder);
@@ -101,9 +112,10 @@ CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder)
     const QDir source(fromFolder);
     const QDir destination(toFolder);
     for (const QString& name : names) {
-        const QString reason = copyOne(source.filePath(name), destination.filePath(name));
+        const QString target = naming == CopyNaming::AsPages ? pageNameFor(name) : name;
+        const QString reason = copyPageFile(source.filePath(name), destination.filePath(target));
         if (reason.isEmpty())
-            outcome.copied << name;
+            outcome.copied << target;
         else
             outcome.notCopied.append({ name, reason });
     }

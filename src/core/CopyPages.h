@@ -25,13 +25,23 @@ struct CopyOutcome {
     bool complete() const { return refusal == Refusal::None && notCopied.isEmpty(); }
 };
 
-// The page files of a folder: regular files named *.ntr, sorted by name. Folders and symbolic links
+// Copies one file whole to a temporary name beside the target and renames it over the target;
+// returns the reason when it could not (empty on success). A read-only target is left alone.
+QString copyPageFile(const QString& from, const QString& to);
+
+// The page files of a folder: regular files named *.ntr (in any capitals), sorted by name. Folders and symbolic links
 // that merely carry the extension are not page files.
 QStringList pageFileNames(const QString& folder);
 
 // Copies every page file of fromFolder into toFolder. A new copy is readable and writable by its
 // owner only; a replaced copy keeps the permissions the old one had. A destination file without its
 // owner's write permission is read-only and is left alone. Copying a folder onto itself is refused.
-CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder);
+// AsPages: a file whose name is a page's in other capitals ("NOTES.NTR") arrives under the page's
+// own name, so that the page reads it.
+enum class CopyNaming { Keep, AsPages };
+CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, CopyNaming naming = CopyNaming::Keep);
+
+// The page's own file name for a file named like it in other capitals; other names stay.
+QString pageNameFor(const QString& fileName);
 
 } // namespace tabwise

@@ -13,10 +13,10 @@ std::vector<EntrySpan> splitEntries(QStringView text)
     const qsizetype size = text.size();
     const QChar* data = text.data();
     for (qsizetype i = 0; i < size; ++i) {
-        if (data[i] != u'\r')
+        if (data[i] != u'\r' && data[i] != u'\n')
             continue;
         entries.push_back({ start, i - start });
-        if (i + 1 < size && data[i + 1] == u'\n')
+        if (data[i] == u'\r' && i + 1 < size && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }

@@ -4,9 +4,10 @@
 
 #include <vector>
 
-// How a list page's file turns into entries and back. A line ends at CR LF or at a CR on its own;
-// a LF on its own is an ordinary character of the entry; a last line without a line end is still
-// an entry; an empty line is an empty entry. An empty file reads as one empty entry.
+// How a list page's file turns into entries and back. A line ends at CR LF, at a LF on its own (as
+// Linux editors write) or at a CR on its own; a last line without a line end is still an entry; an
+// empty line is an empty entry. An empty file reads as one empty entry. Entries are written back
+// each followed by CR LF.
 namespace tabwise {
 
 struct EntrySpan {

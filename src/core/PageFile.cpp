@@ -3,56 +3,68 @@
 #include "core/AtomicFile.h"
 #include "core/TextEncoding.h"
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
 namespace tabwise {
 
+namespace {
+
+struct BytesRead {
+    PageRead::Status status = PageRead::Status::Ok;
+    QByteArray bytes;
+    QString error;
+};
+
+BytesRead readBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return { PageRead::Status::Missing, {}, {} };
+    if (info.isDir())
+        return { PageRead::Status::Failed, {},
+            fileErrorText(path, QStringLiteral("This is a folder, not a page file.")) };
+    // A pipe, socket or device: reading it could wait for ever or never end.
+    if (info.exists() && !info.isFile())
+        return { PageRead::Status::Failed, {}, fileErrorText(path, QStringLiteral("This is not a regular file.")) };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return { PageRead::Status::Failed, {}, fileErrorText(path, file.errorString()) };
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return { PageRead::Status::Failed, {}, fileErrorText(path, file.errorString()) };
+    return { PageRead::Status::Ok, std::move(bytes), {} };
+}
+
+} // namespace
+
+QByteArray contentDigest(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
+}
+
 PageRead readPageFile(const QString& path)
 {
+    BytesRead read = readBytes(path);
     PageRead result;
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
-        result.status = PageRead::Status::Missing;
-        return result;
+    result.status = read.status;
+    result.error = read.error;
+    if (read.status == PageRead::Status::Ok) {
+        result.content = contentDigest(read.bytes);
+        result.text = decodePageBytes(read.bytes);
     }
-    if (info.isDir()) {
-        result.status = PageRead::Status::Failed;
-        result.error = fileErrorText(path, QStringLiteral("This is a folder, not a page file."));
-        return result;
-    }
-    if (info.exists() && !info.isFile()) {
-        // A pipe, socket or device: reading it could wait for ever or never end.
-        result.status = PageRead::Status::Failed;
-        result.error = fileErrorText(path, QStringLiteral("This is not a regular file."));
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = PageRead::Status::Failed;
-        result.error = fileErrorText(path, file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = PageRead::Status::Failed;
-        result.error = fileErrorText(path, file.errorString());
-        return result;
-    }
-    result.text = decodePageBytes(bytes);
     return result;
 }
 
-std::optional<QByteArray> readPageBytes(const QString& path)
+std::optional<QByteArray> readPageBytes(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    BytesRead read = readBytes(path);
+    if (error)
+        *error = read.error;
+    if (read.status != PageRead::Status::Ok)
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 FileWrite writePageFile(const QString& path, const QByteArray& bytes)

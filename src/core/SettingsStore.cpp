@@ -1,6 +1,6 @@
 #include "core/SettingsStore.h"
 
-#include "core/ConfigFolder.h"
+#include "core/UserFolders.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -28,6 +29,9 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual int show(QWidget* owner, const QString& prompt, int style, const QString& title = {}) = 0;
+    // A question with buttons of its own ("Keep &Both", "&Replace", "&Cancel"); returns the index
+    // of the button pressed. Escape presses the last one; Enter the default one.
+    virtual int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) = 0;
 };
 
 } // namespace tabwise

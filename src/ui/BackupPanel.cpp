@@ -9,6 +9,9 @@
 #include "ui/FolderList.h"
 #include "ui/Twips.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,6 +22,15 @@ namespace {
 QString confirmation(const char* sentence)
 {
     return QLatin1String(sentence) + QStringLiteral("\n\nConfirm?");
+}
+
+// The folder name, or with " 2", " 3", ... added when a file or folder of that name is there.
+QString uniqueFolder(const QString& wanted)
+{
+    QString folder = wanted;
+    for (int n = 2; QFileInfo::exists(folder); ++n)
+        folder = wanted + QStringLiteral(" %1").arg(n);
+    return folder;
 }
 
 QString homeFolder(const Volumes& volumes)
@@ -119,15 +131,40 @@ void BackupPanel::backUp()
 
 void BackupPanel::restore()
 {
-    const int answer = m_platform.messages().show(
-        this, confirmation("This will execute the restore now!"), msgbox::YesNo | msgbox::Question);
+    const QString folder = m_folders->path();
+    const int answer = m_platform.messages().show(this,
+        QStringLiteral("This will execute the restore now!\n\nThe pages are replaced by those in:\n%1\n\nConfirm?")
+            .arg(QDir::toNativeSeparators(folder)),
+        msgbox::YesNo | msgbox::Question);
     if (answer != msgbox::Yes)
         return;
-    const QString folder = m_folders->path();
-    const CopyOutcome outcome = copyPageFiles(folder, m_appFolder);
+    // The pages as they stand are kept first, so that a restore from the wrong folder loses nothing.
+    const QString keptIn = uniqueFolder(m_appFolder + QStringLiteral("/Before restore ")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmm")));
+    QDir().mkpath(keptIn);
+    const CopyOutcome kept = copyPageFiles(m_appFolder, keptIn);
+    if (kept.refusal == CopyOutcome::Refusal::NoPageFiles) {
+        QDir().rmdir(keptIn);
+    } else if (!kept.complete()) {
+        showError(QStringLiteral("The pages could not be kept before the restore, so nothing was restored.\n\n")
+            + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
+        return;
+    }
+    const CopyOutcome outcome = copyPageFiles(folder, m_appFolder, CopyNaming::AsPages);
     Q_EMIT restored(outcome.copied);
-    if (!outcome.complete())
+    if (!outcome.complete()) {
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
+        return;
+    }
+    const qsizetype count = outcome.copied.size();
+    QString report
+        = QStringLiteral("Restored %1 page %2 from %3.")
+              .arg(count)
+              .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"), QDir::toNativeSeparators(folder));
+    if (kept.complete())
+        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1")
+                      .arg(QDir::toNativeSeparators(keptIn));
+    m_platform.messages().show(this, report, msgbox::OkOnly | msgbox::Information);
 }
 
 void BackupPanel::showError(const QString& text)

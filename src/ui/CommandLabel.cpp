@@ -1,6 +1,8 @@
 #include "ui/CommandLabel.h"
 
+#include "core/PageTable.h"
 #include "core/Titles.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -40,6 +42,32 @@ void CommandLabel::paintEvent(QPaintEvent*)
         option.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+QFont CommandLabel::rowFont(const QFont& base)
+{
+    // Measured once per base font: every page asks with the same one.
+    static QFont cachedBase, cachedRow;
+    if (base == cachedBase && cachedRow != QFont())
+        return cachedRow;
+    const int slot = px(3480 - 1800) - 6;
+    QFont font = base;
+    for (qreal size = base.pointSizeF(); size >= 6.5; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const PageInfo& info : pageTable) {
+            for (const char* verb : { "&Print ", "&Edit ", "&Save " }) {
+                const QString caption = QLatin1String(verb) + QLatin1String(info.defaultCaption);
+                widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, caption).width());
+            }
+        }
+        if (widest <= slot)
+            break;
+    }
+    cachedBase = base;
+    cachedRow = font;
+    return font;
 }
 
 } // namespace tabwise

@@ -16,6 +16,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // The largest size, at most BASE's own, at which the default captions of every page's row of
+    // commands fit the row's slots without running into each other.
+    static QFont rowFont(const QFont& base);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

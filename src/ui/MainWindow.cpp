@@ -9,7 +9,9 @@
 #include "ui/Artwork.h"
 #include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
+#include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
+#include "ui/PageKeeper.h"
 #include "ui/PageView.h"
 #include "ui/TabControl.h"
 #include "ui/TrayIcon.h"
@@ -21,7 +23,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QSessionManager>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -51,6 +52,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     setFixedSize(px(5190), px(6255));
     move(px(4395), px(975));
 
+    m_keeper = new PageKeeper(appFolder, platform, this);
     buildPages();
     m_options = new OptionsPanel(platform, settings, appFolder, this);
     m_about = new AboutPanel(platform, this);
@@ -60,13 +62,10 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     connectTray();
     addWindowKeys(*this);
 
-    // At log-off no question can be asked: what was typed is saved rather than lost.
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-            if (!saveUnsavedPages() && manager.allowsInteraction())
-                manager.cancel();
-        });
-    }
+    // At log-off no question can be asked: what was typed goes into its draft, and the page files
+    // stay as they are until the user saves.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, m_keeper, &PageKeeper::keepAllTyping);
 }
 
 MainWindow::~MainWindow() = default;
@@ -80,11 +79,13 @@ void MainWindow::buildPages()
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
     for (const PageInfo& info : pageTable) {
-        auto* page = new PageView(info, m_appFolder, m_platform);
+        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts());
         m_pages[std::size_t(info.tabIndex)] = page;
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
         connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
+        connect(page, &PageView::unsavedChanged, this,
+            [this, tab = info.tabIndex](bool unsaved) { m_tabs->setMarked(tab, unsaved); });
     }
     connect(m_tabs, &TabControl::pageChanged, this, &MainWindow::changePage);
     // A screen reader names a page's text box and list after its tab, whatever the tab is called.
@@ -103,6 +104,10 @@ void MainWindow::buildPages()
     m_optionsButton->setCursor(Qt::PointingHandCursor);
     m_optionsButton->raise();
     connect(m_optionsButton, &ClickableLabel::clicked, this, &MainWindow::openOptions);
+
+    auto* folderNote = new NoteBar(this);
+    folderNote->setGeometry(twipsRect(0, 0, 5190, 900));
+    m_keeper->keep(m_pages, folderNote);
 }
 
 void MainWindow::connectPanels()
@@ -121,12 +126,8 @@ void MainWindow::connectPanels()
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
-    connect(m_options->backupPanel(), &BackupPanel::restored, this, [this](const QStringList& files) {
-        // The page on screen shows its restored file at once, so that a later Save cannot quietly
-        // put the old text back.
-        if (files.contains(QLatin1String(currentPage()->info().fileName)))
-            currentPage()->reloadAfterRestore();
-    });
+    connect(m_options->backupPanel(), &BackupPanel::restored, this,
+        [this](const QStringList& files) { m_keeper->showRestored(files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();
     m_about->raise();
@@ -182,11 +183,14 @@ void MainWindow::load()
     for (int tab = 0; tab < pageCount; ++tab)
         page(tab)->setCommandNames(m_options->tabName(tab));
     setTitleFor(m_tabs->caption(0));
+    m_keeper->restoreDrafts();
 }
 
 void MainWindow::activate()
 {
     m_options->applyStoredStates();
+    // Whenever the window comes back, the pages show what their files hold now.
+    m_keeper->checkNow();
 }
 
 void MainWindow::unload()
@@ -205,25 +209,11 @@ void MainWindow::showPage(int tabIndex)
 
 void MainWindow::changePage(int index, int previous)
 {
-    if (index < 0 || index >= pageCount || m_returningToTab)
+    if (index < 0 || index >= pageCount)
         return;
-    PageView* shown = page(index);
-    // Showing a page reloads it from its file: typing that was not saved is not thrown away
-    // without asking.
-    if (shown->hasUnsavedText()) {
-        const int answer = askToSave(index);
-        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !shown->save())) {
-            m_returningToTab = true;
-            showPage(previous);
-            m_returningToTab = false;
-            return;
-        }
-        if (answer == msgbox::No)
-            shown->discardUnsavedText();
-    }
     if (previous >= 0 && previous < pageCount && previous != index)
         page(previous)->leave();
-    shown->showFromFile();
+    page(index)->showFromFile();
     setTitleFor(m_tabs->caption(index));
 }
 
@@ -248,24 +238,24 @@ int MainWindow::askToSave(int tabIndex)
 
 bool MainWindow::askBeforeUnloading()
 {
-    for (int tab = 0; tab < pageCount; ++tab) {
-        if (!page(tab)->hasUnsavedText())
+    for (PageView* page : m_pages) {
+        if (!page->hasUnsavedText())
             continue;
-        const int answer = askToSave(tab);
-        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !page(tab)->save()))
+        if (m_tabs->isTabVisible(page->info().tabIndex))
+            showPage(page->info().tabIndex);
+        const int answer = askToSave(page->info().tabIndex);
+        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !page->save()))
             return false;
+        if (answer == msgbox::No)
+            page->discardUnsavedText();
     }
     return true;
 }
 
-bool MainWindow::saveUnsavedPages()
+void MainWindow::endWithoutAsking()
 {
-    bool allSaved = true;
-    for (PageView* page : m_pages) {
-        if (page->hasUnsavedText())
-            allSaved = page->saveQuietly() && allSaved;
-    }
-    return allSaved;
+    m_keeper->keepAllTyping();
+    unload();
 }
 
 void MainWindow::restore()
@@ -307,7 +297,9 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!askBeforeUnloading()) {
+    // Once unloaded (the program ends without a question) the application's closing of its windows
+    // asks nothing more.
+    if (!m_unloaded && !askBeforeUnloading()) {
         event->ignore();
         return;
     }

@@ -10,6 +10,7 @@ namespace tabwise {
 
 class AboutPanel;
 class ClickableLabel;
+class PageKeeper;
 class OptionsPanel;
 class PageView;
 class Platform;
@@ -40,9 +41,9 @@ public:
     // the tray icon, shows the window (or leaves it in the tray) and names the tabs and commands.
     void load();
     void showPage(int tabIndex);
-    // Saves every page with unsaved typing without asking (the session is ending); false when a
-    // page could not be written.
-    bool saveUnsavedPages();
+    // The program is ending without a question (the session ends, a signal asks it to): the typing
+    // of every page goes into its draft, the window is unloaded.
+    void endWithoutAsking();
 
 public Q_SLOTS:
     // Back in the normal state, shown, to the front.
@@ -86,7 +87,7 @@ private:
     WindowPlacement* m_placement = nullptr;
     bool m_loaded = false;
     bool m_unloaded = false;
-    bool m_returningToTab = false;
+    PageKeeper* m_keeper = nullptr;
 };
 
 } // namespace tabwise

@@ -1,6 +1,6 @@
 #include "ui/PageView.h"
 
-#include "core/BoxText.h"
+#include "core/DraftKeeper.h"
 #include "core/LongLines.h"
 #include "core/PageFile.h"
 #include "core/PrintedLines.h"
@@ -10,38 +10,20 @@
 #include "ui/BusyCursor.h"
 #include "ui/CommandLabel.h"
 #include "ui/ListBox.h"
+#include "ui/NoteBar.h"
 #include "ui/PageColours.h"
 #include "ui/PrintDocument.h"
 #include "ui/Twips.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrinter>
 
 namespace tabwise {
 
 namespace {
 
-// The largest size, at most the window's own, at which the default captions of a row of commands
-// fit the design's slots without running into each other.
-QFont commandFont(const QFont& base)
-{
-    const int slot = px(3480 - 1800) - 6;
-    QFont font = base;
-    for (qreal size = base.pointSizeF(); size >= 6.5; size -= 0.5) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const PageInfo& info : pageTable) {
-            for (const char* verb : { "&Print ", "&Edit ", "&Save " }) {
-                const QString caption = QLatin1String(verb) + QLatin1String(info.defaultCaption);
-                widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, caption).width());
-            }
-        }
-        if (widest <= slot)
-            break;
-    }
-    return font;
-}
+// Typing is kept in its draft this long after the first keystroke not yet kept.
+constexpr int draftDelayMilliseconds = 700;
 
 CommandLabel* makeCommand(QWidget* page, const char* name, int left, const QFont& font)
 {
@@ -54,16 +36,26 @@ CommandLabel* makeCommand(QWidget* page, const char* name, int left, const QFont
 
 } // namespace
 
-PageView::PageView(const PageInfo& info, const QString& appFolder, Platform& platform, QWidget* parent)
+PageView::PageView(
+    const PageInfo& info, const QString& appFolder, Platform& platform, DraftKeeper& drafts, QWidget* parent)
     : QWidget(parent)
     , m_info(info)
     , m_appFolder(appFolder)
     , m_platform(platform)
+    , m_drafts(drafts)
 {
     setObjectName(QLatin1String(info.name) + QStringLiteral("Page"));
     buildControls();
     setCommandNames(QString::fromLatin1(info.defaultCaption));
     setSpokenName(QString::fromLatin1(info.defaultCaption));
+    m_draftTimer.setSingleShot(true);
+    m_draftTimer.setInterval(draftDelayMilliseconds);
+    connect(&m_draftTimer, &QTimer::timeout, this, &PageView::keepDraft);
+    connect(m_text->document(), &QTextDocument::modificationChanged, this, &PageView::typingChanged);
+    connect(m_text->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (hasUnsavedText() && !m_draftTimer.isActive())
+            m_draftTimer.start();
+    });
 }
 
 void PageView::buildControls()
@@ -75,6 +67,8 @@ void PageView::buildControls()
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab leaves the text box, as in any dialog-like window; the pages hold no tab characters.
     m_text->setTabChangesFocus(true);
+    m_text->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_text, &QWidget::customContextMenuRequested, this, &PageView::showTextMenu);
     setViewingColour(m_text);
     if (m_info.kind == PageKind::List) {
         m_text->hide(); // lies under the list until the page is edited
@@ -84,7 +78,16 @@ void PageView::buildControls()
         setViewingColour(m_list);
         connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
     }
-    const QFont font = commandFont(this->font());
+    // The note pushes the text down rather than covering its first lines.
+    m_note = new NoteBar(this);
+    m_note->setGeometry(twipsRect(0, 0, 5200, 600));
+    connect(m_note, &NoteBar::shownChanged, this, [this](bool shown) {
+        const int top = shown ? m_note->height() : 0;
+        m_text->setGeometry(twipsRect(0, 0, 5200, 5535).adjusted(0, top, 0, 0));
+        if (m_list)
+            m_list->setGeometry(twipsRect(0, 0, 5205, 5490).adjusted(0, top, 0, 0));
+    });
+    const QFont font = CommandLabel::rowFont(this->font());
     m_print = makeCommand(this, "printButton", 120, font);
     m_edit = makeCommand(this, "editButton", 1800, font);
     m_save = makeCommand(this, "saveButton", 3480, font);
@@ -100,6 +103,7 @@ QString PageView::filePath() const
 
 void PageView::setCommandNames(const QString& name)
 {
+    m_name = name;
     m_edit->setCaption(editCaption(name));
     m_save->setCaption(saveCaption(name));
     m_print->setCaption(printCaption(name));
@@ -115,28 +119,32 @@ void PageView::setSpokenName(const QString& caption)
 
 bool PageView::readFile()
 {
+    if (!m_folderReachable)
+        return false;
     const QString path = filePath();
     const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
-    m_shownFile.reset();
     const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
     const PageRead read = readPageFile(path);
     if (!read.ok()) {
+        m_baseline.clear();
         showError(QStringLiteral("The page could not be read:\n\n") + read.error);
-        m_text->clear();
-        m_text->document()->setModified(false);
         return false;
     }
     m_text->setLineWrapMode(
         hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(read.text);
-    m_shownFile = stamp;
+    m_baseline.set(read.content, stamp);
+    m_note->hide();
     return true;
 }
 
 void PageView::showFromFile()
 {
+    // A page with unsaved typing is shown again still being edited, with its typing.
+    if (!m_folderReachable || hasUnsavedText())
+        return;
     if (!m_list) {
-        if (!boxShowsFile())
+        if (m_baseline.compare(filePath()) != PageBaseline::Disk::Same)
             readFile();
         return;
     }
@@ -153,14 +161,50 @@ void PageView::leave()
         m_list->clear();
 }
 
-void PageView::reloadAfterRestore()
+void PageView::compareWithFile()
 {
-    if (m_list && !m_list->isHidden()) {
+    if (!m_folderReachable)
+        return;
+    QString error;
+    const PageBaseline::Disk disk = m_baseline.compare(filePath(), &error);
+    if (disk == PageBaseline::Disk::Same)
+        return;
+    if (disk == PageBaseline::Disk::Unreadable) {
+        m_note->showNote(QStringLiteral("This page's file cannot be read; what you see is kept.\n") + error);
+        return;
+    }
+    if (hasUnsavedText()) {
+        m_note->showNote(QStringLiteral("Changed on disk by another program. Your typing is kept; Save asks "
+                                        "which version to keep."));
+        return;
+    }
+    if (!isVisible())
+        return; // read anew when it comes on screen
+    if (m_list && m_text->isHidden()) {
         m_list->clear();
         loadList();
-    } else if (!hasUnsavedText()) {
+    } else {
         readFile();
     }
+}
+
+void PageView::restoreDraft(const Draft& draft)
+{
+    if (m_list) {
+        m_list->hide();
+        m_text->show();
+    }
+    m_text->setLineWrapMode(
+        hasLineLongerThan(draft.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    m_text->setPlainText(draft.text);
+    if (draft.base)
+        m_baseline.set(*draft.base, std::nullopt);
+    else
+        m_baseline.clear();
+    m_text->document()->setModified(true);
+    m_draftOnDisk = true;
+    setEditingColour(m_text);
+    m_note->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
 void PageView::loadList()
@@ -172,80 +216,27 @@ void PageView::loadList()
     const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
     const PageRead read = readPageFile(path);
     m_list->appendFileText(read.text, read.ok() ? stamp : std::nullopt);
-}
-
-bool PageView::writeList()
-{
-    const FileWrite written = writePageFile(filePath(), encodePageText(m_list->fileText()));
-    if (!written.ok) {
-        m_platform.messages().show(
-            this, QStringLiteral("There has been a error!"), msgbox::OkOnly, QStringLiteral("Error"));
-        return false;
-    }
-    m_list->clear();
-    return true;
+    if (read.ok())
+        m_baseline.set(read.content, stamp);
+    else
+        m_baseline.clear();
 }
 
 void PageView::startEditing()
 {
     // A list page already being edited keeps the text being edited, and its file is not touched.
     if (m_list && m_text->isHidden()) {
+        const QString entries = m_list->fileText();
         writeList();
         m_list->hide();
         m_text->show();
-        readFile();
+        if (!m_folderReachable)
+            m_text->setPlainText(entries);
+        else
+            readFile();
     }
     setEditingColour(m_text);
     m_text->setFocus();
-}
-
-bool PageView::save()
-{
-    // A list page being viewed already shows its file's entries, each once, and the file stays.
-    const bool listInView = m_list && m_text->isHidden();
-    if (!listInView && !writeTextBox(true))
-        return false; // a page that cannot be written stays as it is, in editing, with its text
-    setViewingColour(m_text);
-    if (m_list && !listInView) {
-        m_text->hide();
-        m_list->show();
-        m_list->clear();
-        loadList();
-    }
-    Q_EMIT saved();
-    return !hasUnsavedText();
-}
-
-bool PageView::saveQuietly()
-{
-    return writeTextBox(false);
-}
-
-bool PageView::writeTextBox(bool reportFailure)
-{
-    const QString path = filePath();
-    // An untouched box that shows exactly its unchanged file is saved as the file's own bytes: the
-    // box turns lone CRs and LFs into line breaks, and the file may not be UTF-8 at all, so its
-    // text could not give the same bytes back. Only a missing final line end is added.
-    std::optional<QByteArray> bytes;
-    if (boxShowsFile())
-        bytes = readPageBytes(path);
-    if (bytes && (bytes->endsWith('\n') || bytes->endsWith('\r')))
-        return true;
-    if (bytes)
-        *bytes += "\r\n";
-    else
-        bytes = pageBytesFromRawText(m_text->document()->toRawText());
-    const FileWrite written = writePageFile(path, *bytes);
-    if (!written.ok) {
-        if (reportFailure)
-            showError(QStringLiteral("The page could not be saved:\n\n") + written.error);
-        return false;
-    }
-    m_text->document()->setModified(false);
-    // The file may now end with a line end that the box does not show: the next showing reads it.
-    m_shownFile.reset();
-    return true;
 }
 
 bool PageView::hasUnsavedText() const
@@ -253,38 +244,69 @@ bool PageView::hasUnsavedText() const
     return m_text->document()->isModified();
 }
 
+void PageView::typingChanged()
+{
+    const bool unsaved = hasUnsavedText();
+    // Filling the box (which passes through "modified" on its way) leaves no draft to forget.
+    if (!unsaved) {
+        m_draftTimer.stop();
+        if (m_draftOnDisk)
+            m_drafts.forget(QString::fromLatin1(m_info.fileName));
+        m_draftOnDisk = false;
+    }
+    Q_EMIT unsavedChanged(unsaved);
+}
+
+void PageView::keepDraft()
+{
+    if (!hasUnsavedText())
+        return;
+    QString text = m_text->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    m_draftOnDisk = true;
+    m_drafts.keep(QString::fromLatin1(m_info.fileName), text,
+        m_baseline.isKnown() ? std::optional<QByteArray>(m_baseline.content()) : std::nullopt);
+}
+
+void PageView::keepDraftNow()
+{
+    m_draftTimer.stop();
+    keepDraft();
+}
+
+void PageView::showTextMenu(const QPoint& position)
+{
+    QMenu* menu = m_text->createStandardContextMenu(position);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
+        const int answer = m_platform.messages().show(this,
+            QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),
+            msgbox::YesNo | msgbox::Question);
+        if (answer != msgbox::Yes)
+            return;
+        discardUnsavedText();
+        showFromFile();
+    });
+    discard->setEnabled(hasUnsavedText());
+    menu->popup(m_text->viewport()->mapToGlobal(position));
+}
+
 void PageView::discardUnsavedText()
 {
     m_text->document()->setModified(false);
-    m_shownFile.reset();
-}
-
-bool PageView::boxShowsFile() const
-{
-    return m_shownFile && !hasUnsavedText() && *m_shownFile == fileStamp(filePath());
+    m_baseline.clear(); // the box no longer shows its file: the next showing reads it
+    m_note->hide();
 }
 
 void PageView::print()
 {
-    // The printer dialog first; Cancel prints nothing.
-    QPrinter printer(QPrinter::HighResolution);
-    if (!m_platform.printing().showPrinterDialog(this, printer))
-        return;
     // A text page prints its text as it stands in the box, saved or not; a list page every entry
     // in list order.
-    QStringList lines;
-    if (m_list) {
-        QStringList entries;
-        entries.reserve(m_list->entryCount());
-        for (qsizetype i = 0; i < m_list->entryCount(); ++i)
-            entries << m_list->entry(i);
-        lines = listPageLines(entries);
-    } else {
-        lines = textPageLines(m_text->toPlainText());
-    }
-    const PrintResult printed = printDocument(printer, lines);
-    if (!printed.ok)
-        showError(QStringLiteral("The page could not be printed.\n\n") + printed.error);
+    QStringList entries;
+    for (qsizetype i = 0; m_list && i < m_list->entryCount(); ++i)
+        entries << m_list->entry(i);
+    printWithDialog(this, m_platform, m_list ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
 }
 
 void PageView::openSelectedEntry()

@@ -1,28 +1,32 @@
 #pragma once
 
-#include "core/FileStamp.h"
+#include "core/DraftStore.h"
+#include "core/PageBaseline.h"
 #include "core/PageTable.h"
 
+#include <QTimer>
 #include <QWidget>
-
-#include <optional>
 
 class QPlainTextEdit;
 
 namespace tabwise {
 
 class CommandLabel;
+class DraftKeeper;
 class ListBox;
+class NoteBar;
 class Platform;
 
 // One page of the notebook: its text box, on a list page its list beside it, and its Edit, Save and
 // Print commands. A text page is shown and edited in its text box; a list page is shown one entry
 // per line in its list and edited as text in its text box. The page reads and writes its own file
-// in the application folder.
+// in the application folder, keeps a draft of unsaved typing, and notices when another program
+// changes its file.
 class PageView : public QWidget {
     Q_OBJECT
 public:
-    PageView(const PageInfo& info, const QString& appFolder, Platform& platform, QWidget* parent = nullptr);
+    PageView(const PageInfo& info, const QString& appFolder, Platform& platform, DraftKeeper& drafts,
+        QWidget* parent = nullptr);
 
     const PageInfo& info() const { return m_info; }
     QString filePath() const;
@@ -33,30 +37,36 @@ public:
     CommandLabel* editButton() const { return m_edit; }
     CommandLabel* saveButton() const { return m_save; }
     CommandLabel* printButton() const { return m_print; }
+    NoteBar* note() const { return m_note; }
 
-    // The commands carry the page's name ("&Edit " + name, ...).
+    // The commands carry the page's name ("&Edit " + name, ...); a screen reader names the text box
+    // and the list after the page's tab caption.
     void setCommandNames(const QString& name);
-    // A screen reader names the text box and the list after the page's tab caption.
     void setSpokenName(const QString& caption);
+    // The page's name as the user gave it.
+    QString name() const { return m_name; }
 
-    // Reads the page file into the text box; a file that cannot be read is reported and the box
-    // left empty. Returns success.
+    // Reads the page file into the text box; a file that cannot be read is reported, and what the
+    // box shows is kept. Returns success.
     bool readFile();
-    // The page comes on screen: it shows its file as the file is now. A box that already shows
-    // exactly its unchanged file, or a list set aside with its unchanged entries, is not filled
-    // again.
+    // The page comes on screen. Unless it holds unsaved typing, it shows its file as the file is
+    // now; a box or list that already shows the unchanged file is not filled again.
     void showFromFile();
     // The page leaves the screen: its list sets its entries aside (or lets them go).
     void leave();
-    // After a restore replaced the page file: the page shows it, unless it holds unsaved typing.
-    void reloadAfterRestore();
+    // Another program may have changed the file: a page on screen without typing shows the file
+    // anew; a page with typing keeps it and says so.
+    void compareWithFile();
+    // Typing kept from an earlier run: the page comes back in editing, holding it.
+    void restoreDraft(const Draft& draft);
+    // While the application folder cannot be reached, the page reads and writes nothing.
+    void setFolderReachable(bool reachable) { m_folderReachable = reachable; }
 
-    // Whether the text box holds typing that has not been saved.
     bool hasUnsavedText() const;
-    // The typing is given up: the page shows its file when it is next shown.
+    // The typing is given up and its draft removed: the page shows its file when next shown.
     void discardUnsavedText();
-    // Saves the typing without a word to the user (the session is ending); false when it failed.
-    bool saveQuietly();
+    // The draft is written now, not a moment later (the program is ending).
+    void keepDraftNow();
 
 public Q_SLOTS:
     void startEditing();
@@ -67,26 +77,37 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The page was saved, or a list page in view was asked to save: the page is done with editing.
     void saved();
+    void unsavedChanged(bool unsaved);
 
 private:
     void buildControls();
     void loadList();
     bool writeList();
-    bool writeTextBox(bool reportFailure);
-    bool boxShowsFile() const;
+    bool writeTextBox();
+    bool keepOtherVersion(bool& proceed);
+    void typingChanged();
+    // The text box's own menu, with Discard Unsaved Typing.
+    void showTextMenu(const QPoint& position);
+    void keepDraft();
     void openSelectedEntry();
     void showError(const QString& text);
 
     const PageInfo& m_info;
     QString m_appFolder;
     Platform& m_platform;
+    DraftKeeper& m_drafts;
     QPlainTextEdit* m_text = nullptr;
     ListBox* m_list = nullptr;
     CommandLabel* m_edit = nullptr;
     CommandLabel* m_save = nullptr;
     CommandLabel* m_print = nullptr;
-    // The file state the text box was last filled from, while the box shows exactly that file.
-    std::optional<FileStamp> m_shownFile;
+    NoteBar* m_note = nullptr;
+    // The file as the page last showed or saved it.
+    PageBaseline m_baseline;
+    QString m_name; // as the user named the page
+    QTimer m_draftTimer;
+    bool m_folderReachable = true;
+    bool m_draftOnDisk = false;
 };
 
 } // namespace tabwise

@@ -1,5 +1,7 @@
 #include "ui/PrintDocument.h"
 
+#include "platform/Platform.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -92,6 +94,17 @@ PrintResult printDocument(QPrinter& printer, const QStringList& lines)
     if (!painter.end())
         return { false, printerError(printer) };
     return {};
+}
+
+void printWithDialog(QWidget* owner, Platform& platform, const QStringList& lines)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform.printing().showPrinterDialog(owner, printer))
+        return;
+    const PrintResult printed = printDocument(printer, lines);
+    if (!printed.ok)
+        platform.messages().show(owner, QStringLiteral("The page could not be printed.\n\n") + printed.error,
+            msgbox::OkOnly | msgbox::Critical);
 }
 
 } // namespace tabwise

@@ -50,9 +50,27 @@ TabControl::TabControl(QWidget* parent)
 
 void TabControl::setCaption(int index, const QString& caption)
 {
-    setTabText(index, caption);
-    setTabToolTip(index, caption);
+    m_captions[index] = caption;
+    showCaption(index);
     Q_EMIT captionChanged(index, caption);
+}
+
+void TabControl::setMarked(int index, bool marked)
+{
+    if (marked)
+        m_marked.insert(index);
+    else
+        m_marked.remove(index);
+    showCaption(index);
+}
+
+void TabControl::showCaption(int index)
+{
+    // "&&" keeps an ampersand in a caption from turning into an access key.
+    const QString shown = QString(caption(index)).replace(u'&', QStringLiteral("&&"));
+    setTabText(index, m_marked.contains(index) ? shown + QStringLiteral(" \u2022") : shown);
+    setTabToolTip(index,
+        m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index));
 }
 
 int TabControl::neighbour(int step) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMap>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -23,7 +25,8 @@ private:
     int m_tabHeight = 20;
 };
 
-// The tab control that holds the pages. A tab's caption reads back exactly as written; a tab can be
+// The tab control that holds the pages. A tab's caption reads back exactly as written (without the
+// mark of unsaved typing); a tab can be
 // hidden and shown again; pageChanged() comes after the new tab has become current, for a user's
 // click and for setCurrentIndex() alike.
 class TabControl : public QTabWidget {
@@ -32,7 +35,9 @@ public:
     explicit TabControl(QWidget* parent = nullptr);
 
     void setCaption(int index, const QString& caption);
-    QString caption(int index) const { return tabText(index); }
+    QString caption(int index) const { return m_captions.value(index); }
+    // A tab whose page holds unsaved typing shows a mark after its caption.
+    void setMarked(int index, bool marked);
     // The next shown tab after (step 1) or before (step -1) the current one, round the end.
     int neighbour(int step) const;
     EqualTabBar* strip() const { return m_bar; }
@@ -42,8 +47,12 @@ Q_SIGNALS:
     void captionChanged(int index, const QString& caption);
 
 private:
+    void showCaption(int index);
+
     EqualTabBar* m_bar;
     int m_previous = 0;
+    QMap<int, QString> m_captions;
+    QSet<int> m_marked;
 };
 
 } // namespace tabwise

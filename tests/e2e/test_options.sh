@@ -2,7 +2,7 @@
 # The options panel: opened with Ctrl+Comma, Stay on top ticked, the first tab renamed and the pages
 # backed up into a folder picked in the folder list, then OK: the window stays above others and it
 # and the settings carry the new name and the backup folder. A page saved over by mistake comes
-# back with Restore Now.
+# back with Restore Now, which keeps the pages it replaced.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -18,6 +18,7 @@ wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1 && sleep 0.3; }
 open_options() { e2e_key "$wid" ctrl+comma && e2e_wait_window '^Tabwise \(Options\)$' 10 >/dev/null; }
 answer_yes() { e2e_key "$(e2e_wait_window '^Tabwise$' 10)" alt+y; } # the program's question
+answer_ok() { e2e_key "$(e2e_wait_window '^Tabwise$' 10)" Return; }
 same_pages() { # FOLDER FOLDER : every page file of the first is in the second, byte for byte
   local page
   for page in "$1"/*.ntr; do cmp -s "$page" "$2/${page##*/}" || return 1; done
@@ -55,6 +56,8 @@ open_options
 e2e_key "$wid" alt+n
 answer_yes
 e2e_check "Restore Now puts the backed-up pages back" wait_for 10 same_pages "$backup" "$app"
+e2e_check "... and keeps the pages it replaced" grep -q oops "$app"/Before\ restore\ */notes.ntr
+answer_ok
 e2e_key "$wid" Escape
 e2e_wait_window '^Tabwise \(My Diary\)$' 10 >/dev/null
 sleep 0.3

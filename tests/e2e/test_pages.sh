@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The pages: the window comes up in the screen's bottom-right corner; typing after Edit is saved
-# with CR LF line ends; a double-click on a list entry hands the desktop's opener (a stub that
+# with CR LF line ends, and typing not yet saved comes back after a kill; a double-click on a list entry hands the desktop's opener (a stub that
 # records its arguments) exactly one argument, shell characters unchanged and never run; typing
 # left unsaved at closing is saved when the user answers Yes.
 set -euo pipefail
@@ -30,6 +30,21 @@ xdotool key Return
 xdotool type --delay 20 'Call Ann'
 xdotool key --clearmodifiers ctrl+s
 e2e_check "Edit, typing and Ctrl+S write the page with CR LF" wait_for 5 file_is "$app/notes.ntr" 'Buy milk\r\nCall Ann\r\n'
+
+# Typing survives a kill: the next start brings it back, the page untouched until Save.
+e2e_key "$wid" alt+e
+sleep 0.3
+xdotool type --delay 20 ' and Bob'
+e2e_check "typing is kept in a draft within a second or two" wait_for 3 test -s "$app/.notes.ntr.draft"
+kill -KILL "$E2E_APP_PID"
+wait_for 5 app_ended || e2e_fail "the program outlived SIGKILL"
+e2e_app_start
+wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
+e2e_check "after the kill the page file is as last saved" file_is "$app/notes.ntr" 'Buy milk\r\nCall Ann\r\n'
+e2e_screenshot pages-restored-typing "$wid"
+e2e_key "$wid" ctrl+s
+e2e_check "the typing is back and Save keeps it" wait_for 5 file_is "$app/notes.ntr" 'Buy milk\r\nCall Ann and Bob\r\n'
+e2e_check "... and removes its draft" wait_for 3 test ! -e "$app/.notes.ntr.draft"
 
 # The five tabs share the strip along the bottom of the window; a list has an entry a line.
 show_tab() { # INDEX TITLE

@@ -21,6 +21,12 @@ int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString
     return buttons == msgbox::YesNo || buttons == msgbox::YesNoCancel ? msgbox::Yes : msgbox::Ok;
 }
 
+int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
+{
+    messagesShown.append({prompt, -1, buttons.join(u'|')});
+    return answers.isEmpty() ? defaultButton : answers.takeFirst();
+}
+
 bool FakePlatform::notify(int command, const TrayIconRecord& record, QWidget*)
 {
     trayCalls.append({ command, record });

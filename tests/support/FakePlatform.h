@@ -81,6 +81,7 @@ public:
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
+    int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
     bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
     bool available() const override { return trayPresent; }
     void open(QWidget*, const QString& operation, const QString& target, int showCommand) override;

@@ -74,8 +74,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("saved");
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
         QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
-        QTest::newRow("LF inside entries")
-            << QByteArray("a\nb\r\nc\n\r") << QStringList { "a\nb", "c\n" } << QByteArray("a\nb\r\nc\n\r\n");
+        QTest::newRow("LF, CR LF and CR each end an entry")
+            << QByteArray("a\nb\r\nc\n\r") << QStringList { "a", "b", "c", "" } << QByteArray("a\r\nb\r\nc\r\n\r\n");
         QTest::newRow("empty file: one empty entry") << QByteArray() << QStringList { "" } << QByteArray("\r\n");
         QTest::newRow("no final line end")
             << QByteArray("a\r\nb") << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
@@ -107,6 +107,10 @@ private Q_SLOTS:
         QTest::newRow("NUL bytes") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3) << true;
         QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x80\x81") << "caf\u00e9 \u20ac\u0081" << false;
         QTest::newRow("UTF-8 cut off at the end") << QByteArray("ab\xe2\x82") << "ab\u00e2\u201a" << false;
+        QTest::newRow("UTF-8 but for one byte")
+            << QByteArray("caf\xc3\xa9 \xe9 \xe2\x82\xac") << "caf\u00e9 \u00e9 \u20ac" << false;
+        QTest::newRow("surrogates and overlong forms are not UTF-8")
+            << QByteArray("\xed\xa0\x80\xc0\xaf") << "\u00ed\u00a0\u20ac\u00c0\u00af" << false;
     }
     void decoding()
     {

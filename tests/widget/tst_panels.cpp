@@ -101,8 +101,11 @@ private Q_SLOTS:
             w.showPage(tab);
             if (copy == QLatin1String("again"))
                 QTest::keyClicks(w.page(0)->textBox(), "typed ");
+            const qsizetype told = f.platform.messagesShown.size();
             panel->restoreButton()->click();
-            QCOMPARE(f.platform.messageTexts().last(), "This will execute the restore now!\n\nConfirm?");
+            QCOMPARE(f.platform.messagesShown[told].prompt,
+                "This will execute the restore now!\n\nThe pages are replaced by those in:\n" + backup
+                    + "\n\nConfirm?");
             if (tab == 2)
                 QCOMPARE(listEntries(w.page(2)->entryList()), QStringList { "restored" });
         }

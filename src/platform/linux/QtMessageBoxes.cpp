@@ -1,6 +1,7 @@
 #include "platform/linux/QtMessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tabwise {
 
@@ -33,6 +34,25 @@ int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const
     case QMessageBox::Cancel: return msgbox::Cancel;
     default: return msgbox::Ok;
     }
+}
+
+int QtMessageBoxes::choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(QStringLiteral("Tabwise"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(prompt);
+    box.setIcon(QMessageBox::Question);
+    QList<QPushButton*> pushed;
+    for (const QString& caption : buttons)
+        pushed << box.addButton(caption, QMessageBox::ActionRole);
+    if (!pushed.isEmpty()) {
+        box.setEscapeButton(pushed.last());
+        box.setDefaultButton(pushed.value(defaultButton, pushed.first()));
+    }
+    box.exec();
+    const qsizetype index = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return index < 0 ? int(buttons.size()) - 1 : int(index);
 }
 
 } // namespace tabwise

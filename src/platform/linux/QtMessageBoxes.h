@@ -7,6 +7,7 @@ namespace tabwise {
 class QtMessageBoxes : public MessageBoxes {
 public:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
+    int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
 };
 
 } // namespace tabwise

@@ -1,0 +1,123 @@
+#include "ui/PageKeeper.h"
+
+#include "core/DraftKeeper.h"
+#include "core/FolderWatch.h"
+#include "platform/Platform.h"
+#include "ui/NoteBar.h"
+#include "ui/PageView.h"
+
+#include <QDir>
+
+namespace tabwise {
+
+PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* window)
+    : QObject(window)
+    , m_appFolder(appFolder)
+    , m_platform(platform)
+    , m_window(window)
+    , m_drafts(new DraftKeeper(DraftStore(appFolder, DraftStore::spareFolderFor(appFolder)), this))
+{
+    connect(m_drafts, &DraftKeeper::keepFailed, this, &PageKeeper::reportDraftFailure);
+}
+
+PageKeeper::~PageKeeper()
+{
+    m_drafts->flush();
+}
+
+void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* folderNote)
+{
+    m_pages = pages;
+    m_folderNote = folderNote;
+    QStringList files;
+    for (const PageInfo& info : pageTable)
+        files << QString::fromLatin1(info.fileName);
+    m_watch = new FolderWatch(m_appFolder, files, this);
+    connect(m_watch, &FolderWatch::filesChanged, this, [this] {
+        for (PageView* page : m_pages)
+            page->compareWithFile();
+    });
+    connect(
+        m_watch, &FolderWatch::folderLost, this, [this](const QString& reason) { setFolderReachable(false, reason); });
+    connect(m_watch, &FolderWatch::folderBack, this, [this] { setFolderReachable(true, {}); });
+    if (!m_watch->isReachable())
+        setFolderReachable(false, m_watch->unreachableReason());
+}
+
+void PageKeeper::restoreDrafts()
+{
+    QStringList damaged;
+    for (PageView* page : m_pages) {
+        const Draft draft = m_drafts->store().read(QString::fromLatin1(page->info().fileName));
+        if (draft.status == Draft::Status::Ok)
+            page->restoreDraft(draft);
+        else if (draft.status == Draft::Status::Damaged)
+            damaged
+                << QStringLiteral("%1\n\nIt was kept aside as:\n%2").arg(draft.error, DraftStore::setAside(draft.path));
+    }
+    if (!damaged.isEmpty())
+        m_platform.messages().show(m_window,
+            QStringLiteral("Unsaved typing kept from the last session could not be read:\n\n")
+                + damaged.join(QStringLiteral("\n\n")),
+            msgbox::OkOnly | msgbox::Exclamation);
+}
+
+void PageKeeper::checkNow()
+{
+    m_watch->check();
+}
+
+void PageKeeper::keepAllTyping()
+{
+    for (PageView* page : m_pages)
+        page->keepDraftNow();
+    m_drafts->flush();
+}
+
+void PageKeeper::showRestored(const QStringList& fileNames, PageView* current)
+{
+    QStringList kept;
+    for (PageView* page : m_pages) {
+        if (!fileNames.contains(QLatin1String(page->info().fileName)))
+            continue;
+        if (page->hasUnsavedText())
+            kept << page->name();
+        else if (page == current)
+            page->showFromFile();
+    }
+    if (!kept.isEmpty())
+        m_platform.messages().show(m_window,
+            QStringLiteral("These pages hold unsaved typing and still show it: %1\n\nSave asks "
+                           "whether to keep the restored version beside your typing.")
+                .arg(kept.join(QStringLiteral(", "))),
+            msgbox::OkOnly | msgbox::Information);
+}
+
+void PageKeeper::setFolderReachable(bool reachable, const QString& reason)
+{
+    for (PageView* page : m_pages)
+        page->setFolderReachable(reachable);
+    if (reachable) {
+        m_folderNote->hide();
+        checkNow();
+        return;
+    }
+    m_folderNote->showNote(QStringLiteral("The folder of your pages cannot be reached: %1\n%2\nWhat you see is kept, "
+                                          "and nothing is saved there until the folder is back.")
+                               .arg(QDir::toNativeSeparators(m_appFolder), reason));
+}
+
+void PageKeeper::reportDraftFailure(const QString& pageFile, const QString& error)
+{
+    // Said once per page and run: the typing is still on screen, and Save still works.
+    if (m_draftFailures.contains(pageFile))
+        return;
+    m_draftFailures.insert(pageFile);
+    m_platform.messages().show(m_window,
+        QStringLiteral("Your typing could not be kept in a draft, so a crash could lose it:"
+                       "\n\n%1\n\nSave the page to keep it.")
+            .arg(error),
+        msgbox::OkOnly | msgbox::Exclamation);
+}
+
+} // namespace tabwise

@@ -1,0 +1,184 @@
+// Drafts of unsaved typing, the baseline a page is compared against, and the watch on the folder.
+#include "core/ConflictCopy.h"
+#include "core/CopyPages.h"
+#include "core/DraftStore.h"
+#include "core/FolderWatch.h"
+#include "core/PageBaseline.h"
+#include "core/PageFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+using namespace tabwise;
+
+namespace {
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class TestKeeping : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void draftKeepsTypingAndItsBase_data();
+    void draftKeepsTypingAndItsBase();
+    void damagedDraftIsRecognised_data();
+    void damagedDraftIsRecognised();
+    void draftGoesToTheSpareFolderWhenTheAppFolderRefuses();
+    void baselineSeesContentNotTimes();
+    void watchSeesAnAtomicReplaceWithOldTimes();
+    void watchSeesTheFolderGoAndComeBack();
+    void conflictCopyNamesSayWhatTheyAre();
+};
+
+void TestKeeping::draftKeepsTypingAndItsBase_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<QByteArray>>("base");
+    QTest::newRow("plain, base known") << QStringLiteral("one\ntwo") << std::optional(contentDigest("one\r\n"));
+    QTest::newRow("page did not exist") << QStringLiteral("x") << std::optional(QByteArray());
+    QTest::newRow("base unknown, non-Latin text")
+        << QStringLiteral("Grüße \u2028 \U0001F600") << std::optional<QByteArray>();
+    QTest::newRow("empty typing") << QString() << std::optional<QByteArray>();
+}
+
+void TestKeeping::draftKeepsTypingAndItsBase()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<QByteArray>, base);
+    QTemporaryDir dir;
+    const DraftStore store(dir.path(), dir.path() + QStringLiteral("/spare"));
+    QVERIFY(store.write(QStringLiteral("notes.ntr"), text, base).ok);
+    const QString path = store.draftPath(QStringLiteral("notes.ntr"));
+    QCOMPARE(path, dir.path() + QStringLiteral("/.notes.ntr.draft"));
+    struct stat info { };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0600u);
+    const Draft draft = store.read(QStringLiteral("notes.ntr"));
+    QCOMPARE(draft.status, Draft::Status::Ok);
+    QCOMPARE(draft.text, text);
+    QCOMPARE(draft.base, base);
+    QVERIFY(!pageFileNames(dir.path()).contains(QStringLiteral(".notes.ntr.draft")));
+    store.remove(QStringLiteral("notes.ntr"));
+    QCOMPARE(store.read(QStringLiteral("notes.ntr")).status, Draft::Status::None);
+}
+
+void TestKeeping::damagedDraftIsRecognised_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("no header") << QByteArray("just typing");
+    QTest::newRow("cut short") << QByteArray("Tabwise draft 1\nlength 10\ndigest 00\n\nabc");
+    QTest::newRow("binary") << QByteArray("\0\xff\xfe\x01", 4);
+}
+
+void TestKeeping::damagedDraftIsRecognised()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const DraftStore store(dir.path(), dir.path() + QStringLiteral("/spare"));
+    put(store.draftPath(QStringLiteral("web.ntr")), bytes);
+    const Draft draft = store.read(QStringLiteral("web.ntr"));
+    QCOMPARE(draft.status, Draft::Status::Damaged);
+    QVERIFY(draft.error.contains(draft.path));
+    const QString aside = DraftStore::setAside(draft.path);
+    QVERIFY(aside.contains(QStringLiteral(".damaged-")));
+    QCOMPARE(QFile(aside).size(), bytes.size()); // kept, not deleted
+    QCOMPARE(store.read(QStringLiteral("web.ntr")).status, Draft::Status::None);
+}
+
+void TestKeeping::draftGoesToTheSpareFolderWhenTheAppFolderRefuses()
+{
+    QTemporaryDir dir;
+    const QString gone = dir.path() + QStringLiteral("/pulled-stick");
+    const DraftStore store(gone, dir.path() + QStringLiteral("/spare"));
+    QVERIFY(store.write(QStringLiteral("other.ntr"), QStringLiteral("kept anyway"), std::nullopt).ok);
+    QVERIFY(QFile::exists(store.spareDraftPath(QStringLiteral("other.ntr"))));
+    QCOMPARE(store.read(QStringLiteral("other.ntr")).text, QStringLiteral("kept anyway"));
+    // Back in the application folder as soon as it takes drafts again; the spare one goes.
+    QVERIFY(QDir().mkpath(gone));
+    QVERIFY(store.write(QStringLiteral("other.ntr"), QStringLiteral("newer"), std::nullopt).ok);
+    QVERIFY(!QFile::exists(store.spareDraftPath(QStringLiteral("other.ntr"))));
+    QCOMPARE(store.read(QStringLiteral("other.ntr")).text, QStringLiteral("newer"));
+}
+
+void TestKeeping::baselineSeesContentNotTimes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/notes.ntr");
+    put(path, "same\r\n");
+    PageBaseline baseline;
+    QCOMPARE(baseline.compare(path), PageBaseline::Disk::Changed); // unknown
+    baseline.set(contentDigest("same\r\n"), std::nullopt);
+    QCOMPARE(baseline.compare(path), PageBaseline::Disk::Same);
+    put(path, "same\r\n"); // rewritten with the same bytes: no change
+    QCOMPARE(baseline.compare(path), PageBaseline::Disk::Same);
+    put(path, "SAME\r\n"); // same size
+    QCOMPARE(baseline.compare(path), PageBaseline::Disk::Changed);
+    QFile::remove(path);
+    QVERIFY(QDir().mkdir(path)); // a folder in its place cannot be read
+    QString error;
+    QCOMPARE(baseline.compare(path, &error), PageBaseline::Disk::Unreadable);
+    QVERIFY(error.contains(QStringLiteral("folder")));
+}
+
+void TestKeeping::watchSeesAnAtomicReplaceWithOldTimes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/notes.ntr");
+    put(path, "old\r\n");
+    struct stat before { };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    FolderWatch watch(dir.path(), { QStringLiteral("notes.ntr") });
+    QSignalSpy changed(&watch, &FolderWatch::filesChanged);
+    // As a sync client does it: a temporary file renamed over the page, given the page's old times.
+    const QString temporary = dir.path() + QStringLiteral("/.syncthing.notes.ntr.tmp");
+    put(temporary, "new\r\n");
+    const utimbuf times { before.st_atime, before.st_mtime };
+    QCOMPARE(::utime(QFile::encodeName(temporary).constData(), &times), 0);
+    QCOMPARE(::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()), 0);
+    QVERIFY(changed.wait(3000));
+    // The new file is watched too: a change written in place is seen as well.
+    changed.clear();
+    put(path, "newer\r\n");
+    QVERIFY(changed.wait(3000));
+}
+
+void TestKeeping::watchSeesTheFolderGoAndComeBack()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/stick");
+    QVERIFY(QDir().mkpath(folder));
+    FolderWatch watch(folder, { QStringLiteral("notes.ntr") });
+    QSignalSpy lost(&watch, &FolderWatch::folderLost);
+    QSignalSpy back(&watch, &FolderWatch::folderBack);
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral("-pulled")));
+    QVERIFY(lost.wait(4000));
+    QVERIFY(!watch.isReachable());
+    QVERIFY(QDir().rename(folder + QStringLiteral("-pulled"), folder));
+    QVERIFY(back.wait(4000));
+    QVERIFY(watch.isReachable());
+}
+
+void TestKeeping::conflictCopyNamesSayWhatTheyAre()
+{
+    QTemporaryDir dir;
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 5));
+    const QString first = conflictCopyPath(dir.path(), QStringLiteral("notes.ntr"), when);
+    QCOMPARE(first, dir.path() + QStringLiteral("/notes (changed on disk 2026-12-07 1405).ntr"));
+    put(first, "taken");
+    QCOMPARE(conflictCopyPath(dir.path(), QStringLiteral("notes.ntr"), when),
+        dir.path() + QStringLiteral("/notes (changed on disk 2026-12-07 1405 2).ntr"));
+}
+
+QTEST_GUILESS_MAIN(TestKeeping)
+#include "tst_keeping.moc"

@@ -1,0 +1,197 @@
+// No word typed is lost: switching pages, drafts, changes on disk, a vanished folder, restore.
+#include "WindowFixture.h"
+#include "core/DraftStore.h"
+#include "core/PageFile.h"
+#include "ui/FolderList.h"
+#include "ui/NoteBar.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace tabwise;
+
+namespace {
+QString draftPath(const WindowFixture& f, int tab)
+{
+    return f.appFolder() + QStringLiteral("/.") + pageFileName(tab) + QStringLiteral(".draft");
+}
+} // namespace
+
+class TestNeverLose : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { qputenv("XDG_STATE_HOME", QFile::encodeName(m_state.path())); }
+    void switchingKeepsTypingAndItsDraft_data();
+    void switchingKeepsTypingAndItsDraft();
+    void draftComesBackAtStart();
+    void closingAsksAndNoForgetsTheDraft();
+    void changeOnDiskIsShownOrNoted();
+    void saveOverAChangedFileKeepsBoth_data();
+    void saveOverAChangedFileKeepsBoth();
+    void vanishedFolderIsSaidNotEmptied();
+    void restoreKeepsTheOldPagesAndNamesTyping();
+
+private:
+    QTemporaryDir m_state;
+};
+
+void TestNeverLose::switchingKeepsTypingAndItsDraft_data()
+{
+    QTest::addColumn<int>("tab");
+    for (int tab = 0; tab < pageCount; ++tab)
+        QTest::newRow(pageFileName(tab)) << tab;
+}
+
+void TestNeverLose::switchingKeepsTypingAndItsDraft()
+{
+    QFETCH(int, tab);
+    WindowFixture f;
+    f.writePage(pageFileName(tab), "on disk\r\n");
+    MainWindow& w = f.load();
+    w.showPage(tab);
+    typeOn(w.page(tab), QStringLiteral(" typed"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draftPath(f, tab)), 2000);
+    w.showPage((tab + 1) % pageCount);
+    w.showPage(tab);
+    QCOMPARE(w.page(tab)->textBox()->toPlainText(), QStringLiteral("on disk\n typed"));
+    QVERIFY(w.tabs()->tabText(tab).endsWith(QStringLiteral(" \u2022")));
+    QCOMPARE(w.tabs()->caption(tab), QString::fromLatin1(pageTable[std::size_t(tab)].defaultCaption));
+    QVERIFY(f.platform.messagesShown.isEmpty()); // no question on switching
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("on disk\r\n"));
+    QVERIFY(w.page(tab)->save());
+    QCOMPARE(f.pageBytes(pageFileName(tab)), QByteArray("on disk\r\n typed\r\n"));
+    QVERIFY(!w.tabs()->tabText(tab).contains(u'\u2022'));
+    QTRY_VERIFY(!QFile::exists(draftPath(f, tab)));
+}
+
+void TestNeverLose::draftComesBackAtStart()
+{
+    WindowFixture f;
+    f.writePage("web.ntr", "a\nb\n"); // LF line ends, as Linux editors write
+    const DraftStore drafts(f.appFolder(), DraftStore::spareFolderFor(f.appFolder()));
+    drafts.write(QStringLiteral("web.ntr"), QStringLiteral("a\nb\ntyped"), contentDigest("a\nb\n"));
+    drafts.write(QStringLiteral("notes.ntr"), QStringLiteral("noted"), std::nullopt); // the page read first
+    MainWindow& w = f.load();
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("noted"));
+    QTest::qWait(200);
+    QVERIFY(QFile::exists(draftPath(f, 0))); // kept until saved or given up
+    PageView* web = w.page(3);
+    QVERIFY(web->hasUnsavedText());
+    QVERIFY(!web->textBox()->isHidden()); // in editing
+    QCOMPARE(web->textBox()->toPlainText(), QStringLiteral("a\nb\ntyped"));
+    QVERIFY(web->note()->text().contains(QStringLiteral("restored")));
+    QCOMPARE(f.pageBytes("web.ntr"), QByteArray("a\nb\n")); // untouched until saved
+    QVERIFY(web->save());
+    QCOMPARE(listEntries(web->entryList()), (QStringList { "a", "b", "typed" }));
+}
+
+void TestNeverLose::closingAsksAndNoForgetsTheDraft()
+{
+    WindowFixture f;
+    MainWindow& w = f.load();
+    typeOn(w.page(1), QStringLiteral("x"));
+    w.page(1)->keepDraftNow();
+    f.platform.answers = { msgbox::Cancel };
+    QVERIFY(!w.close());
+    QVERIFY(w.page(1)->hasUnsavedText());
+    f.platform.answers = { msgbox::No };
+    QVERIFY(w.close());
+    QCOMPARE(f.platform.messageTexts().last(), QStringLiteral("Save changes to Phone Numbers?"));
+    QTRY_VERIFY(!QFile::exists(draftPath(f, 1)));
+    QVERIFY(!QFile::exists(f.appFolder() + QStringLiteral("/phone.ntr")));
+}
+
+void TestNeverLose::changeOnDiskIsShownOrNoted()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "old\r\n");
+    MainWindow& w = f.load();
+    f.writePage("notes.ntr", "new from elsewhere\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(w.page(0)->textBox()->toPlainText(), QStringLiteral("new from elsewhere\n"), 3000);
+    typeOn(w.page(0), QStringLiteral("mine"));
+    f.writePage("notes.ntr", "newer still\r\n");
+    QTRY_VERIFY_WITH_TIMEOUT(w.page(0)->note()->text().contains(QStringLiteral("Changed on disk")), 3000);
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("new from elsewhere\nmine"));
+}
+
+void TestNeverLose::saveOverAChangedFileKeepsBoth_data()
+{
+    QTest::addColumn<int>("answer"); // Keep both, Replace, Cancel
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<bool>("copyKept");
+    QTest::newRow("keep both") << 0 << QByteArray("mine\r\n") << true;
+    QTest::newRow("replace") << 1 << QByteArray("mine\r\n") << false;
+    QTest::newRow("cancel") << 2 << QByteArray("theirs\r\n") << false;
+}
+
+void TestNeverLose::saveOverAChangedFileKeepsBoth()
+{
+    QFETCH(int, answer);
+    QFETCH(QByteArray, page);
+    QFETCH(bool, copyKept);
+    WindowFixture f;
+    f.writePage("other.ntr", "base\r\n");
+    MainWindow& w = f.load();
+    w.showPage(4);
+    w.page(4)->editButton()->click();
+    w.page(4)->textBox()->selectAll();
+    QTest::keyClicks(w.page(4)->textBox(), QStringLiteral("mine"));
+    f.writePage("other.ntr", "theirs\r\n");
+    f.platform.answers = { answer };
+    w.page(4)->saveButton()->click();
+    QCOMPARE(f.pageBytes("other.ntr"), page);
+    const QStringList copies = QDir(f.appFolder()).entryList({ QStringLiteral("other (changed on disk *).ntr") });
+    QCOMPARE(copies.size(), copyKept ? 1 : 0);
+    if (copyKept) {
+        QCOMPARE(f.pageBytes(copies[0].toUtf8().constData()), QByteArray("theirs\r\n"));
+        QVERIFY(w.page(4)->note()->text().contains(copies[0]));
+    }
+    QCOMPARE(w.page(4)->hasUnsavedText(), answer == 2);
+}
+
+void TestNeverLose::vanishedFolderIsSaidNotEmptied()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "precious\r\n");
+    MainWindow& w = f.load();
+    typeOn(w.page(0), QStringLiteral("more"));
+    const QString pulled = f.appFolder() + QStringLiteral("-pulled");
+    QVERIFY(QDir().rename(f.appFolder(), pulled));
+    QTRY_VERIFY_WITH_TIMEOUT(w.findChild<NoteBar*>()->text().contains(QStringLiteral("cannot be reached")), 4000);
+    w.showPage(1);
+    w.showPage(0);
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("precious\nmore"));
+    QVERIFY(!w.page(0)->save());
+    QVERIFY(f.platform.messageTexts().last().contains(QStringLiteral("cannot be reached")));
+    QVERIFY(!QDir(f.appFolder()).exists()); // nothing written where the folder was
+    QVERIFY(QDir().rename(pulled, f.appFolder()));
+    QTRY_VERIFY_WITH_TIMEOUT(w.findChild<NoteBar*>()->text().isEmpty(), 4000);
+    QVERIFY(w.page(0)->save());
+    QCOMPARE(f.pageBytes("notes.ntr"), QByteArray("precious\r\nmore\r\n"));
+}
+
+void TestNeverLose::restoreKeepsTheOldPagesAndNamesTyping()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "current\r\n");
+    const QString backup = f.tempPath(QStringLiteral("backup"));
+    QVERIFY(QDir().mkpath(backup));
+    QFile::copy(f.appFolder() + QStringLiteral("/notes.ntr"), backup + QStringLiteral("/NOTES.NTR"));
+    MainWindow& w = f.load();
+    typeOn(w.page(1), QStringLiteral("typing"));
+    QFile::copy(backup + QStringLiteral("/NOTES.NTR"), backup + QStringLiteral("/PHONE.NTR"));
+    BackupPanel* panel = w.optionsPanel()->backupPanel();
+    QVERIFY(panel->showFolder(backup));
+    f.platform.answers = { msgbox::Yes };
+    panel->restoreButton()->click();
+    QVERIFY(f.platform.messagesShown[0].prompt.contains(backup));
+    QCOMPARE(f.pageBytes("phone.ntr"), QByteArray("current\r\n")); // found under its page name
+    const QStringList kept = QDir(f.appFolder()).entryList({ QStringLiteral("Before restore *") }, QDir::Dirs);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(QFile::exists(f.appFolder() + u'/' + kept[0] + QStringLiteral("/notes.ntr")));
+    QVERIFY(f.platform.messageTexts().join(u'\n').contains(QStringLiteral("still show it: Phone Numbers")));
+    QCOMPARE(w.page(1)->textBox()->toPlainText(), QStringLiteral("typing"));
+}
+
+QTEST_MAIN(TestNeverLose)
+#include "tst_neverlose.moc"
