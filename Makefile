@@ -57,7 +57,9 @@ COV_BUILD ?= build-cov
 coverage: setup
 	cmake -S . -B $(COV_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABWISE_COVERAGE=ON
 	cmake --build $(COV_BUILD) -j $(JOBS)
-	find $(COV_BUILD) -name '*.gcda' -delete
+	@# Counters of earlier runs, and notes of objects that no longer exist, would be counted twice.
+	find $(COV_BUILD) \( -name '*.gcda' -o -name '*.gcov' \) -delete
+	find $(COV_BUILD) -name '*.gcno' | while read -r n; do [ -e "$${n%.gcno}.o" ] || rm -f "$$n"; done
 	cd $(COV_BUILD) && ctest -L 'unit|widget|faults' -j $(JOBS) --output-on-failure
 	gcovr -r . --filter 'src/' --exclude-unreachable-branches --print-summary $(COV_BUILD) | tail -n 3
 
