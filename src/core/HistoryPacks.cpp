@@ -16,7 +16,7 @@ namespace tabwise::history {
 
 namespace {
 
-constexpr qint64 looseBytesDue = 1 << 20;
+constexpr qint64 looseBytesDue = 256 << 10;
 constexpr int looseCountDue = 256;
 constexpr int factor = 2;
 

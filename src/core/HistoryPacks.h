@@ -22,7 +22,8 @@ struct PackOutcome {
     QString error;
 };
 
-// Packs the loose objects of the repository at PATH when they take 1 MiB or number 256. STOP, when
+// Packs the loose objects of the repository at PATH when they take 256 KiB or number 256 (a
+// version of a large page is packed at once; those of small pages a few dozen at a time). STOP, when
 // set from another thread, abandons the work and leaves the repository as it was.
 PackOutcome packIfDue(git_repository* repo, const QString& path, const std::atomic_bool* stop);
 

@@ -38,7 +38,6 @@ struct HistoryStore::Private {
     bool fail(const QString& what);
     Recorded recordOnce(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
     std::optional<LineChanges> changesFrom(const git_tree_entry* before, const QByteArray& bytes);
-    void packWhenDue(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
 };
 
 bool HistoryStore::Private::fail(const QString& what)
@@ -184,8 +183,6 @@ HistoryStore::Recorded HistoryStore::record(
     Recorded result = d->recordOnce(fileName, bytes, cause, time);
     if (result == Recorded::Failed && !git::lastErrorIsSystem() && !d->intact() && d->startAfresh(git::lastError()))
         result = d->recordOnce(fileName, bytes, cause, time);
-    if (result == Recorded::New)
-        d->packWhenDue(fileName, bytes, cause, time);
     keepPrivate(d->path);
     return result;
 }
@@ -230,22 +227,28 @@ std::optional<LineChanges> HistoryStore::Private::changesFrom(const git_tree_ent
     return countLineChanges(previous, bytes);
 }
 
-void HistoryStore::Private::packWhenDue(
-    const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
+bool HistoryStore::packIfDue()
 {
-    const history::PackOutcome outcome = history::packIfDue(repo.get(), path, stop);
+    d->problem.clear();
+    if (d->access == Access::ReadOnly || !d->repo)
+        return true;
+    git_error_clear();
+    errno = 0;
+    const history::PackOutcome outcome = history::packIfDue(d->repo.get(), d->path, d->stop);
     if (outcome.packed) {
-        repo.reset();
-        openExisting();
+        d->repo.reset();
+        d->openExisting();
+        keepPrivate(d->path);
     }
-    if (outcome.ok || stop->load())
-        return;
-    // A pack that cannot be written for want of room leaves the versions loose; one that cannot
-    // be read for damage has the history set aside, and the new one begins with this version.
-    if (git::lastErrorIsSystem() || !startAfresh(git::lastError()))
-        problem = outcome.error;
-    else
-        recordOnce(fileName, bytes, cause, time);
+    if (outcome.ok || d->stop->load())
+        return true;
+    // Without room for a pack the versions stay loose until there is; a history whose objects
+    // cannot be read is damaged: it is set aside, and the next version begins a new one.
+    if (git::lastErrorIsSystem() || !d->startAfresh(git::lastError())) {
+        d->problem = outcome.error;
+        return false;
+    }
+    return true;
 }
 
 std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileName)
