@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/GitHandles.h"
+#include "core/HistoryCommits.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -19,6 +20,7 @@ namespace {
 constexpr qint64 looseBytesDue = 256 << 10;
 constexpr int looseCountDue = 256;
 constexpr int factor = 2;
+constexpr qsizetype mostPacks = 5;
 
 struct Pack {
     QString name; // "pack-<id>"; empty for the loose objects
@@ -78,7 +80,8 @@ QList<Pack> packs(const QString& objects)
 }
 
 // The packs (and the loose objects, named "") to roll into one new pack: the smallest ones, up to
-// where the rest forms a geometric progression and is at least `factor` times as large.
+// where the rest forms a geometric progression and is at least `factor` times as large, and then
+// as many more as keep the packs to `mostPacks`.
 QList<Pack> rollUp(QList<Pack> all)
 {
     std::sort(all.begin(), all.end(), [](const Pack& a, const Pack& b) { return a.count < b.count; });
@@ -92,7 +95,7 @@ QList<Pack> rollUp(QList<Pack> all)
     qint64 total = 0;
     for (qsizetype i = 0; i < split; ++i)
         total += all[i].count;
-    for (; split < all.size() && all[split].count < factor * total; ++split)
+    for (; split < all.size() && (all[split].count < factor * total || all.size() - split + 1 > mostPacks); ++split)
         total += all[split].count;
     return all.first(split);
 }
@@ -104,6 +107,15 @@ int stopWhenAsked(int, uint32_t, uint32_t, void* stop)
 int stopIndexingWhenAsked(const git_indexer_progress*, void* stop)
 {
     return static_cast<const std::atomic_bool*>(stop)->load() ? GIT_EUSER : 0;
+}
+
+// Deletes the packed loose objects, and the folders they leave empty (each takes room too).
+void removeLoose(const Loose& loose)
+{
+    for (const QString& file : loose.files) {
+        QFile::remove(file);
+        QDir().rmdir(QFileInfo(file).path()); // only when empty
+    }
 }
 
 void removePack(const QString& objects, const QString& name)
@@ -179,15 +191,14 @@ PackOutcome packIfDue(git_repository* repo, const QString& path, const std::atom
     });
     if (name.isEmpty())
         return failed(path, reasonAfter(stop));
-    for (const QString& file : loose.files)
-        QFile::remove(file);
+    removeLoose(loose);
     for (const Pack& pack : merged)
         if (!pack.name.isEmpty() && pack.name != name)
             removePack(objects, pack.name);
     return { true, true, {} };
 }
 
-PackOutcome repackAll(git_repository* repo, const QString& path, const std::atomic_bool* stop)
+PackOutcome repackAll(git_repository* repo, const QString& path, const git_oid& tip, const std::atomic_bool* stop)
 {
     const QString objects = path + QStringLiteral("/objects");
     const Loose loose = looseObjects(objects);
@@ -196,14 +207,18 @@ PackOutcome repackAll(git_repository* repo, const QString& path, const std::atom
         git_revwalk* walk = nullptr;
         if (git_revwalk_new(&walk, repo) < 0)
             return false;
-        const bool ok = git_revwalk_push_head(walk) == 0 && git_packbuilder_insert_walk(builder, walk) == 0;
+        const bool ok = git_revwalk_push(walk, &tip) == 0 && git_packbuilder_insert_walk(builder, walk) == 0;
         git_revwalk_free(walk);
         return ok;
     });
     if (name.isEmpty())
         return failed(path, reasonAfter(stop));
-    for (const QString& file : loose.files)
-        QFile::remove(file);
+    if (!moveHead(repo, tip)) {
+        const PackOutcome outcome = failed(path, git::lastError());
+        removePack(objects, name);
+        return outcome;
+    }
+    removeLoose(loose);
     for (const Pack& pack : old)
         if (pack.name != name)
             removePack(objects, pack.name);

@@ -44,14 +44,13 @@ std::optional<std::vector<Step>> stepsToKeep(git_repository* repo, const QDateTi
 
 } // namespace
 
-bool dropVersionsBefore(git_repository* repo, const QDateTime& cutoff, bool* changed)
+std::optional<git_oid> withoutVersionsBefore(git_repository* repo, const QDateTime& cutoff)
 {
-    *changed = false;
     const std::optional<std::vector<Step>> steps = stepsToKeep(repo, cutoff);
     if (!steps)
-        return false;
+        return std::nullopt;
     if (std::all_of(steps->begin(), steps->end(), [](const Step& step) { return step.keep; }))
-        return true;
+        return steps->empty() ? git_oid {} : steps->front().commit;
     git::Commit parent;
     git::Tree base;
     for (auto step = steps->rbegin(); step != steps->rend(); ++step) {
@@ -59,19 +58,16 @@ bool dropVersionsBefore(git_repository* repo, const QDateTime& cutoff, bool* cha
             continue;
         git_commit* raw = nullptr;
         if (git_commit_lookup(&raw, repo, &step->commit) < 0)
-            return false;
+            return std::nullopt;
         const git::Commit original(raw);
         const std::optional<git_oid> id = commitPage(repo, parent.get(), base.get(), step->page, step->blob,
             git_commit_committer(original.get()), QByteArray(git_commit_message(original.get())));
         if (!id || git_commit_lookup(&raw, repo, &*id) < 0)
-            return false;
+            return std::nullopt;
         parent.reset(raw);
         base = treeOf(parent.get());
     }
-    if (!parent || !moveHead(repo, *git_commit_id(parent.get())))
-        return false;
-    *changed = true;
-    return true;
+    return *git_commit_id(parent.get());
 }
 
 } // namespace tabwise::history

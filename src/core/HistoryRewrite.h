@@ -4,13 +4,15 @@
 
 #include <QDateTime>
 
+#include <optional>
+
 // Rewriting a history repository's branch to forget old versions.
 namespace tabwise::history {
 
-// Rewrites the branch without the versions older than CUTOFF, keeping the newest version of every
-// page whatever its age; each kept version keeps its cause and time. CHANGED says whether anything
-// was dropped (the dropped objects stay until the repository is packed again). False on failure,
-// with libgit2's error set and the branch as it was.
-bool dropVersionsBefore(git_repository* repo, const QDateTime& cutoff, bool* changed);
+// Writes the branch again without the versions older than CUTOFF, keeping the newest version of
+// every page whatever its age; each kept version keeps its cause and time. The new branch's last
+// commit (the branch itself is left as it is), the present one when nothing is dropped, or nothing
+// on failure, with libgit2's error set. An empty history gives the zero id.
+std::optional<git_oid> withoutVersionsBefore(git_repository* repo, const QDateTime& cutoff);
 
 } // namespace tabwise::history

@@ -309,17 +309,20 @@ bool HistoryStore::prune(int keepDays, const QDateTime& now)
         return true;
     if (!d->open())
         return false;
-    bool changed = false;
-    if (!history::dropVersionsBefore(d->repo.get(), now.addDays(-keepDays), &changed))
+    bool ok = false;
+    const git::Commit head = history::headCommit(d->repo.get(), &ok);
+    const std::optional<git_oid> tip = history::withoutVersionsBefore(d->repo.get(), now.addDays(-keepDays));
+    if (!ok || !tip)
         return d->fail(QStringLiteral("Old versions could not be dropped"));
-    if (!changed)
+    if (!head || git_oid_equal(&*tip, git_commit_id(head.get())))
         return true;
-    const history::PackOutcome outcome = history::repackAll(d->repo.get(), d->path, d->stop);
+    const history::PackOutcome outcome = history::repackAll(d->repo.get(), d->path, *tip, d->stop);
     d->repo.reset();
     d->openExisting();
     keepPrivate(d->path);
-    d->problem = outcome.error;
-    return outcome.ok;
+    if (!d->stop->load())
+        d->problem = outcome.error;
+    return outcome.ok || d->stop->load();
 }
 
 bool HistoryStore::clear()

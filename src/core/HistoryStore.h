@@ -49,8 +49,7 @@ public:
 
     // Keeps BYTES as the newest version of page FILENAME, unless they are that version already.
     Recorded record(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
-    // Packs the versions recorded so far when they are due (see HistoryPacks.h). Recording and
-    // packing are apart so that a run of versions is recorded before any of it is packed.
+    // Packs the versions recorded so far when they are due (see HistoryPacks.h).
     bool packIfDue();
     // The page's versions, newest first; nothing when the history cannot be read.
     std::optional<QList<HistoryVersion>> versions(const QString& fileName);
