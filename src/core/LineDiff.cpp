@@ -6,7 +6,32 @@ namespace tabwise {
 
 namespace {
 
-git::Patch compare(const QByteArray& before, const QByteArray& after)
+// The two texts without the whole lines they begin and end with alike, and how many lines they
+// begin with alike: a page changed in one place is compared in that place only.
+struct Middles {
+    QByteArrayView before;
+    QByteArrayView after;
+    int linesBefore = 0;
+};
+
+Middles middles(QByteArrayView before, QByteArrayView after)
+{
+    qsizetype head = 0;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    while (head > 0 && before[head - 1] != '\n')
+        --head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    while (tail > 0 && (before[before.size() - tail - 1] != '\n' || after[after.size() - tail - 1] != '\n'))
+        --tail;
+    return { before.sliced(head, before.size() - head - tail), after.sliced(head, after.size() - head - tail),
+        int(before.first(head).count('\n')) };
+}
+
+git::Patch compare(QByteArrayView before, QByteArrayView after)
 {
     git_diff_options options = GIT_DIFF_OPTIONS_INIT;
     options.flags = GIT_DIFF_FORCE_TEXT; // pages may hold any bytes; they are compared as lines
@@ -24,7 +49,8 @@ git::Patch compare(const QByteArray& before, const QByteArray& after)
 std::optional<LineChanges> countLineChanges(const QByteArray& before, const QByteArray& after)
 {
     const git::Library library;
-    const git::Patch patch = compare(before, after);
+    const Middles middle = middles(before, after);
+    const git::Patch patch = compare(middle.before, middle.after);
     size_t added = 0;
     size_t removed = 0;
     if (!patch || git_patch_line_stats(nullptr, &added, &removed, patch.get()) < 0)
@@ -40,7 +66,8 @@ QString lineChangesText(const LineChanges& changes)
 QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
 {
     const git::Library library;
-    const git::Patch patch = compare(shown, current);
+    const Middles middle = middles(shown, current);
+    const git::Patch patch = compare(middle.before, middle.after);
     QList<int> lines;
     for (size_t hunk = 0; patch && hunk < git_patch_num_hunks(patch.get()); ++hunk) {
         const int count = git_patch_num_lines_in_hunk(patch.get(), hunk);
@@ -48,7 +75,7 @@ QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
             const git_diff_line* line = nullptr;
             if (git_patch_get_line_in_hunk(&line, patch.get(), hunk, size_t(i)) == 0
                 && line->origin == GIT_DIFF_LINE_DELETION)
-                lines << line->old_lineno - 1;
+                lines << middle.linesBefore + line->old_lineno - 1;
         }
     }
     return lines;
