@@ -88,8 +88,9 @@ bool moveHead(git_repository* repo, const git_oid& commit)
     return ok;
 }
 
-git::Signature signatureAt(const QDateTime& time)
+git::Signature signatureAt(const QDateTime& givenTime)
 {
+    const QDateTime time = givenTime.isValid() ? givenTime : QDateTime::currentDateTime();
     git_signature* signature = nullptr;
     git_signature_new(&signature, "Tabwise", "tabwise@localhost", time.toSecsSinceEpoch(), time.offsetFromUtc() / 60);
     return git::Signature(signature);

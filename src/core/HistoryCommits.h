@@ -34,6 +34,7 @@ std::optional<git_oid> commitPage(git_repository* repo, const git_commit* parent
 // Points the branch HEAD names at COMMIT, whatever it pointed at before.
 bool moveHead(git_repository* repo, const git_oid& commit);
 
+// Tabwise's signature at TIME (now, when TIME is not valid).
 git::Signature signatureAt(const QDateTime& time);
 QDateTime timeOf(const git_commit* commit);
 QByteArray messageFor(const QString& cause, const std::optional<LineChanges>& changes);
