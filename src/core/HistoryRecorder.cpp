@@ -14,7 +14,6 @@ struct HistoryRecorder::Private {
     QThread thread;
     QObject worker; // lives in the thread: what is invoked on it runs there, in order
     std::atomic_bool stopping { false };
-    std::atomic_int waiting { 0 }; // versions handed over and not yet recorded
     bool failureReported = false; // touched in the worker thread only
 
     Private(HistoryRecorder* recorder, const QString& appFolder, const QString& root)
@@ -28,6 +27,8 @@ struct HistoryRecorder::Private {
     // After each job in the worker thread: a problem is reported unless one already was.
     void report(bool succeeded, const QString& problem)
     {
+        if (stopping)
+            return; // the window is closing: nobody is left to tell
         if (problem.isEmpty()) {
             failureReported = failureReported && !succeeded;
             return;
@@ -67,15 +68,14 @@ QString HistoryRecorder::repositoryPath() const
 void HistoryRecorder::record(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
-    ++d->waiting;
     d->post([d = d.get(), fileName, bytes, cause, time] {
         const HistoryStore::Recorded result = d->store.record(fileName, bytes, cause, time);
         if (result == HistoryStore::Recorded::New)
             Q_EMIT d->recorder->recorded(fileName);
         bool ok = result != HistoryStore::Recorded::Failed;
         QString problem = d->store.problem();
-        // Packing waits for the last of a run of versions.
-        if (--d->waiting == 0 && ok && !d->stopping) {
+        // Packed at once when due, so that the history stays small whatever the pace of saving.
+        if (ok && !d->stopping) {
             ok = d->store.packIfDue();
             problem = problem.isEmpty() ? d->store.problem() : problem;
         }
