@@ -1,5 +1,6 @@
 // Page history over a temporary state folder: a version per change, exact bytes, pruning by age,
 // a damaged history set aside, clearing, and a history that cannot be written.
+#include "core/AtomicFile.h"
 #include "core/HistoryRecorder.h"
 #include "core/HistoryStore.h"
 
@@ -32,21 +33,18 @@ QByteArray secret(qsizetype size = 1 << 16)
 
 bool anyFileHolds(const QString& folder, const QByteArray& needle)
 {
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.open(QIODevice::ReadOnly) && file.readAll().contains(needle))
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        if (QFile file(it.next()); file.open(QIODevice::ReadOnly) && file.readAll().contains(needle))
             return true;
-    }
     return false;
 }
 
-QStringList causes(const QList<HistoryVersion>& versions)
+// What the git command prints for the repository, or "failed".
+QByteArray git(const QString& repository, const QStringList& arguments)
 {
-    QStringList list;
-    for (const HistoryVersion& version : versions)
-        list << version.cause + QLatin1Char(' ') + (version.changes ? lineChangesText(*version.changes) : QString());
-    return list;
+    QProcess process;
+    process.start(QStringLiteral("git"), QStringList { QStringLiteral("--git-dir=") + repository } + arguments);
+    return process.waitForFinished() && process.exitCode() == 0 ? process.readAllStandardOutput() : "failed";
 }
 
 } // namespace
@@ -74,22 +72,20 @@ private slots:
         const QStringList expected { QStringLiteral("Before restore from /media/usb +0 -1 lines"),
             QStringLiteral("Changed on disk +1 -1 lines"), QStringLiteral("Saved +1 -0 lines"),
             QStringLiteral("Found +1 -0 lines") };
-        QCOMPARE(causes(*store.versions(notes)), expected);
+        QStringList kept;
+        const QList<HistoryVersion> versions = *store.versions(notes);
+        for (const HistoryVersion& version : versions)
+            kept << version.cause + QLatin1Char(' ') + lineChangesText(*version.changes);
+        QCOMPARE(kept, expected);
 
-        QProcess git; // any git tool reads the history
-        git.start(QStringLiteral("git"),
-            { QStringLiteral("--git-dir=") + store.path(), QStringLiteral("log"), QStringLiteral("--format=%s"),
-                QStringLiteral("--"), notes });
-        QVERIFY(git.waitForFinished());
-        QCOMPARE(QString::fromUtf8(git.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 4);
-
+        QCOMPARE(
+            git(store.path(), { QStringLiteral("log"), QStringLiteral("--format=%s"), QStringLiteral("--"), notes })
+                .count('\n'),
+            4); // any git tool reads the history
         QDirIterator it(state() + QStringLiteral("/Tabwise"), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
             QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            struct stat status { };
-            QCOMPARE(::lstat(QFile::encodeName(it.next()).constData(), &status), 0);
+        for (struct stat status {}; it.hasNext() && ::lstat(QFile::encodeName(it.next()).constData(), &status) == 0;)
             QCOMPARE(status.st_mode & 0777, it.fileInfo().isDir() ? 0700u : 0600u);
-        }
     }
 
     void keepsBytesExactly_data()
@@ -125,10 +121,7 @@ private slots:
         const QList<HistoryVersion> versions = *store.versions(notes);
         for (qsizetype i = 0; i < texts.size(); ++i)
             QCOMPARE(*store.read(versions.at(i)), texts.at(i));
-        QCOMPARE(
-            QProcess::execute(QStringLiteral("git"),
-                { QStringLiteral("--git-dir=") + store.path(), QStringLiteral("fsck"), QStringLiteral("--strict") }),
-            0);
+        QVERIFY(git(store.path(), { QStringLiteral("fsck"), QStringLiteral("--strict") }) != "failed");
     }
 
     void prunesByAgeKeepingTheNewest()
@@ -149,9 +142,7 @@ private slots:
     {
         HistoryStore(app()).record(notes, secret(), QStringLiteral("Saved"), now);
         HistoryStore store(app());
-        QFile branch(store.path() + QStringLiteral("/refs/heads/main"));
-        QVERIFY(branch.open(QIODevice::WriteOnly) && branch.write("garbage\n") > 0);
-        branch.close();
+        QVERIFY(writeFileAtomically(store.path() + QStringLiteral("/refs/heads/main"), "garbage\n").ok);
         QCOMPARE(store.record(notes, "after\r\n", QStringLiteral("Saved"), now), Recorded::New);
         QVERIFY2(store.problem().contains(QStringLiteral("set aside")), qPrintable(store.problem()));
         QCOMPARE(store.versions(notes)->size(), 1);
@@ -175,11 +166,9 @@ private slots:
     {
         QFETCH(bool, fullDisk);
         QFETCH(QString, reason);
-        QVERIFY(QDir().mkpath(state()));
-        QFile blocker(state() + QStringLiteral("/Tabwise"));
-        QVERIFY(fullDisk || blocker.open(QIODevice::WriteOnly));
-        const rlimit unlimited { RLIM_INFINITY, RLIM_INFINITY };
-        const rlimit small { 1 << 15, RLIM_INFINITY }; // files stop growing: a disk that is full
+        QVERIFY(
+            QDir().mkpath(state()) && (fullDisk || QFile(state() + QStringLiteral("/Tabwise")).open(QFile::WriteOnly)));
+        const rlimit small { 1 << 15, RLIM_INFINITY }, unlimited { RLIM_INFINITY, RLIM_INFINITY }; // a full disk
         std::signal(SIGXFSZ, SIG_IGN);
         HistoryRecorder recorder(app());
         QSignalSpy failed(&recorder, &HistoryRecorder::failed);
