@@ -230,6 +230,7 @@ void openLongHistory(const QString& state, const QString& current)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure as soon as it is measured
     const int saves = argc > 1 ? std::atoi(argv[1]) : 1000;
     QTemporaryDir folder;
     const QString state = folder.filePath(QStringLiteral("history"));

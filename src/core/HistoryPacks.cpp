@@ -35,7 +35,9 @@ struct Loose {
 
 bool isHex(const QString& text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return isxdigit(c.unicode()) && !c.isUpper(); });
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+    });
 }
 
 Loose looseObjects(const QString& objects)
