@@ -45,13 +45,6 @@ QByteArray endedLines(const QString& text)
     return bytes;
 }
 
-QString whenText(const QDateTime& time)
-{
-    const QDateTime local = time.toLocalTime();
-    return QLocale().toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + local.time().toString(QStringLiteral("HH:mm:ss"));
-}
-
 QPushButton* addButton(QLayout* row, const QString& text, const char* name)
 {
     auto* button = new QPushButton(text);
@@ -85,6 +78,10 @@ HistoryPanel::HistoryPanel(QWidget* parent)
         QStringLiteral("Changes") });
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
+    // The cause takes what the time, the size and the changes leave (its tooltip holds it whole).
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setAccessibleName(QStringLiteral("Versions"));
     m_note->setObjectName(QStringLiteral("historyNote"));
     m_note->setWordWrap(true);
@@ -138,16 +135,14 @@ void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
     QList<QTreeWidgetItem*> rows;
     const QLocale locale;
     for (const HistoryVersion& version : versions) {
-        auto* row = new QTreeWidgetItem({ whenText(version.time), version.cause,
-            locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
+        auto* row = new QTreeWidgetItem({ locale.toString(version.time.toLocalTime(), QLocale::ShortFormat),
+            version.cause, locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
             version.changes ? lineChangesText(*version.changes) : QString() });
         row->setToolTip(1, version.cause);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         rows << row;
     }
     m_list->addTopLevelItems(rows);
-    for (int column = 0; column < m_list->columnCount(); ++column)
-        m_list->resizeColumnToContents(column);
     if (!rows.isEmpty())
         m_list->setCurrentItem(rows.first());
     showSelected();
@@ -190,8 +185,8 @@ void HistoryPanel::markDifferences()
         marks << mark;
     }
     m_text->setExtraSelections(marks);
-    m_note->setText(m_marked.isEmpty() ? QStringLiteral("This version holds the page's text as it is now.")
-                                       : QStringLiteral("Marked: lines the page no longer has as they are here."));
+    m_note->setText(m_marked.isEmpty() ? QStringLiteral("Every line of this version is in the page as it is now.")
+                                       : QStringLiteral("Marked lines are not in the page as it is now."));
 }
 
 void HistoryPanel::restore()
