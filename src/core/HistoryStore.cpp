@@ -36,6 +36,11 @@ struct HistoryStore::Private {
     bool startAfresh(const QString& reason);
     void useOwnObjectModes();
     bool fail(const QString& what);
+    std::nullopt_t unreadable(const QString& what)
+    {
+        fail(what);
+        return std::nullopt;
+    }
     Recorded recordOnce(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
     std::optional<LineChanges> changesFrom(const git_tree_entry* before, const QByteArray& bytes);
 };
@@ -190,7 +195,10 @@ HistoryStore::Recorded HistoryStore::record(
 HistoryStore::Recorded HistoryStore::Private::recordOnce(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
-    const QString what = QStringLiteral("A version of %1 could not be kept").arg(fileName);
+    const auto failed = [this, &fileName] {
+        fail(QStringLiteral("A version of %1 could not be kept").arg(fileName));
+        return Recorded::Failed;
+    };
     git_error_clear();
     errno = 0;
     const QByteArray name = fileName.toUtf8();
@@ -199,18 +207,18 @@ HistoryStore::Recorded HistoryStore::Private::recordOnce(
     const git::Tree tree = history::treeOf(head.get());
     git_oid blob;
     if (!ok || (head && !tree) || git_odb_hash(&blob, bytes.constData(), size_t(bytes.size()), GIT_OBJECT_BLOB) < 0)
-        return fail(what), Recorded::Failed;
+        return failed();
     const git_tree_entry* before = history::entryIn(tree.get(), name);
     if (before && git_oid_equal(git_tree_entry_id(before), &blob))
         return Recorded::Same;
     const std::optional<LineChanges> changes = changesFrom(before, bytes);
     const git::Signature signature = history::signatureAt(time);
     if (git_blob_create_from_buffer(&blob, repo.get(), bytes.constData(), size_t(bytes.size())) < 0 || !signature)
-        return fail(what), Recorded::Failed;
+        return failed();
     const std::optional<git_oid> commit = history::commitPage(
         repo.get(), head.get(), tree.get(), name, blob, signature.get(), history::messageFor(cause, changes));
     if (!commit || !history::moveHead(repo.get(), *commit))
-        return fail(what), Recorded::Failed;
+        return failed();
     return Recorded::New;
 }
 
@@ -267,13 +275,13 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
     git::Tree tree = history::treeOf(commit.get());
     git_odb* odb = nullptr;
     if (!ok || git_repository_odb(&odb, d->repo.get()) < 0)
-        return d->fail(QStringLiteral("The history cannot be read")), std::nullopt;
+        return d->unreadable(QStringLiteral("The history cannot be read"));
     const git::Odb ownedOdb(odb);
     while (commit) {
         git::Commit parent = history::parentOf(commit.get());
         git::Tree parentTree = history::treeOf(parent.get());
         if (!tree || (git_commit_parentcount(commit.get()) > 0 && !parentTree))
-            return d->fail(QStringLiteral("The history of %1 cannot be read").arg(fileName)), std::nullopt;
+            return d->unreadable(QStringLiteral("The history of %1 cannot be read").arg(fileName));
         const git_tree_entry* entry = history::entryIn(tree.get(), name);
         const git_tree_entry* before = history::entryIn(parentTree.get(), name);
         if (entry && (!before || !git_oid_equal(git_tree_entry_id(before), git_tree_entry_id(entry)))) {
@@ -296,8 +304,8 @@ std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
     const git_oid id = git::fromHex(version.blob);
     git_blob* raw = nullptr;
     if (!d->open() || !d->repo || git_blob_lookup(&raw, d->repo.get(), &id) < 0)
-        return d->fail(QStringLiteral("The version of %1 cannot be read").arg(version.time.toString(Qt::ISODate))),
-               std::nullopt;
+        return d->unreadable(
+            QStringLiteral("The version of %1 cannot be read").arg(version.time.toString(Qt::ISODate)));
     const git::Blob blob(raw);
     return QByteArray(static_cast<const char*>(git_blob_rawcontent(raw)), qsizetype(git_blob_rawsize(raw)));
 }
