@@ -7,11 +7,11 @@ packages=(
   # build
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libchm-dev fp-utils
+  libchm-dev fp-utils libgit2-dev
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
-  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
+  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr git
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
   # packaging
   dpkg-dev file
