@@ -1,6 +1,7 @@
 #include "core/HistoryRecorder.h"
 
 #include "core/HistoryStore.h"
+#include "core/PageFile.h"
 
 #include <QThread>
 
@@ -21,6 +22,9 @@ struct HistoryRecorder::Private {
         , store(appFolder, root)
     {
     }
+
+    // In the worker thread: keeps one version and packs when due.
+    void keep(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
 
     template <typename Job> void post(Job job) { QMetaObject::invokeMethod(&worker, job, Qt::QueuedConnection); }
 
@@ -68,19 +72,32 @@ QString HistoryRecorder::repositoryPath() const
 void HistoryRecorder::record(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
-    d->post([d = d.get(), fileName, bytes, cause, time] {
-        const HistoryStore::Recorded result = d->store.record(fileName, bytes, cause, time);
-        if (result == HistoryStore::Recorded::New)
-            Q_EMIT d->recorder->recorded(fileName);
-        bool ok = result != HistoryStore::Recorded::Failed;
-        QString problem = d->store.problem();
-        // Packed at once when due, so that the history stays small whatever the pace of saving.
-        if (ok && !d->stopping) {
-            ok = d->store.packIfDue();
-            problem = problem.isEmpty() ? d->store.problem() : problem;
-        }
-        d->report(ok, problem);
+    d->post([d = d.get(), fileName, bytes, cause, time] { d->keep(fileName, bytes, cause, time); });
+}
+
+void HistoryRecorder::recordFile(
+    const QString& fileName, const QString& path, const QString& cause, const QDateTime& time)
+{
+    d->post([d = d.get(), fileName, path, cause, time] {
+        if (const std::optional<QByteArray> bytes = readPageBytes(path))
+            d->keep(fileName, *bytes, cause, time);
     });
+}
+
+void HistoryRecorder::Private::keep(
+    const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
+{
+    const HistoryStore::Recorded result = store.record(fileName, bytes, cause, time);
+    if (result == HistoryStore::Recorded::New)
+        Q_EMIT recorder->recorded(fileName);
+    bool ok = result != HistoryStore::Recorded::Failed;
+    QString problem = store.problem();
+    // Packed at once when due, so that the history stays small whatever the pace of saving.
+    if (ok && !stopping) {
+        ok = store.packIfDue();
+        problem = problem.isEmpty() ? store.problem() : problem;
+    }
+    report(ok, problem);
 }
 
 void HistoryRecorder::prune(int keepDays)

@@ -29,6 +29,10 @@ public:
 
     void record(const QString& fileName, const QByteArray& bytes, const QString& cause,
         const QDateTime& time = QDateTime::currentDateTime());
+    // The same for the file as it is on disk when the worker comes to it (read there, so that a
+    // large page never holds up the window); a file that is missing or cannot be read is passed by.
+    void recordFile(const QString& fileName, const QString& path, const QString& cause,
+        const QDateTime& time = QDateTime::currentDateTime());
     // Drops versions older than KEEPDAYS days (0: keeps everything), never a page's newest one.
     void prune(int keepDays);
     // Deletes every version of every page of the folder; cleared() tells how it went.

@@ -150,8 +150,9 @@ void BackupPanel::restore()
             + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
         return;
     }
+    Q_EMIT aboutToRestore(folder);
     const CopyOutcome outcome = copyPageFiles(folder, m_appFolder, CopyNaming::AsPages);
-    Q_EMIT restored(outcome.copied);
+    Q_EMIT restored(folder, outcome.copied);
     if (!outcome.complete()) {
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
         return;
@@ -162,7 +163,8 @@ void BackupPanel::restore()
               .arg(count)
               .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"), QDir::toNativeSeparators(folder));
     if (kept.complete())
-        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1")
+        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1\nand in each page's history "
+                                 "(History, Ctrl+H).")
                       .arg(QDir::toNativeSeparators(keptIn));
     m_platform.messages().show(this, report, msgbox::OkOnly | msgbox::Information);
 }

@@ -8,7 +8,9 @@
 #include "ui/AboutPanel.h"
 #include "ui/Artwork.h"
 #include "ui/BackupPanel.h"
+#include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
+#include "ui/HistoryPanel.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
@@ -84,6 +86,7 @@ void MainWindow::buildPages()
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
         connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
+        connect(page, &PageView::historyRequested, this, &MainWindow::openHistory);
         connect(page, &PageView::unsavedChanged, this,
             [this, tab = info.tabIndex](bool unsaved) { m_tabs->setMarked(tab, unsaved); });
     }
@@ -126,8 +129,10 @@ void MainWindow::connectPanels()
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
+    connect(m_options->backupPanel(), &BackupPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
     connect(m_options->backupPanel(), &BackupPanel::restored, this,
-        [this](const QStringList& files) { m_keeper->showRestored(files, currentPage()); });
+        [this](
+            const QString& folder, const QStringList& files) { m_keeper->showRestored(folder, files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();
     m_about->raise();
@@ -283,6 +288,35 @@ void MainWindow::openHelp()
 {
     // The window stays as it is: help opens from the tray while the window is hidden, too.
     m_platform.helpViewer().showHelp(this, m_appFolder + QStringLiteral("/help/Tabwise.chm"));
+}
+
+void MainWindow::openHistory()
+{
+    if (!m_historyPanel) {
+        m_historyPanel = new HistoryPanel(this);
+        connect(m_historyPanel, &HistoryPanel::restoreRequested, this, &MainWindow::takeVersion);
+    }
+    PageView* page = currentPage();
+    const BusyCursor busy(true);
+    m_historyPanel->open(m_keeper->historyForReading(), QString::fromLatin1(page->info().fileName),
+        m_tabs->caption(page->info().tabIndex), page->currentText());
+    m_historyPanel->raise();
+}
+
+void MainWindow::takeVersion(const QString& text)
+{
+    // The version goes in as typing, which Undo takes back; still, typing is not replaced unasked.
+    PageView* page = currentPage();
+    if (page->hasUnsavedText()) {
+        const int answer = m_platform.messages().choose(this,
+            QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
+                .arg(m_tabs->caption(page->info().tabIndex)),
+            { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0);
+        if (answer != 1)
+            return;
+    }
+    m_historyPanel->hide();
+    page->takeText(text);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

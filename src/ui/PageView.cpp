@@ -17,6 +17,7 @@
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace tabwise {
 
@@ -207,6 +208,26 @@ void PageView::restoreDraft(const Draft& draft)
     m_note->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
+void PageView::takeText(const QString& text)
+{
+    if (m_list) {
+        m_list->hide();
+        m_text->show();
+    }
+    QTextCursor all(m_text->document());
+    all.select(QTextCursor::Document);
+    all.insertText(text);
+    setEditingColour(m_text);
+    m_text->setFocus();
+}
+
+QString PageView::currentText() const
+{
+    if (m_list && m_text->isHidden())
+        return m_list->fileText();
+    return m_text->toPlainText();
+}
+
 void PageView::loadList()
 {
     // One entry per line. Nothing is reported: a file that is missing, empty or cannot be read
@@ -279,6 +300,7 @@ void PageView::showTextMenu(const QPoint& position)
     QMenu* menu = m_text->createStandardContextMenu(position);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
+    menu->addAction(QStringLiteral("&History..."), this, &PageView::historyRequested);
     QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
         const int answer = m_platform.messages().show(this,
             QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),
