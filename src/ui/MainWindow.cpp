@@ -114,12 +114,10 @@ void MainWindow::connectPanels()
 {
     connect(m_options, &OptionsPanel::tabNamesChanged, this, &MainWindow::applyTabNames);
     connect(m_options, &OptionsPanel::tabVisibilityChanged, m_tabs, &QTabWidget::setTabVisible);
-    // Titled after the tab that is current once the hidden tabs are gone.
-    connect(m_options, &OptionsPanel::accepted, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
-    connect(m_options, &OptionsPanel::cancelled, this, [this] {
-        showPage(0);
-        setTitleFor(m_tabs->caption(0));
-    });
+    // Closed, the panel leaves the window titled after the page that is shown (once OK's hidden tabs
+    // are gone); Cancel stays on that page.
+    for (auto closed : { &OptionsPanel::accepted, &OptionsPanel::cancelled })
+        connect(m_options, closed, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
     connect(m_options, &OptionsPanel::stayOnTopChanged, this, [this](bool onTop) {
         // The option also places the window's top-left corner, in screen pixels; a start-up
         // placement still waiting for the desktop's frame must not move it back.

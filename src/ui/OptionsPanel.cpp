@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <algorithm>
 #include <limits>
@@ -129,7 +130,7 @@ void OptionsPanel::setTabOrder()
     // Reading order: the start options and their buttons, the backup frame, then the tab table row
     // by row (the Show box stands left of the name; the first tab has none).
     QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop, m_ok, m_cancel, m_backup->driveList(),
-        m_backup->folderList(), m_backup->backupButton(), m_backup->restoreButton() };
+        m_backup->newFolderButton(), m_backup->folderList(), m_backup->backupButton(), m_backup->restoreButton() };
     for (int tab = 0; tab < pageCount; ++tab) {
         if (QCheckBox* show = showBox(tab))
             order << show;

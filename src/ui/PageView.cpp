@@ -209,17 +209,19 @@ void PageView::restoreDraft(const Draft& draft)
 
 void PageView::loadList()
 {
-    // One entry per line. Nothing is reported: a file that is missing, empty or cannot be read
-    // adds one empty entry.
+    // One entry per line. A file that is missing or empty adds one empty entry; so does one that
+    // cannot be read, and the user is told why.
     const QString path = filePath();
     const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
     const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
     const PageRead read = readPageFile(path);
     m_list->appendFileText(read.text, read.ok() ? stamp : std::nullopt);
-    if (read.ok())
+    if (read.ok()) {
         m_baseline.set(read.content, stamp);
-    else
-        m_baseline.clear();
+        return;
+    }
+    m_baseline.clear();
+    showError(QStringLiteral("The page could not be read:\n\n") + read.error);
 }
 
 void PageView::startEditing()

@@ -1,11 +1,11 @@
 #include "ui/PrintDocument.h"
 
+#include "core/AtomicFile.h"
 #include "platform/Platform.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
@@ -19,18 +19,22 @@ namespace tabwise {
 
 namespace {
 
-// Why a file the printer was to write could not be opened, found by opening it the same way
-// without changing it.
+// Why a file the printer was to write could not be written, found by writing one like it beside
+// it without changing it: the printer itself says only that it failed, or not even that.
 QString fileWriteError(const QString& path)
 {
-    const bool existed = QFileInfo::exists(path);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return probe.errorString();
-    probe.close();
-    if (!existed)
-        probe.remove();
-    return QStringLiteral("The printer did not accept the document.");
+    const QString reason = writeFailureReason(path, 64 * 1024);
+    return reason.isEmpty() ? QStringLiteral("The printer did not accept the document.") : reason;
+}
+
+// A document printed to a file was written to its end: a full disk cuts it short without a word.
+bool wholeFileWritten(const QPrinter& printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return true;
+    QFile file(printer.outputFileName());
+    return file.open(QIODevice::ReadOnly) && file.seek(std::max<qint64>(0, file.size() - 8))
+        && file.readAll().contains("%%EOF");
 }
 
 QString printerError(const QPrinter& printer)
@@ -91,7 +95,7 @@ PrintResult printDocument(QPrinter& printer, const QStringList& lines)
             line.draw(&painter, layout->position() - QPointF(0, pageTop));
         }
     }
-    if (!painter.end())
+    if (!painter.end() || !wholeFileWritten(printer))
         return { false, printerError(printer) };
     return {};
 }

@@ -1,5 +1,7 @@
 #include "ui/TabControl.h"
 
+#include <QTextDocument>
+
 #include <algorithm>
 
 namespace tabwise {
@@ -69,8 +71,10 @@ void TabControl::showCaption(int index)
     // "&&" keeps an ampersand in a caption from turning into an access key.
     const QString shown = QString(caption(index)).replace(u'&', QStringLiteral("&&"));
     setTabText(index, m_marked.contains(index) ? shown + QStringLiteral(" \u2022") : shown);
-    setTabToolTip(index,
-        m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index));
+    // A tooltip that looks like markup would be shown as markup: the caption goes in as text.
+    const QString tip
+        = m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index);
+    setTabToolTip(index, tip.isEmpty() ? tip : Qt::convertFromPlainText(tip, Qt::WhiteSpacePre));
 }
 
 int TabControl::neighbour(int step) const

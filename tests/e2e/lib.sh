@@ -5,7 +5,7 @@
 # e2e_app_start directly, never inside $(...): they start background jobs of the journey's shell.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xsession.sh"
 
-E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=()
+E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=() E2E_PANEL_PID=""
 e2e_fail() {
   printf 'FAIL: %s\n' "$*" >&2
   exit 1
@@ -31,6 +31,7 @@ _e2e_end() {
     [[ -s $E2E_ROOT/app.log ]] && tail -n 20 "$E2E_ROOT/app.log" >&2
   fi
   e2e_app_stop
+  e2e_panel_stop
   xsession_stop
   [[ -n $E2E_ROOT ]] && rm -rf "$E2E_ROOT"
   return "$status"
@@ -74,6 +75,21 @@ e2e_app_stop() { # every copy started, each by its process id
   E2E_APPS=() E2E_APP_PID=""
 }
 app_ended() { ! xsession_alive "$E2E_APP_PID"; }
+
+# e2e_panel_start HEIGHT / e2e_panel_stop : a panel along the bottom edge (trayer as a dock) that
+# reserves its strip of the screen as desktop panels do; free_area prints the rest: "X Y W H".
+e2e_panel_start() {
+  e2e_need trayer
+  trayer --edge bottom --align left --widthtype percent --width 100 --height "$1" --SetDockType true \
+    --SetPartialStrut true --transparent false </dev/null >>"$E2E_ROOT/panel.log" 2>&1 &
+  E2E_PANEL_PID=$!
+  xsession_track "$!"
+  wait_for 10 free_area_is 0 0 "$(xdotool getdisplaygeometry | cut -d' ' -f1)" \
+    $(($(xdotool getdisplaygeometry | cut -d' ' -f2) - $1)) || e2e_fail "the panel reserved no strip"
+}
+e2e_panel_stop() { xsession_end_process "$E2E_PANEL_PID"; }
+free_area() { xprop -root _NET_WORKAREA | awk -F'[=,]' '{ print $2 + 0, $3 + 0, $4 + 0, $5 + 0 }'; }
+free_area_is() { [[ $(free_area) == "$*" ]]; }
 
 # e2e_key WID KEY... : brings the window to the front and presses the keys there.
 e2e_key() {

@@ -39,6 +39,8 @@ e2e_screenshot options "$wid"
 e2e_key "$wid" alt+b
 answer_yes
 e2e_check "Backup Now copies every page byte for byte" wait_for 10 same_pages "$app" "$backup"
+e2e_screenshot options-backed-up
+answer_ok # the backup says it is done
 e2e_key "$wid" alt+o
 e2e_check "OK titles the window after the renamed tab" test -n "$(e2e_wait_window '^Tabwise \(My Diary\)$' 10)"
 e2e_check "... and stores the name" wait_for 5 setting_is 'TabName1=My Diary'

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The pages: the window comes up in the screen's bottom-right corner; typing after Edit is saved
+# The pages: the window comes up in the bottom-right corner of the screen above the desktop's panel
+# and follows the panel when it goes and comes; typing after Edit is saved
 # with CR LF line ends, and typing not yet saved comes back after a kill; a double-click on a list entry hands the desktop's opener (a stub that
 # records its arguments) exactly one argument, shell characters unchanged and never run; typing
 # left unsaved at closing is saved when the user answers Yes.
@@ -15,11 +16,21 @@ emails='someone@example.com\r\nx$(touch pwned)`touch pwned`;@example.com\r\n'
 printf "$emails" >"$app/email.ntr"
 printf 'www.example.com\r\n' >"$app/web.ntr"
 
+e2e_panel_start 40
 e2e_app_start
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
-read -r sw sh <<<"$(xdotool getdisplaygeometry)"
-in_corner() { read -r x y w h <<<"$(e2e_geometry "$wid")" && ((x + w == sw && y + h == sh)); }
-e2e_check "the window's outer corner is the screen's bottom-right one" wait_for 3 in_corner
+in_corner() { # of the free area
+  local fx fy fw fh x y w h
+  read -r fx fy fw fh <<<"$(free_area)" && read -r x y w h <<<"$(e2e_geometry "$wid")" &&
+    ((x + w == fx + fw && y + h == fy + fh))
+}
+e2e_check "the window's outer corner is the bottom-right one of the screen above the panel" wait_for 3 in_corner
+e2e_screenshot pages-above-the-panel
+e2e_panel_stop
+wait_for 10 free_area_is 0 0 $(xdotool getdisplaygeometry) || e2e_fail "the panel's strip stayed reserved"
+e2e_check "... and the screen's own when the panel goes" wait_for 5 in_corner
+e2e_panel_start 60
+e2e_check "... and above a panel that comes" wait_for 5 in_corner
 read -r w h < <(xwininfo -id "$wid" | awk -F: '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w + 0, h + 0 }')
 
 file_is() { cmp -s "$1" <(printf "$2"); } # FILE PRINTF_FORMAT

@@ -11,6 +11,7 @@
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
 
+#include <QMessageBox>
 #include <QProcess>
 
 using namespace tabwise;
@@ -118,6 +119,22 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QFETCH(QString, url);
         QCOMPARE(QtOpenTarget::targetUrl(target).toString(), url);
+    }
+
+    void messagesShowTextAsText()
+    {
+        HelpWindowViewer help;
+        QtPlatform platform(help);
+        const QString prompt = "Save changes to <b>R&D</b>?";
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->textFormat() == Qt::PlainText ? box->text() : "(markup)";
+            box->button(QMessageBox::No)->click();
+        });
+        QCOMPARE(platform.messages().show(nullptr, prompt, msgbox::YesNo | msgbox::Question), msgbox::No);
+        QCOMPARE(shown, prompt);
     }
 
     void trayStackingAndVolumes()

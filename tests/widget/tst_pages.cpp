@@ -191,6 +191,13 @@ private Q_SLOTS:
             w.page(0)->saveButton()->click();
             QVERIFY(f.platform.messageTexts().last().startsWith("The page could not be saved"));
             QVERIFY(w.page(0)->textBox()->toPlainText() == "keep me" && w.page(0)->hasUnsavedText());
+            if (pipe)
+                continue;
+            const QString email = f.appFolder() + "/email.ntr"; // a list that cannot be read says so too
+            QVERIFY(QDir().mkpath(email));
+            w.showPage(2);
+            QCOMPARE(f.platform.messageTexts().last(),
+                "The page could not be read:\n\n" + email + "\n\nThis is a folder, not a page file.");
         }
     }
 

@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace tabwise;
 
@@ -26,7 +28,7 @@ private Q_SLOTS:
         OptionsPanel* options = w.optionsPanel();
         QTest::mouseClick(w.optionsButton(), Qt::LeftButton);
         QCOMPARE(w.windowTitle(), "Tabwise (Options)");
-        options->nameBox(1)->setText("R&D && more");
+        options->nameBox(1)->setText("<b>R&D</b> && more");
         for (QCheckBox* box : { options->startMinimizedBox(), options->stayOnTopBox(), options->showBox(2) })
             box->click();
         options->okButton()->click(); // stay on top has acted at once
@@ -34,17 +36,20 @@ private Q_SLOTS:
         QStringList stored;
         for (Key key : { Key::Value, Key::Value2, Key::Value4, Key::Value5, Key::Value6, Key::Value7, Key::TabName2 })
             stored << f.settings().read(key);
-        QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "R&D && more" }));
-        // The new name reaches the tab, the page's commands and what a screen reader says.
-        QCOMPARE(w.windowTitle() + '|' + w.tabs()->caption(1) + '|' + w.page(1)->editButton()->caption() + '|'
-                + w.page(1)->textBox()->accessibleName(),
-            "Tabwise (Notes)|R&D && more|&Edit R&D && more|RD & more");
+        QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "<b>R&D</b> && more" }));
+        // The new name reaches the tab, its tooltip (as text, not markup), the page's commands and
+        // what a screen reader says.
+        QTextDocument tip;
+        tip.setHtml(w.tabs()->tabToolTip(1));
+        QCOMPARE(w.windowTitle() + '|' + w.tabs()->caption(1) + '|' + tip.toPlainText() + '|'
+                + w.page(1)->editButton()->caption() + '|' + w.page(1)->textBox()->accessibleName(),
+            "Tabwise (Notes)|<b>R&D</b> && more|<b>R&D</b> && more|&Edit <b>R&D</b> && more|<b>RD</b> & more");
         w.showPage(3);
         w.openOptions(); // as the tray menu and Ctrl+Comma do, from any page
         options->nameBox(0)->setText("Changed");
         options->cancelButton()->click();
         QCOMPARE(f.settings().read(Key::TabName1) + w.windowTitle() + QString::number(w.tabs()->currentIndex()),
-            "NotesTabwise (Notes)0");
+            "NotesTabwise (Web Sites)3"); // the page that was shown
         w.openOptions();
         options->startAtLogonBox()->click(); // start at log-on acts when the box changes
         QCOMPARE(f.platform.autostartEntry, QCoreApplication::applicationFilePath());
@@ -58,7 +63,8 @@ private Q_SLOTS:
         f.spoilSettings(); // a refused write keeps the panel open with the user's choices, saying why
         options->okButton()->click();
         QVERIFY(options->isVisible() && options->nameBox(0)->text() == "Changed");
-        QCOMPARE(f.platform.messageTexts().last(), "The settings file " + f.iniPath() + " cannot be written.");
+        QCOMPARE(f.platform.messageTexts().last(),
+            "The settings file " + f.iniPath() + " cannot be written.\n\nNot a directory");
     }
 
     void backupAndRestore()
@@ -88,7 +94,26 @@ private Q_SLOTS:
         QVERIFY(backUp(w.appFolder(), msgbox::Yes).last().startsWith("The backup folder is the program's own folder:"));
         QVERIFY(backUp(readOnly, msgbox::Yes).last().startsWith("The backup into\n" + readOnly + "\nis not complete."));
         QVERIFY(f.settings().read(Key::BackupDir).isEmpty());
-        QCOMPARE(backUp(backup, msgbox::Yes).size(), 1);
+        QCOMPARE(backUp(backup, msgbox::Yes).last(), "Backed up 2 page files to " + backup + '.');
+        // A new folder is made in the open one, opened, and named as typed in place; a name in use
+        // is refused with the reason, and can be typed again.
+        const auto newFolder = [&](const QStringList& names) {
+            panel->newFolderButton()->click();
+            for (const QString& name : names) {
+                auto* editor = panel->folderList()->viewport()->findChild<QLineEdit*>();
+                if (!editor)
+                    return QString("(not named in place)");
+                editor->setText(name);
+                QTest::keyClick(editor, Qt::Key_Return);
+                WindowFixture::settle();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            return panel->folderList()->path();
+        };
+        QCOMPARE(newFolder({ "notes.ntr", "Mine" }), backup + "/Mine");
+        QCOMPARE(f.platform.messageTexts().last(),
+            "The folder could not be renamed:\n\n" + backup + "/notes.ntr\n\nFile exists");
+        QVERIFY(!QFileInfo::exists(backup + "/New Folder"));
         QCOMPARE(QDir(backup).entryList(QDir::Files), QStringList({ "email.ntr", "notes.ntr" }));
         QCOMPARE(f.settings().read(Key::BackupDir), backup + '/');
         w.optionsPanel()->hide();
@@ -118,7 +143,7 @@ private Q_SLOTS:
         QVERIFY(panel->showFolder(f.tempPath("")) && QDir(backup).removeRecursively());
         panel->folderList()->setCurrentRow(panel->folderList()->count() - 3); // the backup folder
         QTest::keyClick(panel->folderList(), Qt::Key_Return);
-        QCOMPARE(f.platform.messageTexts().last(), "2\nNo such file or directory");
+        QCOMPARE(f.platform.messageTexts().last(), "2\nNo such file or directory\n\n" + backup);
         QVERIFY(panel->folderList()->path() == f.tempPath("") && QDir().mkpath(backup));
         f.spoilSettings();
         QCOMPARE(backUp(backup, msgbox::Yes).last().left(65),
@@ -158,7 +183,7 @@ private Q_SLOTS:
         HelpBrowser* browser = window->browser();
         QVERIFY(window->isVisible() && !window->isModal());
         QCOMPARE(window->windowTitle() + '|' + browser->documentTitle(), "Tabwise Help|Welcome to Tabwise");
-        for (const char* page : { "pages.html", "tray.html", "options.html", "files.html" }) {
+        for (const char* page : { "pages.html", "tray.html", "options.html", "files.html", "keys.html" }) {
             QVERIFY2(browser->toHtml().contains(QString("href=\"") + page), page);
             browser->setSource(QUrl(page)); // links inside the file lead on
             QVERIFY2(browser->toPlainText().size() > 200, page);
@@ -173,7 +198,8 @@ private Q_SLOTS:
             QVERIFY(browser->toPlainText().contains(bad + ' ') && !browser->isBackwardAvailable());
             QCOMPARE(viewer.window()->windowTitle(), "Tabwise Help");
         }
-        QCOMPARE(browser->toPlainText(), "The help file " + dir.filePath("folder.chm") + " cannot be read.");
+        QCOMPARE(browser->toPlainText(),
+            "The help file " + dir.filePath("folder.chm") + " cannot be read.\n\nIs a directory");
     }
 };
 
