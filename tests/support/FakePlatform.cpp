@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 
 #include <QPrinter>
+#include <QUrl>
 
 namespace tabwise {
 
@@ -23,7 +24,7 @@ int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString
 
 int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
 {
-    messagesShown.append({prompt, -1, buttons.join(u'|')});
+    messagesShown.append({ prompt, -1, buttons.join(u'|') });
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 
@@ -39,9 +40,10 @@ int FakePlatform::trayCount(int command) const
         trayCalls.begin(), trayCalls.end(), [command](const TrayCall& c) { return c.command == command; }));
 }
 
-void FakePlatform::open(QWidget*, const QString& operation, const QString& target, int showCommand)
+bool FakePlatform::open(const QUrl& url)
 {
-    opened.append({ operation, target, showCommand });
+    opened << url.toString();
+    return openerStarts;
 }
 
 FileWrite FakePlatform::add(const QString& executablePath)

@@ -29,11 +29,6 @@ public:
         int command;
         TrayIconRecord record;
     };
-    struct Opened {
-        QString operation;
-        QString target;
-        int showCommand;
-    };
     struct Topmost {
         bool topmost;
         QPoint topLeft;
@@ -50,7 +45,8 @@ public:
     int trayCount(int command) const;
     void sendMouseMessage(int message) const { onMouseMessage(message); }
 
-    QList<Opened> opened;
+    QStringList opened; // the addresses handed to the desktop
+    bool openerStarts = true;
     QStringList helpOpened;
 
     bool autostartWritable = true;
@@ -84,7 +80,7 @@ private:
     int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
     bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
     bool available() const override { return trayPresent; }
-    void open(QWidget*, const QString& operation, const QString& target, int showCommand) override;
+    bool open(const QUrl& url) override;
     void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }
     FileWrite add(const QString& executablePath) override;
     FileWrite remove() override;

@@ -1,12 +1,11 @@
 // The program's seams to the system: one running copy per application folder, the application
-// folder, the autostart entry file, the addresses handed to the desktop, and the tray icon, the
-// window's stacking and the volumes as Qt and Linux offer them.
+// folder, the autostart entry file, and the tray icon, the window's stacking and the volumes as Qt
+// and Linux offer them.
 #include "WindowFixture.h"
 #include "app/AppFolder.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AutostartEntry.h"
-#include "platform/linux/QtOpenTarget.h"
 #include "platform/linux/QtPlatform.h"
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
@@ -98,26 +97,6 @@ private Q_SLOTS:
         const FileWrite blocked = autostart.add("/opt/tabwise");
         QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
         qunsetenv("XDG_CONFIG_HOME");
-    }
-
-    void addressesForTheDesktop_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("bare web address") << "www.example.com"
-                                          << "http://www.example.com";
-        QTest::newRow("web address") << "https://example.com/a?b=1"
-                                     << "https://example.com/a?b=1";
-        QTest::newRow("mail") << "mailto:someone@example.com"
-                              << "mailto:someone@example.com";
-        QTest::newRow("file") << "/tmp/a b"
-                              << "file:///tmp/a b";
-    }
-    void addressesForTheDesktop()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, url);
-        QCOMPARE(QtOpenTarget::targetUrl(target).toString(), url);
     }
 
     void trayStackingAndVolumes()
