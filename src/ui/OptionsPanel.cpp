@@ -11,7 +11,6 @@
 #include "ui/Twips.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -253,8 +252,7 @@ void OptionsPanel::changeStartAtLogon()
     // The stored value follows the box in any case; an entry that cannot be written or removed is
     // reported.
     const bool on = m_startAtLogon->isChecked();
-    const FileWrite done
-        = on ? m_platform.autostart().add(QCoreApplication::applicationFilePath()) : m_platform.autostart().remove();
+    const FileWrite done = on ? m_platform.autostart().add() : m_platform.autostart().remove();
     if (!done.ok)
         showError((on ? QStringLiteral("Tabwise could not be set to start at log-on:\n\n")
                       : QStringLiteral("Tabwise could not be kept from starting at log-on:\n\n"))

@@ -92,6 +92,17 @@ e2e_wait_window() {
   e2e_fail "no visible window titled /$1/ within ${2:-20}s"
 }
 
+# e2e_wait_window_of PID : the id of the visible main window of that process.
+e2e_wait_window_of() {
+  local deadline=$((SECONDS + 20)) wid
+  while ((SECONDS <= deadline)); do
+    wid=$(timeout 10 xdotool search --onlyvisible --pid "$1" --name '^Tabwise \(' 2>/dev/null | head -n 1) || true
+    [[ -z $wid ]] || { echo "$wid" && return 0; }
+    sleep 0.1
+  done
+  e2e_fail "process $1 shows no window"
+}
+
 # e2e_geometry WID : "X Y W H" of the window with the frame the window manager draws around it.
 e2e_geometry() {
   local info l=0 r=0 t=0 b=0

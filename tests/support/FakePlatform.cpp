@@ -46,12 +46,11 @@ bool FakePlatform::open(const QUrl& url)
     return openerStarts;
 }
 
-FileWrite FakePlatform::add(const QString& executablePath)
+FileWrite FakePlatform::add()
 {
     autostartCalls << true;
     if (!autostartWritable)
         return { false, "autostart entry\n\nPermission denied" };
-    autostartEntry = executablePath;
     return {};
 }
 
@@ -60,7 +59,6 @@ FileWrite FakePlatform::remove()
     autostartCalls << false;
     if (!autostartWritable)
         return { false, "autostart entry\n\nPermission denied" };
-    autostartEntry.clear();
     return {};
 }
 

@@ -50,7 +50,6 @@ public:
     QStringList helpOpened;
 
     bool autostartWritable = true;
-    QString autostartEntry; // the registered executable; empty when none
     QList<bool> autostartCalls; // true add, false remove
 
     QList<Topmost> topmostCalls;
@@ -82,7 +81,7 @@ private:
     bool available() const override { return trayPresent; }
     bool open(const QUrl& url) override;
     void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }
-    FileWrite add(const QString& executablePath) override;
+    FileWrite add() override;
     FileWrite remove() override;
     void setTopmost(QWidget*, bool topmost, QPoint topLeft) override { topmostCalls.append({ topmost, topLeft }); }
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;

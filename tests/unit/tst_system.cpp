@@ -78,6 +78,14 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(base.filePath("pages")).isDir());
         qunsetenv("TABWISE_APP_FOLDER");
         QCOMPARE(applicationFolder(), QCoreApplication::applicationDirPath());
+        // Start at log-on runs the launcher that named itself, else the program.
+        QFile launcher(base.filePath("tabwise"));
+        QVERIFY(launcher.open(QIODevice::WriteOnly) && launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        for (const QString& named : { launcher.fileName(), QString("tabwise"), base.filePath("none") }) {
+            qputenv("TABWISE_LAUNCHER", QFile::encodeName(named));
+            QCOMPARE(startCommand(), named == launcher.fileName() ? named : QCoreApplication::applicationFilePath());
+        }
+        qunsetenv("TABWISE_LAUNCHER");
     }
 
     void autostartEntryFile()
@@ -85,16 +93,16 @@ private Q_SLOTS:
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         QFile entry(config.filePath("autostart/Tabwise.desktop"));
-        XdgAutostart autostart;
-        QVERIFY(autostart.add("/opt/old").ok && autostart.add("/my apps/tabwise").ok);
+        XdgAutostart autostart("/my apps/tabwise");
+        QVERIFY(XdgAutostart("/opt/old").add().ok && autostart.add().ok);
         QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll() == autostartEntryText("/my apps/tabwise").toUtf8());
         QVERIFY(autostart.remove().ok && !entry.exists());
         QVERIFY(autostart.remove().ok); // having none is no failure
-        QCOMPARE(autostart.add("").error, "The program's own file is not known.");
+        QCOMPARE(XdgAutostart("").add().error, "The program's own file is not known.");
         // A file where the autostart folder belongs: no entry, and the failure names the place.
         QFile blocker(config.filePath("autostart"));
         QVERIFY(QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly));
-        const FileWrite blocked = autostart.add("/opt/tabwise");
+        const FileWrite blocked = autostart.add();
         QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
         qunsetenv("XDG_CONFIG_HOME");
     }
@@ -102,7 +110,7 @@ private Q_SLOTS:
     void trayStackingAndVolumes()
     {
         HelpWindowViewer help;
-        QtPlatform platform(help);
+        QtPlatform platform(help, "/usr/bin/tabwise");
         QWidget window;
         NotifyIcon& tray = platform.notifyIcon();
         const TrayIconRecord record = makeTrayRecord(0, 0, "Tabwise");
