@@ -13,8 +13,8 @@ packages=(
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
-  # packaging
-  dpkg-dev file
+  # packaging, and Debian's checkers of the package and its desktop files
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
