@@ -28,16 +28,25 @@ int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& but
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 
-bool FakePlatform::notify(int command, const TrayIconRecord& record, QWidget*)
+bool FakePlatform::addIcon(QWidget*, const QString& tip, QMenu* menu)
 {
-    trayCalls.append({ command, record });
+    ++trayAdds;
+    trayTip = tip;
+    trayMenu = menu;
     return trayPresent;
 }
 
-int FakePlatform::trayCount(int command) const
+void FakePlatform::removeIcon()
 {
-    return int(std::count_if(
-        trayCalls.begin(), trayCalls.end(), [command](const TrayCall& c) { return c.command == command; }));
+    ++trayRemoves;
+    trayTip.clear();
+    trayMenu = nullptr;
+}
+
+void FakePlatform::setTrayPresent(bool present)
+{
+    trayPresent = present;
+    onAvailabilityChanged(present);
 }
 
 bool FakePlatform::open(const QUrl& url)

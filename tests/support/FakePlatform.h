@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/TrayMessages.h"
 #include "platform/Platform.h"
 
 #include <QPoint>
@@ -25,10 +24,6 @@ public:
         int style;
         QString title;
     };
-    struct TrayCall {
-        int command;
-        TrayIconRecord record;
-    };
     struct Topmost {
         bool topmost;
         QPoint topLeft;
@@ -39,11 +34,15 @@ public:
     QList<Message> messagesShown;
     QStringList messageTexts() const;
 
-    // The notification area: whether the desktop has one, the icon's adds and deletes, and its mouse.
+    // The notification area: whether the desktop has one, the icon's tip and menu while it is added
+    // (empty otherwise), how often it was added and removed; a tray that comes or goes, a click.
     bool trayPresent = true;
-    QList<TrayCall> trayCalls;
-    int trayCount(int command) const;
-    void sendMouseMessage(int message) const { onMouseMessage(message); }
+    QString trayTip;
+    QMenu* trayMenu = nullptr;
+    int trayAdds = 0;
+    int trayRemoves = 0;
+    void setTrayPresent(bool present);
+    void activateIcon() const { onActivated(); }
 
     QStringList opened; // the addresses handed to the desktop
     bool openerStarts = true;
@@ -77,7 +76,8 @@ public:
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
     int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
-    bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
+    bool addIcon(QWidget* owner, const QString& tip, QMenu* menu) override;
+    void removeIcon() override;
     bool available() const override { return trayPresent; }
     bool open(const QUrl& url) override;
     void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }

@@ -10,6 +10,7 @@
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
 
+#include <QMenu>
 #include <QProcess>
 
 using namespace tabwise;
@@ -113,10 +114,9 @@ private Q_SLOTS:
         QtPlatform platform(help, "/usr/bin/tabwise");
         QWidget window;
         NotifyIcon& tray = platform.notifyIcon();
-        const TrayIconRecord record = makeTrayRecord(0, 0, "Tabwise");
-        QCOMPARE(tray.notify(NotifyIcon::Add, record, &window), tray.available());
-        QVERIFY(!tray.notify(NotifyIcon::Add, record, &window)); // one icon only
-        QVERIFY(tray.notify(NotifyIcon::Delete, record, &window) && !tray.notify(NotifyIcon::Delete, record, &window));
+        QMenu menu;
+        QVERIFY(!tray.addIcon(&window, "Tabwise", &menu) && !tray.available()); // no tray here: it waits
+        tray.removeIcon();
         platform.zOrder().setTopmost(&window, true, QPoint(464, 259));
         QVERIFY((window.windowFlags() & Qt::WindowStaysOnTopHint) && window.pos() == QPoint(464, 259));
         platform.zOrder().setTopmost(&window, false, QPoint(1, 2));

@@ -127,7 +127,7 @@ private Q_SLOTS:
         QVERIFY(asked == 0 || f.platform.messagesShown[0].style == (msgbox::YesNoCancel | msgbox::Question));
         QCOMPARE(f.pageBytes("notes.ntr") + f.pageBytes("web.ntr"), saved);
         const bool closed = how != "switch" && !answers.contains(msgbox::Cancel);
-        QCOMPARE(unloaded.size() + f.platform.trayCount(NotifyIcon::Delete), closed ? 2 : 0);
+        QCOMPARE(unloaded.size() + f.platform.trayRemoves, closed ? 2 : 0);
         QCOMPARE(w.isVisible(), !closed || how == "session");
         if (how == "switch")
             QCOMPARE(QString::number(w.tabs()->currentIndex()) + ::shown(w.page(3)), "3" + shown.replace('|', '\n'));
