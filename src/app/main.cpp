@@ -38,6 +38,6 @@ int main(int argc, char* argv[])
     QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);
     splash.show();
     QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &window,
-        [&window, &splash] { tabwise::showRunningWindow(window, splash); });
+        [&window, &splash](const QString& token) { tabwise::showRunningWindow(window, splash, token); });
     return app.exec();
 }

@@ -34,6 +34,14 @@ private Q_SLOTS:
             QSignalSpy asked(&first, &SingleInstance::showRequested);
             QVERIFY(first.claim() && !SingleInstance(name).claim());
             QTRY_COMPARE(asked.size(), 1); // the running copy is asked to show its window
+            const QList<std::pair<const char*, QString>> tokens { { "token_1.2-x", "token_1.2-x" }, { "a b", "" } };
+            for (const auto& [given, passed] : tokens) { // with the later start's activation token
+                qputenv("XDG_ACTIVATION_TOKEN", given);
+                QVERIFY(!SingleInstance(name).claim());
+                QTRY_COMPARE(asked.size(), 2);
+                QCOMPARE(asked.takeLast().value(0).toString(), passed);
+            }
+            qunsetenv("XDG_ACTIVATION_TOKEN");
             QVERIFY(SingleInstance(SingleInstance::nameFor(other.path())).claim()); // another folder
         }
         QVERIFY(SingleInstance(name).claim()); // free again once the first copy has ended
