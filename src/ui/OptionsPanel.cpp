@@ -9,6 +9,7 @@
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystemNote.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -81,6 +82,8 @@ void OptionsPanel::buildStartOptions()
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    // Staying on top also places the window; Wayland allows neither.
+    addWindowSystemNote(m_stayOnTop);
     m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3720, 480, 1215, 255));
     m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(3720, 840, 1215, 255));
 }

@@ -8,6 +8,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/HelpWindowViewer.h"
 #include "ui/SplashScreen.h"
+#include "ui/WindowSystemNote.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +123,22 @@ private Q_SLOTS:
         f.spoilSettings();
         QCOMPARE(backUp(backup, msgbox::Yes).last().left(65),
             "The backup is complete, but its folder could not be remembered:\n\n");
+    }
+
+    void waylandNote()
+    {
+        WindowFixture f;
+        OptionsPanel* options = f.load().optionsPanel();
+        QVERIFY(!options->findChild<QLabel*>("stayOnTopBoxNote")); // this window system places windows
+        QVERIFY(!addWindowSystemNote(options->stayOnTopBox(), "xcb"));
+        const QLabel* note = addWindowSystemNote(options->stayOnTopBox(), "wayland-egl");
+        QVERIFY(note && note->toolTip().startsWith("Wayland does not let a program keep its window above others"));
+        // Beside the box's caption, clear of the buttons, whole.
+        const QRect box = options->stayOnTopBox()->geometry(), cancel = options->cancelButton()->geometry();
+        QVERIFY(
+            note->x() > box.x() + options->stayOnTopBox()->sizeHint().width() && note->geometry().right() < cancel.x());
+        QVERIFY(
+            note->width() >= note->sizeHint().width() && qAbs(note->geometry().center().y() - box.center().y()) <= 1);
     }
 
     void aboutAndSplash()
