@@ -12,7 +12,7 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
-  dbus-daemon python3-dbus python3-gi
+  dbus-daemon dbus-bin python3-dbus python3-gi at-spi2-core python3-pyatspi weston qt6-wayland
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
   # packaging, and Debian's checkers of the package and its desktop files
   dpkg-dev file desktop-file-utils appstream lintian
