@@ -1,49 +1,31 @@
 #!/usr/bin/python3
-"""Acts on Tabwise through the accessibility bus (AT-SPI), as a screen reader's user would; it needs
-no input device, so it works on any window system.
-
-  a11y.py ready                       the program is on the accessibility bus
-  a11y.py press NAME                  presses the button of that name
-  a11y.py append NAME TEXT            types TEXT at the end of the text box of that name
-  a11y.py shown NAME                  prints the description of a shown object of that name
-"""
+"""Acts on Tabwise through the accessibility bus (AT-SPI), which needs no input device: ready (the
+program is on the bus), press NAME (a shown button), append NAME TEXT (at the end of a shown text
+box), shown NAME (prints the description of a shown object)."""
 import sys
 
 import pyatspi
 
 
-def program():
+def find(name, role=None):
     desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "Tabwise":
-            return app
-    sys.exit("Tabwise is not on the accessibility bus")
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    program = next(app for app in apps if app is not None and app.name == "Tabwise")
+    return pyatspi.findDescendant(program, lambda node: node.name == name and role in (None, node.getRole())
+                                  and node.getState().contains(pyatspi.STATE_SHOWING))
 
 
-def find(name, test=lambda node: True):
-    found = pyatspi.findDescendant(program(), lambda node: node.name == name and test(node))
-    if found is None:
-        sys.exit("nothing named %r" % name)
-    return found
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def main(args):
-    if args[0] == "ready":
-        program()
-    elif args[0] == "press":
-        button = find(args[1], lambda node: node.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(node))
-        button.queryAction().doAction(0)
-    elif args[0] == "append":
-        box = find(args[1], lambda node: node.getRole() == pyatspi.ROLE_TEXT and showing(node))
-        box.queryEditableText().insertText(box.queryText().characterCount, args[2], len(args[2]))
-    elif args[0] == "shown":
-        print(find(args[1], showing).description)
+def main(command, *args):
+    if command == "ready":
+        find("")
+    elif command == "press":
+        find(args[0], pyatspi.ROLE_PUSH_BUTTON).queryAction().doAction(0)
+    elif command == "append":
+        box = find(args[0], pyatspi.ROLE_TEXT)
+        box.queryEditableText().insertText(box.queryText().characterCount, args[1], len(args[1]))
+    elif command == "shown":
+        print(find(args[0]).description)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1:])
+    main(*sys.argv[1:])

@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
-e2e_need weston dbus-send
+e2e_need weston
 e2e_folders
 desktop_bus_start
 desktop_a11y_start

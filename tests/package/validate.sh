@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The desktop files and the Debian package as Debian's own checkers see them, each without an error
-# or a warning: desktop-file-validate on the package's desktop entry and on a portable folder's,
-# appstreamcli on the AppStream metadata, lintian on the .deb.
-# Usage: validate.sh BUILD_DIR
+# validate.sh BUILD_DIR : the desktop entries (the package's, a portable folder's), the AppStream
+# metadata and the .deb as Debian's own checkers see them, each without an error or a warning.
 set -euo pipefail
 build=$1
 for tool in desktop-file-validate appstreamcli lintian cpack dpkg-deb cmake; do
