@@ -85,11 +85,11 @@ void QtNotifyIcon::traysChanged()
     if (!m_icon)
         showIcon(); // the first tray has come
     const bool now = available();
-    if (now != m_wasAvailable && onAvailabilityChanged) {
-        m_wasAvailable = now;
-        onAvailabilityChanged(now);
-    }
+    if (now == m_wasAvailable)
+        return;
     m_wasAvailable = now;
+    if (onAvailabilityChanged)
+        onAvailabilityChanged(now);
 }
 
 } // namespace tabwise
