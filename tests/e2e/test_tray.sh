@@ -90,6 +90,6 @@ e2e_check "a click on the icon there brings it back" wait_for 10 shown_normal "$
 sni click Options
 e2e_check "its menu opens the options" test -n "$(e2e_wait_window '^Tabwise \(Options\)$' 10)"
 xdotool windowminimize "$wid"
-wait_for 10 not viewable "$wid" || e2e_fail "the window did not hide in the D-Bus tray"
+wait_for 10 not on_taskbar "$wid" || e2e_fail "the window did not hide in the D-Bus tray"
 desktop_stop watcher
 e2e_check "when the tray goes away, the window comes back" wait_for 10 shown_normal "$wid"
