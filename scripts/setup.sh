@@ -6,15 +6,16 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ make pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
   libchm-dev fp-utils
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
+  dbus-daemon dbus-bin python3-dbus python3-gi at-spi2-core python3-pyatspi weston qt6-wayland
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
-  # packaging
-  dpkg-dev file
+  # packaging, and Debian's checkers of the package and its desktop files
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

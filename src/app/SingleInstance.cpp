@@ -8,13 +8,24 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace tabwise {
 
 namespace {
 
-const QByteArray showMessage = QByteArrayLiteral("show\n");
+// "show", then the later start's activation token if it has one, on one line.
+const QByteArray showMessage = QByteArrayLiteral("show");
+constexpr qint64 longestLine = 512;
+
+// A token as the desktop hands it out: printable ASCII, no spaces.
+bool isToken(const QByteArray& text)
+{
+    return !text.isEmpty() && text.size() < longestLine - 8
+        && std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 127; });
+}
 
 } // namespace
 
@@ -71,8 +82,10 @@ void SingleInstance::answer()
         const auto readRequest = [this, socket] {
             if (!socket->canReadLine())
                 return;
-            if (socket->readLine(64) == showMessage)
-                Q_EMIT showRequested();
+            const QByteArray line = socket->readLine(longestLine).chopped(1);
+            const QByteArray token = line.mid(showMessage.size() + 1);
+            if (line == showMessage || (line.startsWith(showMessage + ' ') && isToken(token)))
+                Q_EMIT showRequested(QString::fromLatin1(token));
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
@@ -95,7 +108,10 @@ void SingleInstance::askRunningCopyToShow()
         }
         QThread::msleep(100);
     }
-    socket.write(showMessage);
+    // On Wayland the desktop gives a start an activation token; the running copy needs it to come
+    // to the front.
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    socket.write(showMessage + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
 }

@@ -26,8 +26,9 @@ public:
     bool claim();
 
 Q_SIGNALS:
-    // A later start asked this copy to show its window.
-    void showRequested();
+    // A later start asked this copy to show its window, with the activation token that start was
+    // given by the desktop (empty when none).
+    void showRequested(const QString& activationToken);
 
 private:
     void listen();

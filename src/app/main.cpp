@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
         return 0; // the copy that runs shows its window instead
 
     tabwise::HelpWindowViewer help;
-    tabwise::QtPlatform platform(help);
+    tabwise::QtPlatform platform(help, tabwise::startCommand());
     tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
     tabwise::MainWindow window(platform, appFolder, settings);
     QObject::connect(&window, &tabwise::MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -38,6 +38,6 @@ int main(int argc, char* argv[])
     QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);
     splash.show();
     QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &window,
-        [&window, &splash] { tabwise::showRunningWindow(window, splash); });
+        [&window, &splash](const QString& token) { tabwise::showRunningWindow(window, splash, token); });
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "ui/AboutPanel.h"
 
+#include "core/EntryAddress.h"
 #include "core/VersionText.h"
 #include "platform/Platform.h"
 #include "ui/Artwork.h"
@@ -11,13 +12,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 
 namespace tabwise {
 
 namespace {
 constexpr const char* makerAddress = "https://tabwise.example.org/";
-// How the desktop is asked to show the program it opens: at its current size and place.
-constexpr int showWindow = 5;
 
 // The logo's lettering is dark navy: a white card with rounded corners behind it keeps it readable
 // in a dark colour scheme as in a light one.
@@ -92,7 +92,8 @@ void AboutPanel::open()
 
 void AboutPanel::openWebAddress()
 {
-    m_platform.openTarget().open(this, QStringLiteral("open"), m_webAddress->text(), showWindow);
+    if (!m_platform.openTarget().open(QUrl(m_webAddress->text())))
+        m_platform.messages().show(this, notOpenedText(m_webAddress->text()), msgbox::OkOnly | msgbox::Critical);
 }
 
 } // namespace tabwise

@@ -133,7 +133,7 @@ void MainWindow::connectPanels()
 
 void MainWindow::connectTray()
 {
-    connect(m_tray, &TrayIcon::doubleClicked, this, &MainWindow::restore);
+    connect(m_tray, &TrayIcon::activated, this, &MainWindow::restore);
     connect(m_tray->helpAction(), &QAction::triggered, this, &MainWindow::openHelp);
     connect(m_tray->aboutAction(), &QAction::triggered, this, &MainWindow::openAbout);
     connect(m_tray->restoreAction(), &QAction::triggered, this, &MainWindow::restore);

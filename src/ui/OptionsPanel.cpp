@@ -9,9 +9,9 @@
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystemNote.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,6 +83,8 @@ void OptionsPanel::buildStartOptions()
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    // Staying on top also places the window; Wayland allows neither.
+    addWindowSystemNote(m_stayOnTop);
     m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3720, 480, 1215, 255));
     m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(3720, 840, 1215, 255));
 }
@@ -254,8 +256,7 @@ void OptionsPanel::changeStartAtLogon()
     // The stored value follows the box in any case; an entry that cannot be written or removed is
     // reported.
     const bool on = m_startAtLogon->isChecked();
-    const FileWrite done
-        = on ? m_platform.autostart().add(QCoreApplication::applicationFilePath()) : m_platform.autostart().remove();
+    const FileWrite done = on ? m_platform.autostart().add() : m_platform.autostart().remove();
     if (!done.ok)
         showError((on ? QStringLiteral("Tabwise could not be set to start at log-on:\n\n")
                       : QStringLiteral("Tabwise could not be kept from starting at log-on:\n\n"))

@@ -1,6 +1,7 @@
 #include "ui/PageView.h"
 
 #include "core/DraftKeeper.h"
+#include "core/EntryAddress.h"
 #include "core/LongLines.h"
 #include "core/PageFile.h"
 #include "core/PrintedLines.h"
@@ -313,13 +314,14 @@ void PageView::print()
 
 void PageView::openSelectedEntry()
 {
-    // Handed to the desktop unchanged and never through a shell: a new mail message to an e-mail
-    // entry ("mailto:" and the entry, show command 5), the entry itself for a web entry (show 1).
+    // Only a web page or a new mail message to one address leaves the program, as one argument and
+    // never through a shell; anything else in the entry is refused with the reason.
     const QString entry = m_list->selectedEntry();
-    if (m_info.target == EntryTarget::Mail)
-        m_platform.openTarget().open(this, QStringLiteral("open"), QStringLiteral("mailto:") + entry, 5);
-    else if (m_info.target == EntryTarget::Web)
-        m_platform.openTarget().open(this, QStringLiteral("open"), entry, 1);
+    const EntryAddress address = entryAddress(m_info.target, entry);
+    if (!address.url.isValid())
+        showError(address.refusal);
+    else if (!m_platform.openTarget().open(address.url))
+        showError(notOpenedText(entry));
 }
 
 void PageView::showError(const QString& text)

@@ -6,6 +6,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xsession.sh"
 
 E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=() E2E_PANEL_PID=""
+E2E_AT_END=() # commands that end what a support library started, run after the program has ended
 e2e_fail() {
   printf 'FAIL: %s\n' "$*" >&2
   exit 1
@@ -32,6 +33,8 @@ _e2e_end() {
   fi
   e2e_app_stop
   e2e_panel_stop
+  local end
+  for end in "${E2E_AT_END[@]}"; do "$end"; done
   xsession_stop
   [[ -n $E2E_ROOT ]] && rm -rf "$E2E_ROOT"
   return "$status"
@@ -40,10 +43,15 @@ e2e_need() { # TOOL... : skips the journey when one is missing
   local t
   for t in "$@"; do command -v "$t" >/dev/null || { echo "SKIP: no $t (scripts/setup.sh installs it)"; exit 77; }; done
 }
-# e2e_begin [xsession_start options] : a temporary root with app/ (the program and its help),
-# home/ and config/ as HOME and XDG_CONFIG_HOME, and a desktop of its own.
+# e2e_begin [xsession_start options] : the folders of e2e_folders and an X desktop of its own.
 e2e_begin() {
   e2e_need Xvfb openbox xdotool xprop xwininfo import
+  e2e_folders
+  xsession_start "$@" || e2e_fail "the X desktop did not start"
+}
+# e2e_folders : a temporary root with app/ (the program and its help), home/, config/ and runtime/
+# as HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and nothing of the user's own session.
+e2e_folders() {
   [[ -x ${TABWISE_EXE-} ]] || e2e_fail "TABWISE_EXE is not an executable file: ${TABWISE_EXE-}"
   export TABWISE_ARTIFACTS=${TABWISE_ARTIFACTS:-${TMPDIR:-/tmp}/tabwise-e2e-artifacts}
   mkdir -p "$TABWISE_ARTIFACTS"
@@ -58,13 +66,13 @@ e2e_begin() {
   export HOME="$E2E_ROOT/home" XDG_CONFIG_HOME="$E2E_ROOT/config" XDG_RUNTIME_DIR="$E2E_ROOT/runtime"
   export XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
   unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION \
-    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI XAUTHORITY
-  xsession_start "$@" || e2e_fail "the X desktop did not start"
+    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI XAUTHORITY DISPLAY
 }
 
-# e2e_app_start [FOLDER] : starts FOLDER/tabwise (default: app/) in the background; E2E_APP_PID.
+# e2e_app_start [FOLDER] : starts FOLDER/tabwise (default: app/) in the background, on the window
+# system E2E_QPA names (default xcb); E2E_APP_PID.
 e2e_app_start() {
-  (cd "$HOME" && exec env QT_QPA_PLATFORM=xcb "${1:-$E2E_ROOT/app}/tabwise") </dev/null >>"$E2E_ROOT/app.log" 2>&1 &
+  (cd "$HOME" && exec env QT_QPA_PLATFORM="${E2E_QPA:-xcb}" "${1:-$E2E_ROOT/app}/tabwise") </dev/null >>"$E2E_ROOT/app.log" 2>&1 &
   E2E_APP_PID=$!
   E2E_APPS+=("$!")
   xsession_track "$!"
@@ -106,6 +114,17 @@ e2e_wait_window() {
     sleep 0.1
   done
   e2e_fail "no visible window titled /$1/ within ${2:-20}s"
+}
+
+# e2e_wait_window_of PID : the id of the visible main window of that process.
+e2e_wait_window_of() {
+  local deadline=$((SECONDS + 20)) wid
+  while ((SECONDS <= deadline)); do
+    wid=$(timeout 10 xdotool search --onlyvisible --pid "$1" --name '^Tabwise \(' 2>/dev/null | head -n 1) || true
+    [[ -z $wid ]] || { echo "$wid" && return 0; }
+    sleep 0.1
+  done
+  e2e_fail "process $1 shows no window"
 }
 
 # e2e_geometry WID : "X Y W H" of the window with the frame the window manager draws around it.

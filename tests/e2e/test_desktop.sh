@@ -3,7 +3,8 @@
 # window back and ends at once); `cmake --install` lays out a portable folder (program, help, icons,
 # a desktop entry with its absolute path); the Debian package holds the program behind a launcher
 # in /usr/bin, the desktop entry, icons and metadata, and the packaged program, started through
-# the launcher, runs with a folder of the user's own beside the first copy (or says why it cannot).
+# the launcher, runs with a folder of the user's own beside the first copy (or says why it cannot)
+# and registers the launcher to start at log-on.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -50,3 +51,10 @@ e2e_check "the launcher says so when it cannot make that folder" grep -q 'cannot
   <<<"$(XDG_DATA_HOME="$E2E_ROOT/a-file/data" timeout 10 "$E2E_ROOT/root/usr/bin/tabwise" 2>&1)"
 sleep 0.5
 e2e_screenshot desktop # the packaged copy shows the user's own pages
+xsession_end_process "${E2E_APPS[0]}" 10 # the first copy would write its own entry when activated
+packaged=$(e2e_wait_window_of "$E2E_APP_PID")
+e2e_key "$packaged" ctrl+comma
+sleep 0.5
+xdotool mousemove --window "$packaged" 24 48 click 1 # Start at Log-on
+e2e_check "the packaged program, set to start at log-on, registers the launcher, not the program behind it" wait_for 5 grep -qxF \
+  "Exec=\"$E2E_ROOT/root/usr/bin/tabwise\"" "$XDG_CONFIG_HOME/autostart/Tabwise.desktop"

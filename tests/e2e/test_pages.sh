@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The pages: the window comes up in the bottom-right corner of the screen above the desktop's panel
-# and follows the panel when it goes and comes; typing after Edit is saved
-# with CR LF line ends, and typing not yet saved comes back after a kill; a double-click on a list entry hands the desktop's opener (a stub that
-# records its arguments) exactly one argument, shell characters unchanged and never run; typing
-# left unsaved at closing is saved when the user answers Yes.
+# and follows the panel when it goes and comes; typing after Edit is saved with CR LF line ends,
+# and typing not yet saved comes back after a kill; a double-click on a list entry hands the
+# desktop's opener (a stub that records its arguments) exactly one address, and an entry full of
+# shell characters is refused, never run; typing left unsaved at closing is saved when the user
+# answers Yes.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -75,10 +76,12 @@ show_tab 3 'Web Sites'
 open_entry 0 'http://www.example.com'
 show_tab 2 'Email Addresses'
 open_entry 0 'mailto:someone@example.com'
-open_entry 1 'mailto:x$(touch%20pwned)%60touch%20pwned%60;@example.com'
+xdotool mousemove --window "$wid" 60 25 click --repeat 2 --delay 60 1
+e2e_check "an entry that is no single address is refused with a message" test -n "$(e2e_wait_window '^Tabwise$' 10)"
+xdotool key Return
 sleep 0.5
 e2e_check "nothing in an entry is run" test ! -e "$HOME/pwned"
-e2e_check "one opener per double-click" test "$(wc -l <"$calls")" -eq 3
+e2e_check "one opener per double-click on an address, none for the refused one" test "$(wc -l <"$calls")" -eq 2
 e2e_screenshot pages "$wid"
 
 # Typing not yet saved when the window closes: the program asks, Return answers Yes.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/TrayMessages.h"
 #include "platform/Platform.h"
 
 #include <QPoint>
@@ -25,15 +24,6 @@ public:
         int style;
         QString title;
     };
-    struct TrayCall {
-        int command;
-        TrayIconRecord record;
-    };
-    struct Opened {
-        QString operation;
-        QString target;
-        int showCommand;
-    };
     struct Topmost {
         bool topmost;
         QPoint topLeft;
@@ -44,17 +34,21 @@ public:
     QList<Message> messagesShown;
     QStringList messageTexts() const;
 
-    // The notification area: whether the desktop has one, the icon's adds and deletes, and its mouse.
+    // The notification area: whether the desktop has one, the icon's tip and menu while it is added
+    // (empty otherwise), how often it was added and removed; a tray that comes or goes, a click.
     bool trayPresent = true;
-    QList<TrayCall> trayCalls;
-    int trayCount(int command) const;
-    void sendMouseMessage(int message) const { onMouseMessage(message); }
+    QString trayTip;
+    QMenu* trayMenu = nullptr;
+    int trayAdds = 0;
+    int trayRemoves = 0;
+    void setTrayPresent(bool present);
+    void activateIcon() const { onActivated(); }
 
-    QList<Opened> opened;
+    QStringList opened; // the addresses handed to the desktop
+    bool openerStarts = true;
     QStringList helpOpened;
 
     bool autostartWritable = true;
-    QString autostartEntry; // the registered executable; empty when none
     QList<bool> autostartCalls; // true add, false remove
 
     QList<Topmost> topmostCalls;
@@ -82,11 +76,12 @@ public:
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
     int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
-    bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
+    bool addIcon(QWidget* owner, const QString& tip, QMenu* menu) override;
+    void removeIcon() override;
     bool available() const override { return trayPresent; }
-    void open(QWidget*, const QString& operation, const QString& target, int showCommand) override;
+    bool open(const QUrl& url) override;
     void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }
-    FileWrite add(const QString& executablePath) override;
+    FileWrite add() override;
     FileWrite remove() override;
     void setTopmost(QWidget*, bool topmost, QPoint topLeft) override { topmostCalls.append({ topmost, topLeft }); }
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;

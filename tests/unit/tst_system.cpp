@@ -1,16 +1,16 @@
 // The program's seams to the system: one running copy per application folder, the application
-// folder, the autostart entry file, the addresses handed to the desktop, and the tray icon, the
-// window's stacking and the volumes as Qt and Linux offer them.
+// folder, the autostart entry file, and the tray icon, the window's stacking and the volumes as Qt
+// and Linux offer them.
 #include "WindowFixture.h"
 #include "app/AppFolder.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AutostartEntry.h"
-#include "platform/linux/QtOpenTarget.h"
 #include "platform/linux/QtPlatform.h"
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -35,6 +35,14 @@ private Q_SLOTS:
             QSignalSpy asked(&first, &SingleInstance::showRequested);
             QVERIFY(first.claim() && !SingleInstance(name).claim());
             QTRY_COMPARE(asked.size(), 1); // the running copy is asked to show its window
+            const QList<std::pair<const char*, QString>> tokens { { "token_1.2-x", "token_1.2-x" }, { "a b", "" } };
+            for (const auto& [given, passed] : tokens) { // with the later start's activation token
+                qputenv("XDG_ACTIVATION_TOKEN", given);
+                QVERIFY(!SingleInstance(name).claim());
+                QTRY_COMPARE(asked.size(), 2);
+                QCOMPARE(asked.takeLast().value(0).toString(), passed);
+            }
+            qunsetenv("XDG_ACTIVATION_TOKEN");
             QVERIFY(SingleInstance(SingleInstance::nameFor(other.path())).claim()); // another folder
         }
         QVERIFY(SingleInstance(name).claim()); // free again once the first copy has ended
@@ -80,6 +88,14 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(base.filePath("pages")).isDir());
         qunsetenv("TABWISE_APP_FOLDER");
         QCOMPARE(applicationFolder(), QCoreApplication::applicationDirPath());
+        // Start at log-on runs the launcher that named itself, else the program.
+        QFile launcher(base.filePath("tabwise"));
+        QVERIFY(launcher.open(QIODevice::WriteOnly) && launcher.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        for (const QString& named : { launcher.fileName(), QString("tabwise"), base.filePath("none") }) {
+            qputenv("TABWISE_LAUNCHER", QFile::encodeName(named));
+            QCOMPARE(startCommand(), named == launcher.fileName() ? named : QCoreApplication::applicationFilePath());
+        }
+        qunsetenv("TABWISE_LAUNCHER");
     }
 
     void autostartEntryFile()
@@ -87,44 +103,24 @@ private Q_SLOTS:
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         QFile entry(config.filePath("autostart/Tabwise.desktop"));
-        XdgAutostart autostart;
-        QVERIFY(autostart.add("/opt/old").ok && autostart.add("/my apps/tabwise").ok);
+        XdgAutostart autostart("/my apps/tabwise");
+        QVERIFY(XdgAutostart("/opt/old").add().ok && autostart.add().ok);
         QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll() == autostartEntryText("/my apps/tabwise").toUtf8());
         QVERIFY(autostart.remove().ok && !entry.exists());
         QVERIFY(autostart.remove().ok); // having none is no failure
-        QCOMPARE(autostart.add("").error, "The program's own file is not known.");
+        QCOMPARE(XdgAutostart("").add().error, "The program's own file is not known.");
         // A file where the autostart folder belongs: no entry, and the failure names the place.
         QFile blocker(config.filePath("autostart"));
         QVERIFY(QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly));
-        const FileWrite blocked = autostart.add("/opt/tabwise");
+        const FileWrite blocked = autostart.add();
         QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
         qunsetenv("XDG_CONFIG_HOME");
-    }
-
-    void addressesForTheDesktop_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("bare web address") << "www.example.com"
-                                          << "http://www.example.com";
-        QTest::newRow("web address") << "https://example.com/a?b=1"
-                                     << "https://example.com/a?b=1";
-        QTest::newRow("mail") << "mailto:someone@example.com"
-                              << "mailto:someone@example.com";
-        QTest::newRow("file") << "/tmp/a b"
-                              << "file:///tmp/a b";
-    }
-    void addressesForTheDesktop()
-    {
-        QFETCH(QString, target);
-        QFETCH(QString, url);
-        QCOMPARE(QtOpenTarget::targetUrl(target).toString(), url);
     }
 
     void messagesShowTextAsText()
     {
         HelpWindowViewer help;
-        QtPlatform platform(help);
+        QtPlatform platform(help, QString());
         const QString prompt = "Save changes to <b>R&D</b>?";
         QString shown;
         QTimer::singleShot(0, [&shown] {
@@ -140,13 +136,12 @@ private Q_SLOTS:
     void trayStackingAndVolumes()
     {
         HelpWindowViewer help;
-        QtPlatform platform(help);
+        QtPlatform platform(help, "/usr/bin/tabwise");
         QWidget window;
         NotifyIcon& tray = platform.notifyIcon();
-        const TrayIconRecord record = makeTrayRecord(0, 0, "Tabwise");
-        QCOMPARE(tray.notify(NotifyIcon::Add, record, &window), tray.available());
-        QVERIFY(!tray.notify(NotifyIcon::Add, record, &window)); // one icon only
-        QVERIFY(tray.notify(NotifyIcon::Delete, record, &window) && !tray.notify(NotifyIcon::Delete, record, &window));
+        QMenu menu;
+        QVERIFY(!tray.addIcon(&window, "Tabwise", &menu) && !tray.available()); // no tray here: it waits
+        tray.removeIcon();
         platform.zOrder().setTopmost(&window, true, QPoint(464, 259));
         QVERIFY((window.windowFlags() & Qt::WindowStaysOnTopHint) && window.pos() == QPoint(464, 259));
         platform.zOrder().setTopmost(&window, false, QPoint(1, 2));

@@ -11,6 +11,10 @@
 namespace tabwise {
 
 struct QtPlatform::Services {
+    explicit Services(const QString& startCommand)
+        : autostart(startCommand)
+    {
+    }
     QtMessageBoxes messages;
     QtNotifyIcon notifyIcon;
     QtOpenTarget openTarget;
@@ -20,8 +24,8 @@ struct QtPlatform::Services {
     QtVolumes volumes;
 };
 
-QtPlatform::QtPlatform(HelpViewer& helpViewer)
-    : m_services(std::make_unique<Services>())
+QtPlatform::QtPlatform(HelpViewer& helpViewer, const QString& startCommand)
+    : m_services(std::make_unique<Services>(startCommand))
     , m_helpViewer(helpViewer)
 {
 }

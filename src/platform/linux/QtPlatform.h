@@ -10,7 +10,8 @@ namespace tabwise {
 // program's own, which is handed in.
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(HelpViewer& helpViewer);
+    // startCommand: what the log-on entry runs (see app/AppFolder.h).
+    QtPlatform(HelpViewer& helpViewer, const QString& startCommand);
     ~QtPlatform() override;
 
     MessageBoxes& messages() override;
