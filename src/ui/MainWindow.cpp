@@ -9,6 +9,7 @@
 #include "ui/Artwork.h"
 #include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Finding.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     connectPanels();
     connectTray();
     addWindowKeys(*this);
+    addFinding(*this);
 
     // At log-off no question can be asked: what was typed goes into its draft, and the page files
     // stay as they are until the user saves.
