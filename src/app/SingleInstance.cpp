@@ -15,6 +15,7 @@ namespace tabwise {
 namespace {
 
 const QByteArray showMessage = QByteArrayLiteral("show\n");
+const QByteArray toggleMessage = QByteArrayLiteral("toggle\n");
 
 } // namespace
 
@@ -41,7 +42,7 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(StartRequest request)
 {
     if (m_lock.tryLock(0)) {
         listen();
@@ -51,7 +52,7 @@ bool SingleInstance::claim()
         qWarning("Tabwise: cannot take the lock %s; running without the one-copy guard", qPrintable(m_lock.fileName()));
         return true;
     }
-    askRunningCopyToShow();
+    askRunningCopy(request);
     return false;
 }
 
@@ -71,8 +72,11 @@ void SingleInstance::answer()
         const auto readRequest = [this, socket] {
             if (!socket->canReadLine())
                 return;
-            if (socket->readLine(64) == showMessage)
+            const QByteArray message = socket->readLine(64);
+            if (message == showMessage)
                 Q_EMIT showRequested();
+            else if (message == toggleMessage)
+                Q_EMIT toggleRequested();
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
@@ -80,7 +84,7 @@ void SingleInstance::answer()
     }
 }
 
-void SingleInstance::askRunningCopyToShow()
+void SingleInstance::askRunningCopy(StartRequest request)
 {
     // The running copy may have taken the lock a moment ago and not be listening yet.
     const QDeadlineTimer deadline(3000);
@@ -95,7 +99,7 @@ void SingleInstance::askRunningCopyToShow()
         }
         QThread::msleep(100);
     }
-    socket.write(showMessage);
+    socket.write(request == StartRequest::Toggle ? toggleMessage : showMessage);
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
 }

@@ -14,6 +14,7 @@
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
 #include "ui/PageView.h"
+#include "ui/ShowHideKey.h"
 #include "ui/TabControl.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
@@ -186,6 +187,9 @@ void MainWindow::load()
         page(tab)->setCommandNames(m_options->tabName(tab));
     setTitleFor(m_tabs->caption(0));
     m_keeper->restoreDrafts();
+    // Once the window is up: a key the desktop refuses is reported over it.
+    QMetaObject::invokeMethod(
+        new ShowHideKey(m_platform, m_settings, *this), &ShowHideKey::apply, Qt::QueuedConnection);
 }
 
 void MainWindow::activate()

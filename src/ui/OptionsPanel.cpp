@@ -6,12 +6,14 @@
 #include "ui/BackupPanel.h"
 #include "ui/DriveList.h"
 #include "ui/FolderList.h"
+#include "ui/KeyField.h"
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +84,8 @@ void OptionsPanel::buildStartOptions()
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    m_showHideKey = place(
+        new KeyField(m_platform.globalKey().supported(), this), "showHideKeyField", twipsRect(1875, 630, 1770, 555));
     m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3720, 480, 1215, 255));
     m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(3720, 840, 1215, 255));
 }
@@ -128,8 +132,11 @@ void OptionsPanel::setTabOrder()
 {
     // Reading order: the start options and their buttons, the backup frame, then the tab table row
     // by row (the Show box stands left of the name; the first tab has none).
-    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop, m_ok, m_cancel, m_backup->driveList(),
-        m_backup->folderList(), m_backup->backupButton(), m_backup->restoreButton() };
+    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop };
+    if (QWidget* key = m_showHideKey->edit())
+        order << key;
+    order << m_ok << m_cancel << m_backup->driveList() << m_backup->folderList() << m_backup->backupButton()
+          << m_backup->restoreButton();
     for (int tab = 0; tab < pageCount; ++tab) {
         if (QCheckBox* show = showBox(tab))
             order << show;
@@ -148,6 +155,7 @@ QString OptionsPanel::tabName(int tabIndex) const
 void OptionsPanel::open()
 {
     show();
+    m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();
 }
 
@@ -190,7 +198,8 @@ bool OptionsPanel::store()
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
             return false;
     }
-    return true;
+    const QString key = m_showHideKey->keyText();
+    return key == m_settings.read(Key::ShowHide) || m_settings.write(Key::ShowHide, key);
 }
 
 // One pass: every tab whose stored value equals the acting value gets the pass's visibility; the

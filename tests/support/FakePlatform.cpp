@@ -23,7 +23,7 @@ int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString
 
 int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
 {
-    messagesShown.append({prompt, -1, buttons.join(u'|')});
+    messagesShown.append({ prompt, -1, buttons.join(u'|') });
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 
@@ -69,6 +69,13 @@ bool FakePlatform::showPrinterDialog(QWidget*, QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToFile);
     return printerDialogAccepts;
+}
+
+void FakePlatform::take(const QKeySequence& keys)
+{
+    keysTaken << keys;
+    if (keysHeldElsewhere.contains(keys))
+        onRefused("another program holds it");
 }
 
 } // namespace tabwise

@@ -21,6 +21,7 @@ public:
     WindowZOrder& zOrder() override;
     Printing& printing() override;
     Volumes& volumes() override;
+    GlobalKey& globalKey() override;
 
 private:
     struct Services;
