@@ -28,7 +28,14 @@ PageSearch::~PageSearch()
 
 void PageSearch::setSources(const QList<SearchSource>& sources)
 {
+    cancel();
     m_sources = sources;
+    m_pool.start([this, sources, cancelled = m_cancelled] {
+        for (const SearchSource& source : sources) {
+            if (!cancelled->load())
+                textOf(source);
+        }
+    });
 }
 
 void PageSearch::cancel()

@@ -38,6 +38,7 @@ public:
     explicit PageSearch(QObject* parent = nullptr);
     ~PageSearch() override;
 
+    // The pages to search from now on; their files are read at once, before the first search.
     void setSources(const QList<SearchSource>& sources);
     // Starts finding NEEDLE; found() follows (at once for an empty needle).
     void start(const QString& needle, Qt::CaseSensitivity cs);

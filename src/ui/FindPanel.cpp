@@ -126,6 +126,7 @@ void FindPanel::showHits(const QList<PageHits>& hits)
         m_status->setText(QStringLiteral("More than %1 lines; the first of each page are listed").arg(lines));
     else
         m_status->setText(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines));
+    Q_EMIT resultsShown();
 }
 
 bool FindPanel::eventFilter(QObject* watched, QEvent* event)

@@ -35,6 +35,10 @@ public:
     void open();
     void close();
 
+Q_SIGNALS:
+    // The results of the text in the field are shown.
+    void resultsShown();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
