@@ -62,11 +62,11 @@ void panelOverFivePages()
     const Answer typed = answer(panel, QStringLiteral("zebra"));
     const Answer none = medianAnswer(panel, QStringLiteral("zebra"), QStringLiteral("zebu"), 9);
     const Answer every = medianAnswer(panel, QStringLiteral("noon"), QStringLiteral("fox"), 9);
-    const QString name = QStringLiteral("find in all pages, 5 x 10 MB: ");
-    reportAlone(name + QStringLiteral("first key, at once"), first.shown);
-    reportAlone(name + QStringLiteral("first key, 0.3 s after"), typed.shown);
-    reportAlone(name + QStringLiteral("word on none"), none.shown);
-    reportAlone(name + QStringLiteral("word on every line"), every.shown);
+    const QString name = QStringLiteral("find, 5 pages x 10 MB: ");
+    reportAlone(name + QStringLiteral("first key at once"), first.shown);
+    reportAlone(name + QStringLiteral("first key 0.3 s later"), typed.shown);
+    reportAlone(name + QStringLiteral("a word on none"), none.shown);
+    reportAlone(name + QStringLiteral("a word on every line"), every.shown);
     reportAlone(name + QStringLiteral("UI thread held"), std::max(none.held, every.held));
     if (panel->results()->count() != 5 * (PageSearch::linesPerPage + 1))
         std::printf("  ! %d results listed\n", panel->results()->count());
@@ -84,8 +84,8 @@ void panelOverMillionEntries()
     panel->open();
     answer(panel, QStringLiteral("person"));
     const Answer none = medianAnswer(panel, QStringLiteral("nobody"), QStringLiteral("noone"), 9);
-    const QString name = QStringLiteral("find in all pages, list 1 M: ");
-    reportAlone(name + QStringLiteral("word on none"), none.shown);
+    const QString name = QStringLiteral("find, list 1 M: ");
+    reportAlone(name + QStringLiteral("a word on none"), none.shown);
     reportAlone(name + QStringLiteral("UI thread held"), none.held);
 }
 
