@@ -50,7 +50,11 @@ void KeyField::keep(const QKeySequence& keys)
 
 QString KeyField::keyText() const
 {
-    return m_edit ? m_edit->keySequence().toString(QKeySequence::PortableText) : m_text;
+    if (!m_edit)
+        return m_text;
+    // Also while the field still waits for more keys (it shows what it keeps once it is done).
+    const QKeySequence keys = m_edit->keySequence();
+    return keys.isEmpty() || !usable(keys[0]) ? QString() : QKeySequence(keys[0]).toString(QKeySequence::PortableText);
 }
 
 void KeyField::setKeyText(const QString& text)

@@ -1,8 +1,9 @@
-// The program's seams to the system: one running copy per application folder, the application
-// folder, the autostart entry file, the addresses handed to the desktop, and the tray icon, the
-// window's stacking and the volumes as Qt and Linux offer them.
+// The program's seams to the system: one running copy per application folder and the requests
+// it passes on (show, toggle), the command line, the application folder, the autostart entry file, the addresses handed
+// to the desktop, and the tray icon, the window's stacking and the volumes as Qt and Linux offer them.
 #include "WindowFixture.h"
 #include "app/AppFolder.h"
+#include "app/CommandLine.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AutostartEntry.h"
@@ -35,6 +36,16 @@ private Q_SLOTS:
             QVERIFY(first.claim() && !SingleInstance(name).claim());
             QTRY_COMPARE(asked.size(), 1); // the running copy is asked to show its window
             QVERIFY(SingleInstance(SingleInstance::nameFor(other.path())).claim()); // another folder
+        }
+        {
+            SingleInstance first(name);
+            QSignalSpy shown(&first, &SingleInstance::showRequested);
+            QSignalSpy toggled(&first, &SingleInstance::toggleRequested);
+            QVERIFY(first.claim() && !SingleInstance(name).claim(StartRequest::Toggle));
+            QTRY_COMPARE(toggled.size(), 1);
+            QVERIFY(!SingleInstance(name).claim(StartRequest::Show));
+            QTRY_COMPARE(shown.size(), 1);
+            QCOMPARE(toggled.size(), 1);
         }
         QVERIFY(SingleInstance(name).claim()); // free again once the first copy has ended
         QVERIFY(SingleInstance(m_runtime.filePath("none/x")).claim()); // no guard possible: run unguarded
@@ -69,6 +80,36 @@ private Q_SLOTS:
         QVERIFY(w.isHidden()); // not loaded until the splash hands over
         splash.hide();
         QTRY_VERIFY(w.isVisible() && !w.isMinimized());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        showRunningWindow(w, splash, true); // --toggle: the window is shown and active, so it goes
+        QVERIFY(w.isHidden());
+        showRunningWindow(w, splash, true);
+        QVERIFY(w.isVisible());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("exitCode"); // -1: the program runs
+        QTest::newRow("none") << QStringList() << int(StartRequest::Start) << -1;
+        QTest::newRow("--show") << QStringList("--show") << int(StartRequest::Show) << -1;
+        QTest::newRow("--toggle") << QStringList("--toggle") << int(StartRequest::Toggle) << -1;
+        QTest::newRow("a file name is no option") << QStringList("notes.txt") << int(StartRequest::Start) << -1;
+        QTest::newRow("--help") << QStringList("--help") << int(StartRequest::Start) << 0;
+        QTest::newRow("both") << QStringList({ "--show", "--toggle" }) << int(StartRequest::Start) << 2;
+        QTest::newRow("unknown") << QStringList("--tooggle") << int(StartRequest::Start) << 2;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, request);
+        QFETCH(int, exitCode);
+        const CommandLine command = readCommandLine(QStringList("tabwise") + arguments);
+        QCOMPARE(int(command.request), request);
+        QCOMPARE(command.exitCode, exitCode);
+        QCOMPARE(command.output.contains("--toggle"), exitCode >= 0);
     }
 
     void applicationFolderFromTheLauncher()
