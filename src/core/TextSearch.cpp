@@ -154,10 +154,10 @@ std::vector<LineHit> linesHolding(QStringView text, const std::vector<qsizetype>
     for (const qsizetype place : places) {
         const qsizetype lineBefore = line;
         for (; scanned < place; ++scanned) {
-            if (!isLineBreak(text[scanned]))
+            // CR LF ends a line at its LF.
+            const bool crBeforeLf = text[scanned] == u'\r' && scanned + 1 < text.size() && text[scanned + 1] == u'\n';
+            if (!isLineBreak(text[scanned]) || crBeforeLf)
                 continue;
-            if (text[scanned] == u'\r' && scanned + 1 < text.size() && text[scanned + 1] == u'\n')
-                ++scanned;
             ++line;
             lineBegin = scanned + 1;
         }
