@@ -107,6 +107,8 @@ void FindBar::open()
 void FindBar::close()
 {
     hide();
+    m_text.clear(); // a large page's copy is not kept while nobody finds in it
+    m_textKnown = false;
     if (m_page)
         findTarget(*m_page)->setFocus();
 }

@@ -2,9 +2,12 @@
 
 #include "core/SettingsStore.h"
 #include "platform/Platform.h"
+#include "ui/KeyField.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsPanel.h"
 #include "ui/TrayIcon.h"
+
+#include <QApplication>
 
 namespace tabwise {
 
@@ -15,7 +18,12 @@ ShowHideKey::ShowHideKey(Platform& platform, SettingsStore& settings, MainWindow
     , m_window(window)
 {
     GlobalKey& key = platform.globalKey();
-    key.onPressed = [this] { toggleWindow(m_window); };
+    key.onPressed = [this] {
+        // While the key is being chosen in the options panel, pressing it changes nothing.
+        const QWidget* focus = QApplication::focusWidget();
+        if (!focus || !m_window.optionsPanel()->showHideKeyField()->isAncestorOf(focus))
+            toggleWindow(m_window);
+    };
     key.onRefused = [this](const QString& reason) {
         m_platform.messages().show(&m_window,
             QStringLiteral("Tabwise cannot use the key %1 to show and hide its window: %2.\n\n"
