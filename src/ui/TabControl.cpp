@@ -69,18 +69,24 @@ QSize TabStrip::tabSizeHint(int index) const
     return QSize(widths.empty() ? 0 : widths[std::size_t(at)], m_tabHeight);
 }
 
+QString TabStrip::fittedText(int index, int width) const
+{
+    const QString full = tabText(index);
+    if (fontMetrics().size(Qt::TextShowMnemonic, full).width() <= width)
+        return full;
+    // Cut short, the caption loses its end but keeps the mark.
+    const bool marked = full.endsWith(unsavedMark);
+    const QString caption = marked ? full.chopped(unsavedMark.size()) : full;
+    const QString mark = marked ? unsavedMark : QString();
+    return fontMetrics().elidedText(
+               caption, Qt::ElideRight, width - fontMetrics().horizontalAdvance(mark), Qt::TextShowMnemonic)
+        + mark;
+}
+
 void TabStrip::initStyleOption(QStyleOptionTab* option, int tabIndex) const
 {
     QTabBar::initStyleOption(option, tabIndex);
-    const QString full = tabText(tabIndex);
-    if (option->text == full || !full.endsWith(unsavedMark))
-        return;
-    // Cut short, the caption loses its end but keeps the mark.
-    const int room = style()->subElementRect(QStyle::SE_TabBarTabText, option, this).width()
-        - fontMetrics().horizontalAdvance(unsavedMark);
-    option->text
-        = fontMetrics().elidedText(full.chopped(unsavedMark.size()), Qt::ElideRight, room, Qt::TextShowMnemonic)
-        + unsavedMark;
+    option->text = fittedText(tabIndex, style()->subElementRect(QStyle::SE_TabBarTabText, option, this).width());
 }
 
 TabControl::TabControl(QWidget* parent)

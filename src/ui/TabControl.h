@@ -17,6 +17,8 @@ public:
     explicit TabStrip(QWidget* parent = nullptr);
     void setStripWidth(int width);
     void setTabHeight(int height);
+    // The tab's text as it fits into WIDTH.
+    QString fittedText(int index, int width) const;
 
 protected:
     QSize tabSizeHint(int index) const override;

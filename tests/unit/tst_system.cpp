@@ -7,8 +7,10 @@
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AutostartEntry.h"
+#include "platform/linux/PortalGlobalKey.h"
 #include "platform/linux/QtOpenTarget.h"
 #include "platform/linux/QtPlatform.h"
+#include "platform/linux/X11GlobalKey.h"
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
 
@@ -139,6 +141,31 @@ private Q_SLOTS:
         const FileWrite blocked = autostart.add("/opt/tabwise");
         QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void globalKeysForTheDesktop_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<uint>("symbol"); // X11: the key symbol and the modifier mask
+        QTest::addColumn<uint>("mask");
+        QTest::addColumn<QString>("trigger"); // the desktop portal
+        QTest::newRow("letter") << "Ctrl+Alt+N" << 0x6eu << 0x0cu << "CTRL+ALT+n";
+        QTest::newRow("function key") << "Meta+F12" << 0xffc9u << 0x40u << "LOGO+F12";
+        QTest::newRow("named key") << "Ctrl+Shift+PgDown" << 0xff56u << 0x05u << "CTRL+SHIFT+Page_Down";
+        QTest::newRow("punctuation") << "Ctrl+," << 0x2cu << 0x04u << "CTRL+,";
+        QTest::newRow("Latin-1 letter") << "Alt+\u00c9" << 0xe9u << 0x08u << "ALT+\u00e9";
+        QTest::newRow("a key without an X11 grab") << "Ctrl+Media Play" << 0u << 0x04u << "CTRL+Media Play";
+    }
+    void globalKeysForTheDesktop()
+    {
+        QFETCH(QString, keys);
+        const QKeyCombination combination = QKeySequence::fromString(keys, QKeySequence::PortableText)[0];
+        QFETCH(uint, symbol);
+        QFETCH(uint, mask);
+        QFETCH(QString, trigger);
+        QCOMPARE(X11GlobalKey::keySymbol(combination.key()), symbol);
+        QCOMPARE(X11GlobalKey::modifierMask(combination.keyboardModifiers()), mask);
+        QCOMPARE(PortalGlobalKey::triggerText(combination), trigger);
     }
 
     void addressesForTheDesktop_data()

@@ -165,9 +165,10 @@ private Q_SLOTS:
         for (int tab : { 0, 2 })
             w.tabs()->setMarked(tab, true); // the marks of unsaved typing fit as well
         QVERIFY(fits());
-        w.tabs()->setCaption(1, QString(80, u'W'));
-        QVERIFY(!fits() && strip->tabRect(4).right() < strip->width()); // too long: cut short
-        QCOMPARE(strip->tabToolTip(1), QString(80, u'W'));
+        w.tabs()->setCaption(2, QString(80, u'W'));
+        QVERIFY(!fits() && strip->tabRect(4).right() < strip->width()); // too long: cut short, mark kept
+        QVERIFY(strip->fittedText(2, strip->tabRect(2).width() - 6).endsWith("W\u2026 \u2022"));
+        QCOMPARE(strip->tabToolTip(2), QString(80, u'W') + " (unsaved typing)");
     }
 
     void showHideKey_data()

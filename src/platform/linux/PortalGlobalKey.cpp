@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QHash>
 #include <QRandomGenerator>
 
 namespace {
@@ -80,8 +81,14 @@ QString PortalGlobalKey::triggerText(QKeyCombination keys)
         if (modifiers & modifier)
             parts << QLatin1String(name);
     }
+    // The key by its X11 key symbol's name, which for most keys is Qt's own name for it.
+    static const QHash<QString, QString> symbolNames { { QStringLiteral("PgUp"), QStringLiteral("Page_Up") },
+        { QStringLiteral("PgDown"), QStringLiteral("Page_Down") }, { QStringLiteral("Ins"), QStringLiteral("Insert") },
+        { QStringLiteral("Del"), QStringLiteral("Delete") }, { QStringLiteral("Esc"), QStringLiteral("Escape") },
+        { QStringLiteral("Space"), QStringLiteral("space") },
+        { QStringLiteral("Backspace"), QStringLiteral("BackSpace") } };
     const QString key = QKeySequence(keys.key()).toString(QKeySequence::PortableText);
-    parts << (key.size() == 1 ? key.toLower() : key);
+    parts << (key.size() == 1 ? key.toLower() : symbolNames.value(key, key));
     return parts.join(u'+');
 }
 
