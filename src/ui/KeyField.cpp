@@ -13,10 +13,12 @@ KeyField::KeyField(bool supported, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
     if (!supported) {
-        auto* note = new QLabel(
-            QStringLiteral("Show/hide key: let the desktop's shortcut settings run tabwise --toggle"), this);
+        auto* note
+            = new QLabel(QStringLiteral("Show/hide key: bind\ntabwise --toggle\nin the desktop's settings"), this);
         note->setObjectName(QStringLiteral("showHideKeyNote"));
-        note->setWordWrap(true);
+        note->setToolTip(QStringLiteral("This desktop gives programs no keys of their own: let its keyboard shortcut "
+                                        "settings run tabwise --toggle to show and hide the window."));
+        note->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont small = note->font();
         small.setPointSizeF(small.pointSizeF() - 1);
         note->setFont(small);
