@@ -20,7 +20,7 @@ public:
 
     // Whether the session's desktop portal offers global shortcuts.
     static bool offered();
-    // The key as the shortcuts specification writes a trigger ("CTRL+ALT+n").
+    // The key as the desktop portal writes a trigger ("CTRL+ALT+n").
     static QString triggerText(QKeyCombination keys);
 
     bool supported() const override { return true; }
