@@ -8,6 +8,7 @@ packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
   libchm-dev fp-utils
+  libxcb1-dev # the show/hide key on X11 (Qt D-Bus for the portal on Wayland is in qt6-base-dev)
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session

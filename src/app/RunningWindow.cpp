@@ -1,17 +1,18 @@
 #include "app/RunningWindow.h"
 
 #include "ui/MainWindow.h"
+#include "ui/ShowHideKey.h"
 
 #include <QGuiApplication>
 #include <QTimer>
 
 namespace tabwise {
 
-void showRunningWindow(MainWindow& window, const QWidget& splash, const QString& activationToken)
+void showRunningWindow(MainWindow& window, const QWidget& splash, bool toggle, const QString& activationToken)
 {
     if (splash.isVisible()) {
         QTimer::singleShot(
-            100, &window, [&window, &splash, activationToken] { showRunningWindow(window, splash, activationToken); });
+            100, &window, [&window, &splash, activationToken] { showRunningWindow(window, splash, false, activationToken); });
         return;
     }
     // Qt's Wayland shell takes the token from the environment when the window asks to be activated;
@@ -19,7 +20,10 @@ void showRunningWindow(MainWindow& window, const QWidget& splash, const QString&
     const bool withToken = !activationToken.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland");
     if (withToken)
         qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
-    window.restore();
+    if (toggle)
+        toggleWindow(window);
+    else
+        window.restore();
     if (withToken)
         qunsetenv("XDG_ACTIVATION_TOKEN");
 }

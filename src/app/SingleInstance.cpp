@@ -16,8 +16,9 @@ namespace tabwise {
 
 namespace {
 
-// "show", then the later start's activation token if it has one, on one line.
+// "show" or "toggle", then the later start's activation token if it has one, on one line.
 const QByteArray showMessage = QByteArrayLiteral("show");
+const QByteArray toggleMessage = QByteArrayLiteral("toggle");
 constexpr qint64 longestLine = 512;
 
 // A token as the desktop hands it out: printable ASCII, no spaces.
@@ -52,7 +53,7 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(StartRequest request)
 {
     if (m_lock.tryLock(0)) {
         listen();
@@ -62,7 +63,7 @@ bool SingleInstance::claim()
         qWarning("Tabwise: cannot take the lock %s; running without the one-copy guard", qPrintable(m_lock.fileName()));
         return true;
     }
-    askRunningCopyToShow();
+    askRunningCopy(request);
     return false;
 }
 
@@ -83,9 +84,14 @@ void SingleInstance::answer()
             if (!socket->canReadLine())
                 return;
             const QByteArray line = socket->readLine(longestLine).chopped(1);
-            const QByteArray token = line.mid(showMessage.size() + 1);
-            if (line == showMessage || (line.startsWith(showMessage + ' ') && isToken(token)))
+            const qsizetype space = line.indexOf(' ');
+            const QByteArray verb = space < 0 ? line : line.left(space);
+            const QByteArray token = space < 0 ? QByteArray() : line.mid(space + 1);
+            const bool wellFormed = space < 0 || isToken(token);
+            if (wellFormed && verb == showMessage)
                 Q_EMIT showRequested(QString::fromLatin1(token));
+            else if (wellFormed && verb == toggleMessage)
+                Q_EMIT toggleRequested(QString::fromLatin1(token));
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
@@ -93,7 +99,7 @@ void SingleInstance::answer()
     }
 }
 
-void SingleInstance::askRunningCopyToShow()
+void SingleInstance::askRunningCopy(StartRequest request)
 {
     // The running copy may have taken the lock a moment ago and not be listening yet.
     const QDeadlineTimer deadline(3000);
@@ -111,7 +117,8 @@ void SingleInstance::askRunningCopyToShow()
     // On Wayland the desktop gives a start an activation token; the running copy needs it to come
     // to the front.
     const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
-    socket.write(showMessage + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
+    const QByteArray& verb = request == StartRequest::Toggle ? toggleMessage : showMessage;
+    socket.write(verb + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
 }

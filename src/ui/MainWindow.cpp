@@ -9,10 +9,12 @@
 #include "ui/Artwork.h"
 #include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Finding.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
 #include "ui/PageView.h"
+#include "ui/ShowHideKey.h"
 #include "ui/TabControl.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
@@ -61,6 +63,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     connectPanels();
     connectTray();
     addWindowKeys(*this);
+    addFinding(*this);
 
     // At log-off no question can be asked: what was typed goes into its draft, and the page files
     // stay as they are until the user saves.
@@ -182,6 +185,9 @@ void MainWindow::load()
         page(tab)->setCommandNames(m_options->tabName(tab));
     setTitleFor(m_tabs->caption(0));
     m_keeper->restoreDrafts();
+    // Once the window is up: a key the desktop refuses is reported over it.
+    QMetaObject::invokeMethod(
+        new ShowHideKey(m_platform, m_settings, *this), &ShowHideKey::apply, Qt::QueuedConnection);
 }
 
 void MainWindow::activate()

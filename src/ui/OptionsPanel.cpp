@@ -6,12 +6,15 @@
 #include "ui/BackupPanel.h"
 #include "ui/DriveList.h"
 #include "ui/FolderList.h"
+#include "ui/KeyField.h"
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
 #include "ui/Twips.h"
 #include "ui/WindowSystemNote.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,8 +88,13 @@ void OptionsPanel::buildStartOptions()
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
-    m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3720, 480, 1215, 255));
-    m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(3720, 840, 1215, 255));
+    // The right-hand column: the show/hide key above the two buttons, clear of the captions and of
+    // the note beside Stay on top (the note that takes the place of the field runs to the edge).
+    const bool keysSupported = m_platform.globalKey().supported();
+    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
+        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
+    m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
 }
 
 void OptionsPanel::buildTabTable()
@@ -131,8 +139,11 @@ void OptionsPanel::setTabOrder()
 {
     // Reading order: the start options and their buttons, the backup frame, then the tab table row
     // by row (the Show box stands left of the name; the first tab has none).
-    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop, m_ok, m_cancel, m_backup->driveList(),
-        m_backup->newFolderButton(), m_backup->folderList(), m_backup->backupButton(), m_backup->restoreButton() };
+    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop };
+    if (QWidget* key = m_showHideKey->edit())
+        order << key;
+    order << m_ok << m_cancel << m_backup->driveList() << m_backup->newFolderButton() << m_backup->folderList()
+          << m_backup->backupButton() << m_backup->restoreButton();
     for (int tab = 0; tab < pageCount; ++tab) {
         if (QCheckBox* show = showBox(tab))
             order << show;
@@ -151,6 +162,7 @@ QString OptionsPanel::tabName(int tabIndex) const
 void OptionsPanel::open()
 {
     show();
+    m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();
 }
 
@@ -193,7 +205,8 @@ bool OptionsPanel::store()
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
             return false;
     }
-    return true;
+    const QString key = m_showHideKey->keyText();
+    return key == m_settings.read(Key::ShowHide) || m_settings.write(Key::ShowHide, key);
 }
 
 // One pass: every tab whose stored value equals the acting value gets the pass's visibility; the

@@ -13,13 +13,15 @@ class QPushButton;
 namespace tabwise {
 
 class BackupPanel;
+class KeyField;
 class Platform;
 class SettingsStore;
 
-// The options panel laid over the pages: start minimized, start at log-on, stay on top, the backup
-// frame, and the tab table (each tab's name, and whether tabs 2 to 5 are shown). OK stores
-// everything and tells the window; Cancel only closes. Start at log-on acts at once when its box
-// changes, however it changes; so does stay on top, through the window.
+// The options panel laid over the pages: start minimized, start at log-on, stay on top, the key
+// that shows and hides the window from anywhere, the backup frame, and the tab table (each tab's
+// name, and whether tabs 2 to 5 are shown). OK stores everything and tells the window; Cancel only
+// closes. Start at log-on acts at once when its box changes, however it changes; so does stay on
+// top, through the window.
 class OptionsPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     BackupPanel* backupPanel() const { return m_backup; }
+    KeyField* showHideKeyField() const { return m_showHideKey; }
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
@@ -74,6 +77,7 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     BackupPanel* m_backup = nullptr;
+    KeyField* m_showHideKey = nullptr;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
 };

@@ -134,6 +134,8 @@ bool PageView::readFile()
     m_text->setLineWrapMode(
         hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(read.text);
+    // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
+    Q_EMIT unsavedChanged(hasUnsavedText());
     m_baseline.set(read.content, stamp);
     m_note->hide();
     return true;

@@ -23,6 +23,7 @@ QLabel* addWindowSystemNote(QAbstractButton* option, const QString& platformName
     note->setAccessibleDescription(why);
     QFont font = note->font();
     font.setItalic(true);
+    font.setPointSizeF(font.pointSizeF() - 1);
     note->setFont(font);
     note->adjustSize();
     const QRect box = option->geometry();

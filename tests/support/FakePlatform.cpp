@@ -80,4 +80,11 @@ bool FakePlatform::showPrinterDialog(QWidget*, QPrinter& printer)
     return printerDialogAccepts;
 }
 
+void FakePlatform::take(const QKeySequence& keys)
+{
+    keysTaken << keys;
+    if (keysHeldElsewhere.contains(keys))
+        onRefused("another program holds it");
+}
+
 } // namespace tabwise

@@ -17,7 +17,8 @@ class FakePlatform : public Platform,
                      Autostart,
                      WindowZOrder,
                      Printing,
-                     Volumes {
+                     Volumes,
+                     GlobalKey {
 public:
     struct Message {
         QString prompt;
@@ -64,6 +65,13 @@ public:
     QList<Volume> volumeList { { Volume::Kind::Root, "/", "/" } };
     QStringList volumesNotReady;
 
+    // The key that shows and hides the window: whether the desktop offers such keys, the keys
+    // taken (an empty one gives the key back), those another program holds, and a press.
+    bool globalKeysSupported = true;
+    QList<QKeySequence> keysTaken;
+    QList<QKeySequence> keysHeldElsewhere;
+    void pressGlobalKey() const { onPressed(); }
+
     MessageBoxes& messages() override { return *this; }
     NotifyIcon& notifyIcon() override { return *this; }
     OpenTarget& openTarget() override { return *this; }
@@ -72,6 +80,7 @@ public:
     WindowZOrder& zOrder() override { return *this; }
     Printing& printing() override { return *this; }
     Volumes& volumes() override { return *this; }
+    GlobalKey& globalKey() override { return *this; }
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
@@ -87,6 +96,8 @@ private:
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
     QList<Volume> mountedVolumes() const override { return volumeList; }
     bool isReady(const Volume& volume) const override { return !volumesNotReady.contains(volume.rootPath); }
+    bool supported() const override { return globalKeysSupported; }
+    void take(const QKeySequence& keys) override;
 };
 
 } // namespace tabwise

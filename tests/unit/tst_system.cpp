@@ -1,12 +1,16 @@
-// The program's seams to the system: one running copy per application folder, the application
-// folder, the autostart entry file, and the tray icon, the window's stacking and the volumes as Qt
-// and Linux offer them.
+// The program's seams to the system: one running copy per application folder and the requests it
+// passes on (show, toggle), the command line, the application folder, the autostart entry file, the
+// keys asked of the desktop, and the tray icon, the window's stacking and the volumes as Qt and
+// Linux offer them.
 #include "WindowFixture.h"
 #include "app/AppFolder.h"
+#include "app/CommandLine.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
 #include "core/AutostartEntry.h"
+#include "platform/linux/PortalGlobalKey.h"
 #include "platform/linux/QtPlatform.h"
+#include "platform/linux/X11GlobalKey.h"
 #include "platform/linux/XdgAutostart.h"
 #include "ui/HelpWindowViewer.h"
 
@@ -45,6 +49,16 @@ private Q_SLOTS:
             qunsetenv("XDG_ACTIVATION_TOKEN");
             QVERIFY(SingleInstance(SingleInstance::nameFor(other.path())).claim()); // another folder
         }
+        {
+            SingleInstance first(name);
+            QSignalSpy shown(&first, &SingleInstance::showRequested);
+            QSignalSpy toggled(&first, &SingleInstance::toggleRequested);
+            QVERIFY(first.claim() && !SingleInstance(name).claim(StartRequest::Toggle));
+            QTRY_COMPARE(toggled.size(), 1);
+            QVERIFY(!SingleInstance(name).claim(StartRequest::Show));
+            QTRY_COMPARE(shown.size(), 1);
+            QCOMPARE(toggled.size(), 1);
+        }
         QVERIFY(SingleInstance(name).claim()); // free again once the first copy has ended
         QVERIFY(SingleInstance(m_runtime.filePath("none/x")).claim()); // no guard possible: run unguarded
     }
@@ -78,6 +92,36 @@ private Q_SLOTS:
         QVERIFY(w.isHidden()); // not loaded until the splash hands over
         splash.hide();
         QTRY_VERIFY(w.isVisible() && !w.isMinimized());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        showRunningWindow(w, splash, true); // --toggle: the window is shown and active, so it goes
+        QVERIFY(w.isHidden());
+        showRunningWindow(w, splash, true);
+        QVERIFY(w.isVisible());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<int>("exitCode"); // -1: the program runs
+        QTest::newRow("none") << QStringList() << int(StartRequest::Start) << -1;
+        QTest::newRow("--show") << QStringList("--show") << int(StartRequest::Show) << -1;
+        QTest::newRow("--toggle") << QStringList("--toggle") << int(StartRequest::Toggle) << -1;
+        QTest::newRow("a file name is no option") << QStringList("notes.txt") << int(StartRequest::Start) << -1;
+        QTest::newRow("--help") << QStringList("--help") << int(StartRequest::Start) << 0;
+        QTest::newRow("both") << QStringList({ "--show", "--toggle" }) << int(StartRequest::Start) << 2;
+        QTest::newRow("unknown") << QStringList("--tooggle") << int(StartRequest::Start) << 2;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, request);
+        QFETCH(int, exitCode);
+        const CommandLine command = readCommandLine(QStringList("tabwise") + arguments);
+        QCOMPARE(int(command.request), request);
+        QCOMPARE(command.exitCode, exitCode);
+        QCOMPARE(command.output.contains("--toggle"), exitCode >= 0);
     }
 
     void applicationFolderFromTheLauncher()
@@ -115,6 +159,31 @@ private Q_SLOTS:
         const FileWrite blocked = autostart.add();
         QVERIFY2(!blocked.ok && blocked.error.startsWith(blocker.fileName() + "\n\n"), qPrintable(blocked.error));
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void globalKeysForTheDesktop_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<uint>("symbol"); // X11: the key symbol and the modifier mask
+        QTest::addColumn<uint>("mask");
+        QTest::addColumn<QString>("trigger"); // the desktop portal
+        QTest::newRow("letter") << "Ctrl+Alt+N" << 0x6eu << 0x0cu << "CTRL+ALT+n";
+        QTest::newRow("function key") << "Meta+F12" << 0xffc9u << 0x40u << "LOGO+F12";
+        QTest::newRow("named key") << "Ctrl+Shift+PgDown" << 0xff56u << 0x05u << "CTRL+SHIFT+Page_Down";
+        QTest::newRow("punctuation") << "Ctrl+," << 0x2cu << 0x04u << "CTRL+,";
+        QTest::newRow("Latin-1 letter") << "Alt+\u00c9" << 0xe9u << 0x08u << "ALT+\u00e9";
+        QTest::newRow("a key without an X11 grab") << "Ctrl+Media Play" << 0u << 0x04u << "CTRL+Media Play";
+    }
+    void globalKeysForTheDesktop()
+    {
+        QFETCH(QString, keys);
+        const QKeyCombination combination = QKeySequence::fromString(keys, QKeySequence::PortableText)[0];
+        QFETCH(uint, symbol);
+        QFETCH(uint, mask);
+        QFETCH(QString, trigger);
+        QCOMPARE(X11GlobalKey::keySymbol(combination.key()), symbol);
+        QCOMPARE(X11GlobalKey::modifierMask(combination.keyboardModifiers()), mask);
+        QCOMPARE(PortalGlobalKey::triggerText(combination), trigger);
     }
 
     void messagesShowTextAsText()

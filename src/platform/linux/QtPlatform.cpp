@@ -1,5 +1,6 @@
 #include "platform/linux/QtPlatform.h"
 
+#include "platform/linux/GlobalKeys.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtNotifyIcon.h"
 #include "platform/linux/QtOpenTarget.h"
@@ -22,6 +23,7 @@ struct QtPlatform::Services {
     QtWindowZOrder zOrder;
     QtPrinting printing;
     QtVolumes volumes;
+    std::unique_ptr<GlobalKey> globalKey = makeGlobalKey();
 };
 
 QtPlatform::QtPlatform(HelpViewer& helpViewer, const QString& startCommand)
@@ -63,6 +65,10 @@ Printing& QtPlatform::printing()
 Volumes& QtPlatform::volumes()
 {
     return m_services->volumes;
+}
+GlobalKey& QtPlatform::globalKey()
+{
+    return *m_services->globalKey;
 }
 
 } // namespace tabwise

@@ -22,6 +22,7 @@ public:
     WindowZOrder& zOrder() override;
     Printing& printing() override;
     Volumes& volumes() override;
+    GlobalKey& globalKey() override;
 
 private:
     struct Services;
