@@ -2,6 +2,7 @@
 // offscreen platform, and prints each median beside the toolkit's floor measured in the same run.
 #include "BenchSupport.h"
 #include "Floors.h"
+#include "PrintBench.h"
 #include "WindowFixture.h"
 #include "ui/CommandLabel.h"
 #include "ui/ListBox.h"
@@ -216,7 +217,7 @@ int main(int argc, char* argv[])
     if (args.size() == 4 && args[1] == QStringLiteral("--memory"))
         return memoryRun(args[2], args[3].toInt());
 
-    // Arguments choose what runs: "start", "text", "list", "memory"; none runs everything.
+    // Arguments choose what runs: "start", "text", "list", "print", "memory"; none runs everything.
     const QStringList only = args.mid(1);
     const auto wanted = [&](const char* part) { return only.isEmpty() || only.contains(QLatin1String(part)); };
     std::printf("%-46s %13s %13s %8s\n", "medians", "ours", "floor", "ratio");
@@ -232,6 +233,8 @@ int main(int argc, char* argv[])
         benchListPage(100000, 9);
         benchListPage(1000000, 5);
     }
+    if (wanted("print"))
+        benchPrint(100000);
     if (!wanted("memory"))
         return 0;
     const double ours = peakOf(QStringLiteral("ours"), 1000000);

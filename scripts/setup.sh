@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libchm-dev fp-utils
+  libchm-dev fp-utils libcups2-dev
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session

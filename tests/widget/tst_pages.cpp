@@ -2,7 +2,8 @@
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
 #include "ui/PageColours.h"
-#include "ui/PrintDocument.h"
+#include "ui/PagePrinter.h"
+#include "ui/PrintJob.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -234,13 +235,13 @@ private Q_SLOTS:
             lines << QString("line %1").arg(i);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(dir.filePath("all.pdf"));
-        QVERIFY(printDocument(printer, lines).ok);
+        QVERIFY(PrintJob(printer, lines).runToEnd().ok);
         const QStringList pages = pdfText(dir.filePath("all.pdf")).split('\f');
         QVERIFY(pages.size() > 3); // three pages or more, and the nothing after the last one
         QCOMPARE(pages.join("").split('\n', Qt::SkipEmptyParts), lines); // nothing cut off at a page's end
         printer.setOutputFileName(dir.filePath("second.pdf"));
         printer.setFromTo(2, 2);
-        QVERIFY(printDocument(printer, lines).ok);
+        QVERIFY(PrintJob(printer, lines).runToEnd().ok);
         QCOMPARE(pdfText(dir.filePath("second.pdf")).split('\f').first(), pages[1]);
     }
 };
