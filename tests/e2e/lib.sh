@@ -6,6 +6,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xsession.sh"
 
 E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=()
+E2E_AT_END=() # commands that end what a support library started, run after the program has ended
 e2e_fail() {
   printf 'FAIL: %s\n' "$*" >&2
   exit 1
@@ -31,6 +32,8 @@ _e2e_end() {
     [[ -s $E2E_ROOT/app.log ]] && tail -n 20 "$E2E_ROOT/app.log" >&2
   fi
   e2e_app_stop
+  local end
+  for end in "${E2E_AT_END[@]}"; do "$end"; done
   xsession_stop
   [[ -n $E2E_ROOT ]] && rm -rf "$E2E_ROOT"
   return "$status"

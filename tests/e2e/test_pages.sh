@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The pages: the window comes up in the screen's bottom-right corner; typing after Edit is saved
 # with CR LF line ends, and typing not yet saved comes back after a kill; a double-click on a list entry hands the desktop's opener (a stub that
-# records its arguments) exactly one argument, shell characters unchanged and never run; typing
-# left unsaved at closing is saved when the user answers Yes.
+# records its arguments) exactly one argument, shell characters unchanged and never run; a page
+# prints through the printer dialog to a CUPS queue of the journey's own (cups-pdf), and a page of
+# 100,000 lines prints whole while the window keeps answering; typing left unsaved at closing is
+# saved when the user answers Yes.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 e2e_begin
+desktop_cups_start
 app=$E2E_ROOT/app calls=$E2E_ROOT/opener.calls stub=$E2E_ROOT/bin/xdg-open
 mkdir "${stub%/*}" && : >"$calls"
 printf '#!/bin/sh\nprintf "%%s [%%s]\\n" "$#" "$*" >>"%s"\n' "$calls" >"$stub" && chmod +x "$stub"
@@ -14,6 +18,7 @@ export PATH="${stub%/*}:$PATH"
 emails='someone@example.com\r\nx$(touch pwned)`touch pwned`;@example.com\r\n'
 printf "$emails" >"$app/email.ntr"
 printf 'www.example.com\r\n' >"$app/web.ntr"
+seq -f 'Line %g of the long page' 100000 | sed 's/$/\r/' >"$app/other.ntr"
 
 e2e_app_start
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
@@ -69,6 +74,38 @@ sleep 0.5
 e2e_check "nothing in an entry is run" test ! -e "$HOME/pwned"
 e2e_check "one opener per double-click" test "$(wc -l <"$calls")" -eq 3
 e2e_screenshot pages "$wid"
+
+# Printing: the printer dialog, Return prints to the default queue; the document the program sent
+# holds the page's lines, and cups-pdf makes a one-page PDF of it.
+print_page() {
+  e2e_key "$wid" alt+p
+  e2e_screenshot pages-print-dialog "$(e2e_wait_window '^Print$' 20)"
+  xdotool key Return
+  wait_for 10 not eval "xdotool search --onlyvisible --name '^Print\$' >/dev/null" || e2e_fail "the dialog stayed open"
+}
+pdf_text() { pdftotext -layout "$1" - 2>/dev/null | tr -d '\f' | sed '/^ *$/d'; }
+show_tab 0 Notes
+print_page
+e2e_check "Print sends the page to the CUPS queue" wait_for 20 test -s "$(cups_job_file 1)"
+e2e_check "... exactly its lines" test "$(pdf_text "$(cups_job_file 1)")" = $'Buy milk\nCall Ann and Bob'
+e2e_check "... and cups-pdf prints them on one page" wait_for 60 eval 'cups_pdf_output 1 >/dev/null'
+out=$(cups_pdf_output 1)
+[[ $(pdfinfo "$out" | sed -n 's/^Pages: *//p') == 1 && $(pdf_text "$out" | wc -l) == 2 ]] ||
+  e2e_fail "cups-pdf made something else of the page: $(pdfinfo "$out" | grep Pages), $(pdf_text "$out" | wc -l) lines"
+
+# A long page prints a slice at a time: meanwhile the window switches pages, and only the
+# complete document reaches the queue.
+show_tab 4 Other
+print_page
+sleep 0.5
+e2e_screenshot pages-printing "$wid"
+show_tab 0 Notes
+e2e_check "while a long page prints the window answers, and nothing has reached the queue yet" test "$(cups_jobs)" = 1
+e2e_check "the long page reaches the queue" wait_for 120 test -s "$(cups_job_file 2)"
+long=$(pdf_text "$(cups_job_file 2)")
+e2e_check "... whole, from its first line to its last" test "$(head -n 1 <<<"$long")|$(tail -n 1 <<<"$long")|$(wc -l <<<"$long")" \
+  = 'Line 1 of the long page|Line 100000 of the long page|100000'
+show_tab 2 'Email Addresses'
 
 # Typing not yet saved when the window closes: the program asks, Return answers Yes.
 xdotool key --clearmodifiers alt+e

@@ -1,6 +1,7 @@
 // The five pages, one component over five files: editing, saving and switching, the questions about
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
+#include "ui/NoteBar.h"
 #include "ui/PageColours.h"
 #include "ui/PagePrinter.h"
 #include "ui/PrintJob.h"
@@ -8,6 +9,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -199,12 +201,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pdf"); // none: the dialog is cancelled; empty: no file chosen
         QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("typed"); // "c" typed at the end after Edit
         QTest::addColumn<QString>("printed"); // the lines printed, or what the failure says
-        QTest::newRow("text page as it stands") << "out.pdf" << 1 << "a|b|c";
-        QTest::newRow("list page") << "out.pdf" << 3 << "a|b";
-        QTest::newRow("cancelled") << QString() << 1 << "";
-        QTest::newRow("no file") << "" << 1 << "The page could not be printed.||No file was chosen to print to.";
-        QTest::newRow("unwritable") << "no/out.pdf" << 3
+        QTest::newRow("text page as it stands") << "out.pdf" << 1 << true << "a|b|c";
+        QTest::newRow("list page") << "out.pdf" << 3 << false << "a|b";
+        QTest::newRow("list page being edited") << "out.pdf" << 2 << true << "a|b|c";
+        QTest::newRow("cancelled") << QString() << 1 << true << "";
+        QTest::newRow("no file") << "" << 1 << true
+                                 << "The page could not be printed.||No file was chosen to print to.";
+        QTest::newRow("unwritable") << "no/out.pdf" << 3 << false
                                     << "The page could not be printed.||The file could not be written:||{pdf}||"
                                        "No such file or directory";
     }
@@ -212,12 +217,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, pdf);
         QFETCH(int, tab);
+        QFETCH(bool, typed);
         QFETCH(QString, printed);
         WindowFixture f;
         f.writePage(pageFileName(tab), "a\r\nb\r\n");
         MainWindow& w = f.load();
         w.showPage(tab);
-        if (!w.page(tab)->isList())
+        if (typed)
             typeOn(w.page(tab), "c");
         f.platform.printerDialogAccepts = !pdf.isNull();
         f.platform.printToFile = pdf.isEmpty() ? pdf : f.tempPath(pdf);
@@ -225,6 +231,42 @@ private Q_SLOTS:
         const QString pdfLines = pdfText(f.platform.printToFile).remove('\f').trimmed();
         QCOMPARE(f.platform.messageTexts().join("") + pdfLines,
             printed.replace("{pdf}", pdf.isEmpty() ? "" : f.tempPath(pdf)).replace('|', '\n'));
+    }
+
+    void longPageCancelledThenPrintedWhileTheWindowAnswers()
+    {
+        WindowFixture f;
+        QByteArray text;
+        for (int i = 1; i <= 20000; ++i)
+            text += "Line " + QByteArray::number(i) + "\r\n";
+        f.writePage("other.ntr", text);
+        MainWindow& w = f.load();
+        w.showPage(4);
+        PagePrinter* printer = w.page(4)->printer();
+        QSignalSpy finished(printer, &PagePrinter::finished);
+        const QString pdf = f.platform.printToFile = f.tempPath("long.pdf");
+        writeFile(pdf, "kept");
+
+        // Cancelled from its note: the file chosen is as it was, and nothing is left beside it.
+        w.page(4)->printButton()->click();
+        QVERIFY(printer->isPrinting() && printer->note()->text().startsWith("Printing Other: "));
+        QTest::mouseClick(printer->note()->findChild<QPushButton*>("cancelPrintButton"), Qt::LeftButton);
+        QCOMPARE(finished.size(), 1);
+        QFile kept(pdf);
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
+        QCOMPARE(QDir(f.tempPath("")).entryList(QDir::Files | QDir::Hidden), QStringList { "long.pdf" });
+
+        // Printed whole, a slice at a time: the event loop turns while it prints.
+        int turns = 0;
+        QTimer beat;
+        connect(&beat, &QTimer::timeout, [&] { turns += printer->isPrinting(); });
+        beat.start(0);
+        w.page(4)->printButton()->click();
+        QVERIFY(finished.wait(120000));
+        QVERIFY(turns > 5 && printer->note()->isHidden() && f.platform.messagesShown.isEmpty());
+        const QStringList lines = pdfText(pdf).remove('\f').split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 20000);
+        QCOMPARE(lines.first() + lines.last(), "Line 1Line 20000");
     }
 
     void longTextRunsOverPagesAndARangeIsKept()
