@@ -134,6 +134,9 @@ bool PageView::readFile()
     m_text->setLineWrapMode(
         hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(read.text);
+    // Filling an empty box with nothing says "modified" and never takes it back: the tab must not
+    // stay marked as holding unsaved typing.
+    Q_EMIT unsavedChanged(hasUnsavedText());
     m_baseline.set(read.content, stamp);
     m_note->hide();
     return true;

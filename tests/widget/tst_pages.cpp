@@ -167,6 +167,7 @@ private Q_SLOTS:
         MainWindow& w = f.load();
         w.showPage(tab);
         PageView* page = w.page(tab);
+        QCOMPARE(w.tabs()->tabText(tab), pageTable[std::size_t(tab)].defaultCaption); // not marked unsaved
         // A line too long to wrap in good time is shown unwrapped.
         QCOMPARE(page->textBox()->lineWrapMode() == QPlainTextEdit::NoWrap, file.size() > 10'000);
         if (!page->isList())
