@@ -6,6 +6,7 @@
 #include "core/ValueConversion.h"
 #include "platform/Platform.h"
 #include "ui/AboutPanel.h"
+#include "ui/Accessibility.h"
 #include "ui/Artwork.h"
 #include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
@@ -42,6 +43,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     , m_appFolder(appFolder)
     , m_settings(settings)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Tabwise"));
     setWindowIcon(programIcon());

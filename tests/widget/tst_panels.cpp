@@ -9,6 +9,7 @@
 #include "ui/HelpWindowViewer.h"
 #include "ui/SplashScreen.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -136,6 +137,9 @@ private Q_SLOTS:
         QVERIFY(about->isVisible() && version.match(about->versionLabel()->text()).hasMatch());
         QCOMPARE(about->productNameLabel()->text(), "Tabwise");
         QTest::mouseClick(about->webAddressLabel(), Qt::LeftButton);
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about->webAddressLabel());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // by a screen reader
+        QVERIFY(link->role() == QAccessible::Link && f.platform.opened.size() == 2);
         const FakePlatform::Opened opened = f.platform.opened.value(0);
         QCOMPARE(opened.target + ' ' + QString::number(opened.showCommand), "https://tabwise.example.org/ 5");
         about->okButton()->click();
