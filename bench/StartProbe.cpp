@@ -1,6 +1,7 @@
 // One start of the program, or of the toolkit's floor, in a process of its own: prints the
 // milliseconds from the moment the benchmark started the process (BENCH_START_NS, monotonic clock)
-// until the window has been painted for the first time, and the resident memory then, and ends.
+// until the window has been painted for the first time, and the resident memory then, and ends as
+// the program ends (the program's one-copy lock is given back).
 //   tabwise_startprobe ours   the program's own start-up, as main() does it, with the splash
 //                             screen handing over at once
 //   tabwise_startprobe bare   a bare window with the same kinds and numbers of widgets
@@ -19,7 +20,6 @@
 
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -57,7 +57,7 @@ public:
                 const double ms = double(monotonicNs() - qEnvironmentVariable("BENCH_START_NS").toLongLong()) / 1e6;
                 std::printf("%.2f %.2f\n", ms, residentMiB());
                 std::fflush(stdout);
-                _exit(0);
+                QCoreApplication::exit(0);
             });
         return false;
     }

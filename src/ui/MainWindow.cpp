@@ -8,7 +8,6 @@
 #include "ui/AboutPanel.h"
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
-#include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
@@ -81,7 +80,8 @@ void MainWindow::buildPages()
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
     for (const PageInfo& info : pageTable) {
-        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts());
+        // Made inside the tab control, so that it measures its commands in the window's font.
+        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts(), m_tabs);
         m_pages[std::size_t(info.tabIndex)] = page;
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
@@ -128,7 +128,7 @@ void MainWindow::connectPanels()
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
-    connect(m_options->backupPanel(), &BackupPanel::restored, this,
+    connect(m_options, &OptionsPanel::restored, this,
         [this](const QStringList& files) { m_keeper->showRestored(files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();

@@ -104,6 +104,8 @@ QString PageView::filePath() const
 
 void PageView::setCommandNames(const QString& name)
 {
+    if (name == m_name && !m_name.isEmpty())
+        return; // measuring three captions again would change nothing
     m_name = name;
     m_edit->setCaption(editCaption(name));
     m_save->setCaption(saveCaption(name));
