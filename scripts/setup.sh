@@ -12,6 +12,7 @@ packages=(
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi cups-daemon cups-client printer-driver-cups-pdf
   clang-14 libclang-rt-14-dev e2fsprogs util-linux
   # packaging
   dpkg-dev file

@@ -40,11 +40,14 @@ desktop_a11y_start() {
 # with one queue, Tabwise_PDF (cups-pdf), as the default printer. The program's CUPS client finds it
 # through $HOME/.cups/client.conf and prints as a user the system does not know, so cups-pdf writes
 # into its folder for anonymous jobs. Every job's document is kept as it was sent: cups_job_file.
-# The scheduler runs its filters as the printing user, so it needs root.
+# The scheduler runs its filters as the printing user, so it needs root: without root, or without
+# the packages, it says why and returns 1.
 desktop_cups_start() {
-  ((EUID == 0)) || { echo "SKIP: a CUPS scheduler of the journey's own needs root"; exit 77; }
-  e2e_need cupsd lpadmin lpstat cancel pdftotext pdfinfo
-  [[ -x /usr/lib/cups/backend/cups-pdf ]] || { echo "SKIP: no printer-driver-cups-pdf"; exit 77; }
+  local t
+  ((EUID == 0)) || { echo "SKIP: a CUPS scheduler of the journey's own needs root"; return 1; }
+  for t in cupsd lpadmin lpstat cancel pdftotext pdfinfo /usr/lib/cups/backend/cups-pdf; do
+    command -v "$t" >/dev/null || { echo "SKIP: no $t (scripts/setup.sh installs it)"; return 1; }
+  done
   DESKTOP_CUPS_ROOT=$E2E_ROOT/cups
   local r=$DESKTOP_CUPS_ROOT
   mkdir -p "$r"/{conf,spool/tmp,cache,state,log}
