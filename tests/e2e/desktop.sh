@@ -1,11 +1,9 @@
 # shellcheck shell=bash
-# The real desktop parts that journeys test against, beside the X desktop of lib.sh (source lib.sh
-# first, then this file, then call e2e_begin): a session bus of the journey's own, the accessibility
-# bus on it (AT-SPI), and a CUPS scheduler of the journey's own with a cups-pdf queue. Each is
-# started as a job of the journey's shell, tracked, and ended by its process id when the journey
-# ends. Call the *_start functions directly, never inside $(...).
+# The real desktop parts that journeys test against, beside the X desktop of lib.sh (source lib.sh,
+# then this file): a session bus of the journey's own, the accessibility bus on it (AT-SPI), and a
+# CUPS scheduler with a cups-pdf queue. Each is started as a job of the journey's shell, tracked,
+# and ended by its process id when the journey ends; call the *_start functions directly.
 DESKTOP_BUS_PID="" DESKTOP_A11Y_PID="" DESKTOP_CUPS_PID="" DESKTOP_CUPS_ROOT=""
-_desktop_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # desktop_bus_start : a private session bus (no services started on demand); exports its address.
 desktop_bus_start() {
@@ -36,40 +34,21 @@ desktop_a11y_start() {
     org.a11y.Bus.GetAddress >/dev/null 2>&1' || e2e_fail "the accessibility bus did not start"
 }
 
-# desktop_cups_start : a CUPS scheduler of the journey's own on a socket in the journey's folder,
-# with one queue, Tabwise_PDF (cups-pdf), as the default printer. The program's CUPS client finds it
-# through $HOME/.cups/client.conf and prints as a user the system does not know, so cups-pdf writes
-# into its folder for anonymous jobs. Every job's document is kept as it was sent: cups_job_file.
-# The scheduler runs its filters as the printing user, so it needs root: without root, or without
-# the packages, it says why and returns 1.
+# desktop_cups_start : as root, a CUPS scheduler of the journey's own (configuration, socket and spool
+# in the journey's folder; every job's document kept: cups_job_file) with a cups-pdf queue as the
+# default printer. The program's CUPS client finds it through $HOME/.cups/client.conf and prints as
+# a user the system does not know, so that cups-pdf writes into its folder for anonymous jobs.
+# Without root or the packages it says why and returns 1.
 desktop_cups_start() {
-  local t
+  local t r=$E2E_ROOT/cups
   ((EUID == 0)) || { echo "SKIP: a CUPS scheduler of the journey's own needs root"; return 1; }
   for t in cupsd lpadmin lpstat cancel pdftotext pdfinfo /usr/lib/cups/backend/cups-pdf; do
     command -v "$t" >/dev/null || { echo "SKIP: no $t (scripts/setup.sh installs it)"; return 1; }
   done
-  DESKTOP_CUPS_ROOT=$E2E_ROOT/cups
-  local r=$DESKTOP_CUPS_ROOT
-  mkdir -p "$r"/{conf,spool/tmp,cache,state,log}
-  chmod o+x "$E2E_ROOT" # the filters, run as the printing user, read the spooled documents
-  cat >"$r/conf/cupsd.conf" <<END
-Listen $r/cups.sock
-LogLevel info
-PreserveJobFiles Yes
-WebInterface No
-Browsing No
-BrowseLocalProtocols none
-DefaultAuthType None
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-END
+  mkdir -p "$r"/{conf,spool/tmp,cache,state,log} && DESKTOP_CUPS_ROOT=$r
+  chmod o+x "$E2E_ROOT" # the filters run as the printing user and read the spooled documents
+  printf '%s\n' "Listen $r/cups.sock" "PreserveJobFiles Yes" "Browsing No" "DefaultAuthType None" \
+    "<Location />" "Allow all" "</Location>" "<Policy default>" "<Limit All>" "</Limit>" "</Policy>" >"$r/conf/cupsd.conf"
   printf '%s\n' "ServerRoot $r/conf" "RequestRoot $r/spool" "TempDir $r/spool/tmp" "CacheDir $r/cache" \
     "StateDir $r/state" "Printcap $r/state/printcap" "ErrorLog $r/log/error_log" "AccessLog $r/log/access_log" \
     "PageLog $r/log/page_log" >"$r/conf/cups-files.conf"
@@ -80,34 +59,26 @@ END
   wait_for 10 test -S "$r/cups.sock" || e2e_fail "the CUPS scheduler did not start"
   cups lpadmin -p Tabwise_PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>>"$r/log/lpadmin.log" &&
     cups lpadmin -d Tabwise_PDF || e2e_fail "no cups-pdf queue (see $r/log)"
-  mkdir -p "$HOME/.cups"
-  printf 'ServerName %s\nUser tabwise-e2e-nobody\n' "$r/cups.sock" >"$HOME/.cups/client.conf"
+  mkdir -p "$HOME/.cups" && printf 'ServerName %s\nUser tabwise-e2e-nobody\n' "$r/cups.sock" >"$HOME/.cups/client.conf"
 }
 # cups COMMAND ARG... : a CUPS command (lpstat, cancel, lpadmin) for the journey's scheduler.
 cups() { timeout 20 "$1" -h "$DESKTOP_CUPS_ROOT/cups.sock" "${@:2}"; }
-# cups_jobs : the number of jobs the scheduler has taken so far.
-cups_jobs() { cups lpstat -W all -o | grep -c '^Tabwise_PDF-' || true; }
-# cups_job_file ID : the document of job ID as the program sent it.
 cups_job_file() { printf '%s/spool/d%05d-001\n' "$DESKTOP_CUPS_ROOT" "$1"; }
-# cups_pdf_output ID : the PDF file cups-pdf wrote for job ID, once it is complete.
+# cups_pdf_output ID : the PDF file cups-pdf wrote for job ID, once it is complete (and no longer grows).
 cups_pdf_output() {
   local file size
-  file=$(find /var/spool/cups-pdf/ANONYMOUS -maxdepth 1 -name "*job_$1.pdf" -newer "$DESKTOP_CUPS_ROOT/started" \
-    2>/dev/null | head -n 1)
-  [[ -n $file ]] && pdfinfo "$file" >/dev/null 2>&1 || return 1
-  size=$(stat -c %s "$file") && sleep 0.5 && [[ $(stat -c %s "$file") == "$size" ]] && echo "$file"
+  file=$(find /var/spool/cups-pdf/ANONYMOUS -maxdepth 1 -name "*job_$1.pdf" -newer "$DESKTOP_CUPS_ROOT/started")
+  [[ -n $file ]] && pdfinfo "$file" >/dev/null 2>&1 && size=$(stat -c %s "$file") && sleep 0.5 &&
+    [[ $(stat -c %s "$file") == "$size" ]] && echo "$file"
 }
-
 _desktop_cups_end() {
   [[ -n $DESKTOP_CUPS_ROOT ]] || return 0
-  local ids id
+  local id ids
   ids=$(cups lpstat -W all -o 2>/dev/null | sed -n 's/^Tabwise_PDF-\([0-9]*\) .*/\1/p')
   cups cancel -a >/dev/null 2>&1
   xsession_end_process "$DESKTOP_CUPS_PID" 10
-  # What cups-pdf wrote for this journey's jobs, and nothing else there.
-  for id in $ids; do
-    find /var/spool/cups-pdf/ANONYMOUS -maxdepth 1 -name "*job_$id.pdf" -newer "$DESKTOP_CUPS_ROOT/started" \
-      -delete 2>/dev/null
+  for id in $ids; do # what cups-pdf wrote for this journey's jobs, and nothing else there
+    find /var/spool/cups-pdf/ANONYMOUS -maxdepth 1 -name "*job_$id.pdf" -newer "$DESKTOP_CUPS_ROOT/started" -delete
   done
   DESKTOP_CUPS_PID="" DESKTOP_CUPS_ROOT=""
 }
