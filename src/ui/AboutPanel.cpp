@@ -53,7 +53,11 @@ AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
     setGeometry(twipsRect(0, 0, 5190, 5895));
     setAutoFillBackground(true);
     hide();
+}
 
+// Made when the panel first opens: the start does not draw a logo nobody sees yet.
+void AboutPanel::build()
+{
     QLabel* logo = makeLabel(this, "logo", {}, twipsRect(120, 240, 2250, 1155));
     logo->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), logo->size(), devicePixelRatioF())));
     QLabel* heading = makeLabel(this, "heading", QStringLiteral("Tabwise"), twipsRect(2400, 240, 2565, 480));
@@ -85,6 +89,8 @@ AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
 
 void AboutPanel::open()
 {
+    if (!m_ok)
+        build();
     show();
     m_version->setText(buildVersionText());
     m_productName->setText(QString::fromLatin1(version::productName));

@@ -2,6 +2,8 @@
 
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tabwise {
@@ -31,6 +33,11 @@ KeyField::KeyField(bool supported, QWidget* parent)
     m_edit->setAccessibleName(QStringLiteral("Key that shows and hides the window from anywhere"));
     m_edit->setToolTip(QStringLiteral("Shows and hides the window from any program"));
     m_edit->setClearButtonEnabled(true);
+    // A screen reader meets the edit's own text box and its clear button: both get names.
+    if (auto* text = m_edit->findChild<QLineEdit*>())
+        text->setAccessibleName(m_edit->accessibleName());
+    for (auto* button : m_edit->findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Clear the key"));
     caption->setBuddy(m_edit);
     column->addWidget(caption);
     column->addWidget(m_edit);

@@ -6,8 +6,8 @@
 #include "core/ValueConversion.h"
 #include "platform/Platform.h"
 #include "ui/AboutPanel.h"
+#include "ui/Accessibility.h"
 #include "ui/Artwork.h"
-#include "ui/BackupPanel.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Finding.h"
 #include "ui/NoteBar.h"
@@ -44,6 +44,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     , m_appFolder(appFolder)
     , m_settings(settings)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Tabwise"));
     setWindowIcon(programIcon());
@@ -82,7 +83,8 @@ void MainWindow::buildPages()
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
     for (const PageInfo& info : pageTable) {
-        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts());
+        // Made inside the tab control, so that it measures its commands in the window's font.
+        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts(), m_tabs);
         m_pages[std::size_t(info.tabIndex)] = page;
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
@@ -127,7 +129,7 @@ void MainWindow::connectPanels()
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
-    connect(m_options->backupPanel(), &BackupPanel::restored, this,
+    connect(m_options, &OptionsPanel::restored, this,
         [this](const QStringList& files) { m_keeper->showRestored(files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();

@@ -53,6 +53,7 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
     : QGroupBox(QStringLiteral("Program Options"), parent)
     , m_platform(platform)
     , m_settings(settings)
+    , m_appFolder(appFolder)
 {
     setObjectName(QStringLiteral("optionsPanel"));
     setGeometry(twipsRect(0, 0, 5190, 5895));
@@ -60,10 +61,7 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
     hide();
 
     buildStartOptions();
-    m_backup
-        = place(new BackupPanel(platform, settings, appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
     buildTabTable();
-    setTabOrder();
 
     connect(m_ok, &QPushButton::clicked, this, &OptionsPanel::accept);
     connect(m_cancel, &QPushButton::clicked, this, &OptionsPanel::cancel);
@@ -135,6 +133,18 @@ void OptionsPanel::buildTabTable()
     }
 }
 
+BackupPanel* OptionsPanel::backupPanel()
+{
+    // Made on first use: reading the drives and listing a folder is work the start does not need.
+    if (!m_backup) {
+        m_backup = place(
+            new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
+        connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
+        setTabOrder();
+    }
+    return m_backup;
+}
+
 void OptionsPanel::setTabOrder()
 {
     // Reading order: the start options and their buttons, the backup frame, then the tab table row
@@ -161,6 +171,7 @@ QString OptionsPanel::tabName(int tabIndex) const
 
 void OptionsPanel::open()
 {
+    backupPanel();
     show();
     m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();

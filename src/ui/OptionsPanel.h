@@ -32,7 +32,8 @@ public:
     QCheckBox* stayOnTopBox() const { return m_stayOnTop; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
-    BackupPanel* backupPanel() const { return m_backup; }
+    // The backup frame, made when it is first needed (the panel opens, a test asks for it).
+    BackupPanel* backupPanel();
     KeyField* showHideKeyField() const { return m_showHideKey; }
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
@@ -59,6 +60,8 @@ Q_SIGNALS:
     // OK has stored and applied everything, or Cancel closed the panel without a change.
     void accepted();
     void cancelled();
+    // A restore from the backup frame replaced these page files (names).
+    void restored(const QStringList& fileNames);
 
 private:
     void buildStartOptions();
@@ -71,6 +74,7 @@ private:
 
     Platform& m_platform;
     SettingsStore& m_settings;
+    QString m_appFolder;
     QCheckBox* m_startMinimized = nullptr;
     QCheckBox* m_startAtLogon = nullptr;
     QCheckBox* m_stayOnTop = nullptr;

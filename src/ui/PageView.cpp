@@ -13,7 +13,7 @@
 #include "ui/ListBox.h"
 #include "ui/NoteBar.h"
 #include "ui/PageColours.h"
-#include "ui/PrintDocument.h"
+#include "ui/PagePrinter.h"
 #include "ui/Twips.h"
 
 #include <QMenu>
@@ -92,6 +92,7 @@ void PageView::buildControls()
     m_print = makeCommand(this, "printButton", 120, font);
     m_edit = makeCommand(this, "editButton", 1800, font);
     m_save = makeCommand(this, "saveButton", 3480, font);
+    m_printer = new PagePrinter(this, m_platform);
     connect(m_print, &CommandLabel::clicked, this, &PageView::print);
     connect(m_edit, &CommandLabel::clicked, this, &PageView::startEditing);
     connect(m_save, &CommandLabel::clicked, this, &PageView::save);
@@ -104,6 +105,8 @@ QString PageView::filePath() const
 
 void PageView::setCommandNames(const QString& name)
 {
+    if (name == m_name && !m_name.isEmpty())
+        return; // measuring three captions again would change nothing
     m_name = name;
     m_edit->setCaption(editCaption(name));
     m_save->setCaption(saveCaption(name));
@@ -306,12 +309,13 @@ void PageView::discardUnsavedText()
 
 void PageView::print()
 {
-    // A text page prints its text as it stands in the box, saved or not; a list page every entry
-    // in list order.
+    // What the page shows, saved or not: the text box of a text page or of a list page being
+    // edited, else every entry of the list in list order.
     QStringList entries;
-    for (qsizetype i = 0; m_list && i < m_list->entryCount(); ++i)
+    const bool showsList = m_list && m_text->isHidden();
+    for (qsizetype i = 0; showsList && i < m_list->entryCount(); ++i)
         entries << m_list->entry(i);
-    printWithDialog(this, m_platform, m_list ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
+    m_printer->print(m_name, showsList ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
 }
 
 void PageView::openSelectedEntry()

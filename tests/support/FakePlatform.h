@@ -94,6 +94,7 @@ private:
     FileWrite remove() override;
     void setTopmost(QWidget*, bool topmost, QPoint topLeft) override { topmostCalls.append({ topmost, topLeft }); }
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
+    QString send(const QPrinter&, const QString&) override { return QStringLiteral("no printer in tests"); }
     QList<Volume> mountedVolumes() const override { return volumeList; }
     bool isReady(const Volume& volume) const override { return !volumesNotReady.contains(volume.rootPath); }
     bool supported() const override { return globalKeysSupported; }

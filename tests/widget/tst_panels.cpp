@@ -10,6 +10,7 @@
 #include "ui/SplashScreen.h"
 #include "ui/WindowSystemNote.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -177,7 +178,10 @@ private Q_SLOTS:
         QVERIFY(about->isVisible() && version.match(about->versionLabel()->text()).hasMatch());
         QCOMPARE(about->productNameLabel()->text(), "Tabwise");
         QTest::mouseClick(about->webAddressLabel(), Qt::LeftButton);
-        QCOMPARE(f.platform.opened, QStringList("https://tabwise.example.org/"));
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about->webAddressLabel());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // by a screen reader
+        QVERIFY(link->role() == QAccessible::Link);
+        QCOMPARE(f.platform.opened, QStringList(2, "https://tabwise.example.org/"));
         f.platform.openerStarts = false; // no browser could be started: said so
         QTest::mouseClick(about->webAddressLabel(), Qt::LeftButton);
         QVERIFY(f.platform.messageTexts().value(0).startsWith("\"https://tabwise.example.org/\" could not be opened"));
