@@ -1,7 +1,9 @@
 // Measures page switching, editing and saving, start-up and memory of the main window on the
 // offscreen platform, and prints each median beside the toolkit's floor measured in the same run.
 #include "BenchSupport.h"
+#include "FindBench.h"
 #include "Floors.h"
+#include "PrintBench.h"
 #include "WindowFixture.h"
 #include "ui/CommandLabel.h"
 #include "ui/ListBox.h"
@@ -12,9 +14,11 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 using namespace bench;
@@ -65,6 +69,50 @@ void startUp()
              settleWindow();
          } });
     report(QStringLiteral("start-up to window shown"), m.ours, m.floor);
+}
+
+// The whole process, as a user starts it: the program's start-up (tabwise_startprobe ours: main()'s
+// steps, the splash screen handing over at once) beside a bare window program of the same kinds of
+// widgets, in turn, each until its window is first painted; and the resident memory then.
+void startUpWholeProcess(int runs)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("app"));
+    writeFile(dir.filePath(QStringLiteral("app/notes.ntr")), "notes\r\n");
+    // The one-copy lock lives in the runtime folder, a memory file system on a desktop.
+    QTemporaryDir runtime(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/tabwise-bench-XXXXXX")
+                                                                    : dir.filePath(QStringLiteral("runtime")));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TABWISE_APP_FOLDER"), dir.filePath(QStringLiteral("app")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/tabwise_startprobe");
+    const auto start = [&](const QString& kind) {
+        QProcess child;
+        timespec now {};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        env.insert(QStringLiteral("BENCH_START_NS"), QString::number(qint64(now.tv_sec) * 1000000000 + now.tv_nsec));
+        child.setProcessEnvironment(env);
+        child.start(probe, { kind });
+        child.waitForFinished(60000);
+        const QList<QByteArray> figures = child.readAllStandardOutput().split(' ');
+        return std::pair { figures.value(0).toDouble(), figures.value(1).toDouble() };
+    };
+    start(QStringLiteral("ours")); // the first start writes the settings; both warm the disk cache
+    start(QStringLiteral("bare"));
+    std::vector<double> ours, floor, oursMiB, floorMiB;
+    for (int i = 0; i < runs; ++i) {
+        const auto [oursMs, oursMemory] = start(QStringLiteral("ours"));
+        const auto [floorMs, floorMemory] = start(QStringLiteral("bare"));
+        ours.push_back(oursMs);
+        floor.push_back(floorMs);
+        oursMiB.push_back(oursMemory);
+        floorMiB.push_back(floorMemory);
+    }
+    report(QStringLiteral("start-up to window painted, whole process"), median(ours), median(floor));
+    std::printf("%-46s %10.1f MiB %9.1f MiB %8.2f\n", "resident memory, window painted", median(oursMiB),
+        median(floorMiB), median(oursMiB) / median(floorMiB));
 }
 
 // Selects a tab of the window and lets it lay out: one step of a timed run.
@@ -216,12 +264,15 @@ int main(int argc, char* argv[])
     if (args.size() == 4 && args[1] == QStringLiteral("--memory"))
         return memoryRun(args[2], args[3].toInt());
 
-    // Arguments choose what runs: "start", "text", "list", "memory"; none runs everything.
+    // Arguments choose what runs: "start", "text", "list", "find", "print", "memory"; none runs
+    // everything.
     const QStringList only = args.mid(1);
     const auto wanted = [&](const char* part) { return only.isEmpty() || only.contains(QLatin1String(part)); };
     std::printf("%-46s %13s %13s %8s\n", "medians", "ours", "floor", "ratio");
-    if (wanted("start"))
+    if (wanted("start")) {
         startUp();
+        startUpWholeProcess(15);
+    }
     if (wanted("text")) {
         benchTextPage(1 << 20, 7);
         benchTextPage(10 << 20, 5);
@@ -232,6 +283,10 @@ int main(int argc, char* argv[])
         benchListPage(100000, 9);
         benchListPage(1000000, 5);
     }
+    if (wanted("find"))
+        benchFind();
+    if (wanted("print"))
+        benchPrint(100000);
     if (!wanted("memory"))
         return 0;
     const double ours = peakOf(QStringLiteral("ours"), 1000000);

@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 status=0
-for target in pagefile values; do
+for target in pagefile values search; do
   mkdir -p "$work/$target"
   cp -r "$root/fuzz/corpus/$target/." "$work/$target/"
   log="$work/$target.log"

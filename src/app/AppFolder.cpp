@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace tabwise {
 
@@ -13,6 +14,14 @@ QString applicationFolder()
     const QString folder = QDir::cleanPath(QDir(given).absolutePath());
     QDir().mkpath(folder); // a folder that cannot be made is reported by the first save into it
     return folder;
+}
+
+QString startCommand()
+{
+    const QFileInfo launcher(qEnvironmentVariable("TABWISE_LAUNCHER"));
+    if (launcher.isAbsolute() && launcher.isFile() && launcher.isExecutable())
+        return launcher.filePath();
+    return QCoreApplication::applicationFilePath();
 }
 
 } // namespace tabwise

@@ -9,4 +9,8 @@ namespace tabwise {
 // launcher names in the environment variable TABWISE_APP_FOLDER (created when missing).
 QString applicationFolder();
 
+// What starts this program at log-on: the installed launcher that started it, which names itself in
+// TABWISE_LAUNCHER (it gives the program its application folder), or else the executable itself.
+QString startCommand();
+
 } // namespace tabwise

@@ -8,13 +8,25 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace tabwise {
 
 namespace {
 
-const QByteArray showMessage = QByteArrayLiteral("show\n");
+// "show" or "toggle", then the later start's activation token if it has one, on one line.
+const QByteArray showMessage = QByteArrayLiteral("show");
+const QByteArray toggleMessage = QByteArrayLiteral("toggle");
+constexpr qint64 longestLine = 512;
+
+// A token as the desktop hands it out: printable ASCII, no spaces.
+bool isToken(const QByteArray& text)
+{
+    return !text.isEmpty() && text.size() < longestLine - 8
+        && std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 127; });
+}
 
 } // namespace
 
@@ -41,7 +53,7 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(StartRequest request)
 {
     if (m_lock.tryLock(0)) {
         listen();
@@ -51,7 +63,7 @@ bool SingleInstance::claim()
         qWarning("Tabwise: cannot take the lock %s; running without the one-copy guard", qPrintable(m_lock.fileName()));
         return true;
     }
-    askRunningCopyToShow();
+    askRunningCopy(request);
     return false;
 }
 
@@ -71,8 +83,15 @@ void SingleInstance::answer()
         const auto readRequest = [this, socket] {
             if (!socket->canReadLine())
                 return;
-            if (socket->readLine(64) == showMessage)
-                Q_EMIT showRequested();
+            const QByteArray line = socket->readLine(longestLine).chopped(1);
+            const qsizetype space = line.indexOf(' ');
+            const QByteArray verb = space < 0 ? line : line.left(space);
+            const QByteArray token = space < 0 ? QByteArray() : line.mid(space + 1);
+            const bool wellFormed = space < 0 || isToken(token);
+            if (wellFormed && verb == showMessage)
+                Q_EMIT showRequested(QString::fromLatin1(token));
+            else if (wellFormed && verb == toggleMessage)
+                Q_EMIT toggleRequested(QString::fromLatin1(token));
             socket->disconnectFromServer();
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequest);
@@ -80,7 +99,7 @@ void SingleInstance::answer()
     }
 }
 
-void SingleInstance::askRunningCopyToShow()
+void SingleInstance::askRunningCopy(StartRequest request)
 {
     // The running copy may have taken the lock a moment ago and not be listening yet.
     const QDeadlineTimer deadline(3000);
@@ -95,7 +114,11 @@ void SingleInstance::askRunningCopyToShow()
         }
         QThread::msleep(100);
     }
-    socket.write(showMessage);
+    // On Wayland the desktop gives a start an activation token; the running copy needs it to come
+    // to the front.
+    const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    const QByteArray& verb = request == StartRequest::Toggle ? toggleMessage : showMessage;
+    socket.write(verb + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandLine.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -9,7 +11,8 @@ namespace tabwise {
 
 // Keeps one running copy per application folder: two copies over the same folder would overwrite
 // each other's pages. The first copy holds a lock file and listens on a local socket; a later
-// start finds the lock taken, asks the running copy to show its window and ends.
+// start finds the lock taken, asks the running copy to show its window (or, for --toggle, to show
+// or hide it: "show\n" or "toggle\n") and ends.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -22,17 +25,20 @@ public:
 
     // True when this process may run: it is now the one copy for the folder (or the guard itself
     // cannot work, for example in an unwritable runtime folder, and the program runs unguarded).
-    // False when another copy runs for the folder; it has been asked to show its window.
-    bool claim();
+    // False when another copy runs for the folder; it has been asked to do what REQUEST says.
+    bool claim(StartRequest request = StartRequest::Start);
 
 Q_SIGNALS:
-    // A later start asked this copy to show its window.
-    void showRequested();
+    // A later start asked this copy to show its window, with the activation token that start was
+    // given by the desktop (empty when none).
+    void showRequested(const QString& activationToken);
+    // A later start with --toggle asked this copy to show or hide its window.
+    void toggleRequested(const QString& activationToken);
 
 private:
     void listen();
     void answer();
-    void askRunningCopyToShow();
+    void askRunningCopy(StartRequest request);
 
     QString m_name;
     QLockFile m_lock;

@@ -58,6 +58,22 @@ install(FILES ${TABWISE_PACKAGING}/${TABWISE_DESKTOP_ID}.metainfo.xml
 install(DIRECTORY ${TABWISE_ICON_DIR}/ DESTINATION /usr/share/icons/hicolor COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${TABWISE_ICON_SVG} DESTINATION /usr/share/icons/hicolor/scalable/apps COMPONENT system EXCLUDE_FROM_ALL)
 
+# What Debian asks of every package: the changelog and the copyright file in its documentation
+# folder, and a manual page for the command; compressed as dpkg-buildpackage would (gzip -9n).
+set(TABWISE_DOC_DIR ${CMAKE_BINARY_DIR}/packaging/doc)
+configure_file(${TABWISE_PACKAGING}/changelog.in ${TABWISE_DOC_DIR}/changelog @ONLY)
+configure_file(${TABWISE_PACKAGING}/tabwise.1 ${TABWISE_DOC_DIR}/tabwise.1 @ONLY)
+add_custom_command(
+  OUTPUT ${TABWISE_DOC_DIR}/changelog.gz ${TABWISE_DOC_DIR}/tabwise.1.gz
+  COMMAND gzip -9nkf changelog tabwise.1
+  WORKING_DIRECTORY ${TABWISE_DOC_DIR}
+  DEPENDS ${TABWISE_DOC_DIR}/changelog ${TABWISE_DOC_DIR}/tabwise.1
+  VERBATIM)
+add_custom_target(tabwise_package_docs ALL DEPENDS ${TABWISE_DOC_DIR}/changelog.gz ${TABWISE_DOC_DIR}/tabwise.1.gz)
+install(FILES ${TABWISE_DOC_DIR}/changelog.gz ${TABWISE_PACKAGING}/copyright
+        DESTINATION /usr/share/doc/tabwise COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${TABWISE_DOC_DIR}/tabwise.1.gz DESTINATION /usr/share/man/man1 COMPONENT system EXCLUDE_FROM_ALL)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tabwise)
 set(CPACK_PACKAGE_VENDOR "Tabwise")

@@ -1,11 +1,14 @@
 #include "core/CopyPages.h"
 
+#include "core/AtomicFile.h"
 #include "core/PageTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <filesystem>
 
 namespace tabwise {
 
@@ -20,7 +23,35 @@ bool isReadOnly(const QFileInfo& target)
     return target.exists() && !(target.permissions() & QFileDevice::WriteOwner);
 }
 
+std::filesystem::path nativePath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Why a folder that is there cannot be listed, in the system's words.
+QString folderReadError(const QString& folder)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator(nativePath(folder), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QStringLiteral("The folder cannot be read.");
+}
+
 } // namespace
+
+QString makeFolder(const QString& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(nativePath(path), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
+QString unusedPath(const QString& wanted)
+{
+    QString path = wanted;
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = wanted + QStringLiteral(" %1").arg(n);
+    return path;
+}
 
 QString copyPageFile(const QString& from, const QString& to)
 {
@@ -47,7 +78,7 @@ QString copyPageFile(const QString& from, const QString& to)
             copy.cancelWriting();
             return reason;
         }
-        if (copy.write(chunk) != chunk.size()) {
+        if (!writeAll(copy, chunk)) {
             const QString reason = copy.errorString();
             copy.cancelWriting();
             return reason;
@@ -95,8 +126,8 @@ CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, Co
     }
     if (!from.isDir() || !from.isReadable()) {
         outcome.refusal = CopyOutcome::Refusal::SourceUnreadable;
-        outcome.refusalReason = from.exists() ? QStringLiteral("The folder cannot be read.")
-                                              : QStringLiteral("The folder does not exist.");
+        outcome.refusalReason
+            = from.exists() ? folderReadError(fromFolder) : QStringLiteral("The folder does not exist.");
         return outcome;
     }
     if (from.canonicalFilePath() == to.canonicalFilePath()) {

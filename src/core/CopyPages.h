@@ -44,4 +44,11 @@ CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, Co
 // The page's own file name for a file named like it in other capitals; other names stay.
 QString pageNameFor(const QString& fileName);
 
+// Makes the folder and every missing folder above it; the system's reason when it cannot, empty
+// when the folder is there.
+QString makeFolder(const QString& path);
+
+// The path, or with " 2", " 3", ... added when a file or folder of that name is there.
+QString unusedPath(const QString& wanted);
+
 } // namespace tabwise

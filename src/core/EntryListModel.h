@@ -25,6 +25,9 @@ public:
     void clear();
     // The entries, each followed by CR LF: the text a list is saved as.
     QString fileText() const;
+    // The text the entries lie in, and where each lies (for finding text in them).
+    QStringView text() const { return m_buffer; }
+    const std::vector<EntrySpan>& spans() const { return m_entries; }
 
 private:
     void appendSpans(const QString& text, const std::vector<EntrySpan>& spans);

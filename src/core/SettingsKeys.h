@@ -20,6 +20,7 @@ enum class Key {
     TabName4,
     TabName5,
     BackupDir,
+    ShowHide, // the key that shows and hides the window from anywhere
 };
 
 struct KeyInfo {
@@ -29,7 +30,7 @@ struct KeyInfo {
     const char* designValue; // nullptr: no design value
 };
 
-inline constexpr std::array<KeyInfo, 13> keyTable { {
+inline constexpr std::array<KeyInfo, 14> keyTable { {
     { Key::Value, "Startup", "Value", "0" },
     { Key::Value2, "Startup", "Value2", "0" },
     { Key::Value4, "Startup", "Value4", "1" },
@@ -43,6 +44,7 @@ inline constexpr std::array<KeyInfo, 13> keyTable { {
     { Key::TabName4, "Startup", "TabName4", "Web Sites" },
     { Key::TabName5, "Startup", "TabName5", "Other" },
     { Key::BackupDir, "Backup", "BackupDir", nullptr },
+    { Key::ShowHide, "Keys", "ShowHide", nullptr },
 } };
 
 constexpr const KeyInfo& keyInfo(Key key)

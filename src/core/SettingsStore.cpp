@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/AtomicFile.h"
 #include "core/UserFolders.h"
 
 #include <QFileInfo>
@@ -53,9 +54,14 @@ bool SettingsStore::write(Key key, const QString& value)
         return true;
     }
     const QFileInfo file(m_settings->fileName());
-    m_lastError = m_settings->status() == QSettings::AccessError
-        ? QStringLiteral("The settings file %1 cannot be written.").arg(file.absoluteFilePath())
-        : QStringLiteral("The settings file %1 is not a valid settings file.").arg(file.absoluteFilePath());
+    if (m_settings->status() == QSettings::AccessError) {
+        // QSettings says only that it failed; a write of the same size tells why.
+        const QString reason = writeFailureReason(file.absoluteFilePath(), file.size() + 4096);
+        m_lastError = QStringLiteral("The settings file %1 cannot be written.").arg(file.absoluteFilePath())
+            + (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason);
+    } else {
+        m_lastError = QStringLiteral("The settings file %1 is not a valid settings file.").arg(file.absoluteFilePath());
+    }
     return false;
 }
 

@@ -10,8 +10,8 @@ namespace tabwise {
 class Autostart {
 public:
     virtual ~Autostart() = default;
-    // Registers the executable under the name "Tabwise", replacing the entry as a whole.
-    virtual FileWrite add(const QString& executablePath) = 0;
+    // Registers the program under the name "Tabwise", replacing the entry as a whole.
+    virtual FileWrite add() = 0;
     // Removes the registration; having none is no failure.
     virtual FileWrite remove() = 0;
 };

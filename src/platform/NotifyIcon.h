@@ -2,27 +2,29 @@
 
 #include <functional>
 
+class QMenu;
+class QString;
 class QWidget;
 
 namespace tabwise {
 
-struct TrayIconRecord;
-
-// The icon in the desktop's notification area (system tray).
+// The program's icon in the desktop's notification area: a panel that speaks StatusNotifierItem
+// over D-Bus (KDE Plasma, GNOME with AppIndicator, waybar ...) or an XEmbed system tray.
 class NotifyIcon {
 public:
-    static constexpr int Add = 0;
-    static constexpr int Delete = 2;
-
     virtual ~NotifyIcon() = default;
-    // Adds or removes the icon described by the record; owner is the window the record names.
-    // Returns whether the desktop took the command.
-    virtual bool notify(int command, const TrayIconRecord& record, QWidget* owner) = 0;
-    // Whether the desktop has a notification area at all right now.
+    // Shows the window's icon with the tip and the menu as its own context menu, now or as soon as
+    // a tray appears. Returns whether a tray shows it now.
+    virtual bool addIcon(QWidget* owner, const QString& tip, QMenu* menu) = 0;
+    virtual void removeIcon() = 0;
+    // Whether a tray shows the icon (or would show one) right now.
     virtual bool available() const = 0;
-    // Each mouse message of the icon (515 left double-click, 517 right-button release, ...) is
-    // handed to the window through this callback.
-    std::function<void(int message)> onMouseMessage;
+
+    // The icon asks for the window back: a D-Bus tray's activation (a single click there), a
+    // double-click in an XEmbed tray. A single click in an XEmbed tray asks nothing.
+    std::function<void()> onActivated;
+    // A tray appeared or went away; the argument is available() after the change.
+    std::function<void(bool available)> onAvailabilityChanged;
 };
 
 } // namespace tabwise

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QString>
-
-class QWidget;
+class QUrl;
 
 namespace tabwise {
 
-// Opens a target (a mailto: address, a web address, a file) with the desktop's program for it.
-// Never through a shell: the target is handed over as one argument.
+// Opens an address (a web page, a new mail message) with the desktop's program for it. The address
+// has been decided before (core/EntryAddress.h); it is handed over as one argument, never through a
+// shell.
 class OpenTarget {
 public:
     virtual ~OpenTarget() = default;
-    // showCommand: 1 show normally, 5 show at the current size; informational on Linux.
-    virtual void open(QWidget* owner, const QString& operation, const QString& target, int showCommand) = 0;
+    // False when no program could be started for it.
+    virtual bool open(const QUrl& url) = 0;
 };
 
 } // namespace tabwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Autostart.h"
+#include "platform/GlobalKey.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NotifyIcon.h"
@@ -24,6 +25,7 @@ public:
     virtual WindowZOrder& zOrder() = 0;
     virtual Printing& printing() = 0;
     virtual Volumes& volumes() = 0;
+    virtual GlobalKey& globalKey() = 0;
 };
 
 } // namespace tabwise

@@ -1,5 +1,6 @@
 #include "ui/AboutPanel.h"
 
+#include "core/EntryAddress.h"
 #include "core/VersionText.h"
 #include "platform/Platform.h"
 #include "ui/Artwork.h"
@@ -11,13 +12,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUrl>
 
 namespace tabwise {
 
 namespace {
 constexpr const char* makerAddress = "https://tabwise.example.org/";
-// How the desktop is asked to show the program it opens: at its current size and place.
-constexpr int showWindow = 5;
 
 // The logo's lettering is dark navy: a white card with rounded corners behind it keeps it readable
 // in a dark colour scheme as in a light one.
@@ -53,7 +53,11 @@ AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
     setGeometry(twipsRect(0, 0, 5190, 5895));
     setAutoFillBackground(true);
     hide();
+}
 
+// Made when the panel first opens: the start does not draw a logo nobody sees yet.
+void AboutPanel::build()
+{
     QLabel* logo = makeLabel(this, "logo", {}, twipsRect(120, 240, 2250, 1155));
     logo->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), logo->size(), devicePixelRatioF())));
     QLabel* heading = makeLabel(this, "heading", QStringLiteral("Tabwise"), twipsRect(2400, 240, 2565, 480));
@@ -85,6 +89,8 @@ AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
 
 void AboutPanel::open()
 {
+    if (!m_ok)
+        build();
     show();
     m_version->setText(buildVersionText());
     m_productName->setText(QString::fromLatin1(version::productName));
@@ -92,7 +98,8 @@ void AboutPanel::open()
 
 void AboutPanel::openWebAddress()
 {
-    m_platform.openTarget().open(this, QStringLiteral("open"), m_webAddress->text(), showWindow);
+    if (!m_platform.openTarget().open(QUrl(m_webAddress->text())))
+        m_platform.messages().show(this, notOpenedText(m_webAddress->text()), msgbox::OkOnly | msgbox::Critical);
 }
 
 } // namespace tabwise

@@ -12,7 +12,8 @@ class Platform;
 
 // The About panel laid over the pages (and over the options panel when that is open): the
 // product's name and version, the maker's logo and web address, which opens in the browser when
-// clicked. Its texts are refreshed each time it opens; Ok (or Escape) hides it.
+// clicked. Its controls are made when it first opens, its texts refreshed each time it opens; Ok
+// (or Escape) hides it.
 class AboutPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -26,13 +27,14 @@ public:
     void open();
 
 private:
+    void build();
     void openWebAddress();
 
     Platform& m_platform;
-    QLabel* m_version;
-    QLabel* m_productName;
-    ClickableLabel* m_webAddress;
-    QPushButton* m_ok;
+    QLabel* m_version = nullptr;
+    QLabel* m_productName = nullptr;
+    ClickableLabel* m_webAddress = nullptr;
+    QPushButton* m_ok = nullptr;
 };
 
 } // namespace tabwise

@@ -1,5 +1,6 @@
 #include "ui/BackupPanel.h"
 
+#include "core/AtomicFile.h"
 #include "core/CopyPages.h"
 #include "core/CopyReportText.h"
 #include "core/SettingsStore.h"
@@ -11,9 +12,10 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 
 namespace tabwise {
 
@@ -24,13 +26,10 @@ QString confirmation(const char* sentence)
     return QLatin1String(sentence) + QStringLiteral("\n\nConfirm?");
 }
 
-// The folder name, or with " 2", " 3", ... added when a file or folder of that name is there.
-QString uniqueFolder(const QString& wanted)
+// "1 page file", "2 page files".
+QString pageFiles(qsizetype count)
 {
-    QString folder = wanted;
-    for (int n = 2; QFileInfo::exists(folder); ++n)
-        folder = wanted + QStringLiteral(" %1").arg(n);
-    return folder;
+    return QStringLiteral("%1 page %2").arg(count).arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
 }
 
 QString homeFolder(const Volumes& volumes)
@@ -53,10 +52,11 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
     , m_folders(new FolderList(this))
     , m_backup(new QPushButton(QStringLiteral("&Backup Now"), this))
     , m_restore(new QPushButton(QStringLiteral("Restore &Now"), this))
+    , m_newFolder(new QToolButton(this))
 {
     setObjectName(QStringLiteral("backupPanel"));
     m_drives->setObjectName(QStringLiteral("driveList"));
-    m_drives->setGeometry(twipsRect(120, 360, 3375, 315));
+    m_drives->setGeometry(twipsRect(120, 360, 3000, 315));
     m_drives->setAccessibleName(QStringLiteral("Drive"));
     m_folders->setObjectName(QStringLiteral("folderList"));
     m_folders->setGeometry(twipsRect(120, 720, 3375, 990));
@@ -65,6 +65,12 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
     m_backup->setGeometry(twipsRect(3720, 960, 1215, 255));
     m_restore->setObjectName(QStringLiteral("restoreButton"));
     m_restore->setGeometry(twipsRect(3720, 1320, 1215, 255));
+    // Beside the drive list, as in a file dialog: a new folder in the open one, named in place.
+    m_newFolder->setObjectName(QStringLiteral("newFolderButton"));
+    m_newFolder->setGeometry(twipsRect(3180, 360, 315, 315));
+    m_newFolder->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    m_newFolder->setToolTip(QStringLiteral("New Folder"));
+    m_newFolder->setAccessibleName(QStringLiteral("New Folder"));
     auto* picture = new QLabel(this);
     picture->setGeometry(twipsRect(4200, 240, 480, 480));
     picture->setPixmap(artwork(QStringLiteral("backup"), picture->size(), devicePixelRatioF()));
@@ -73,6 +79,12 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
     connect(m_folders, &FolderList::openFailed, this, &BackupPanel::reportOpenFailure);
     connect(m_backup, &QPushButton::clicked, this, &BackupPanel::backUp);
     connect(m_restore, &QPushButton::clicked, this, &BackupPanel::restore);
+    connect(m_newFolder, &QToolButton::clicked, this, [this] {
+        if (const QString error = m_folders->makeNewFolder(); !error.isEmpty())
+            showError(QStringLiteral("The new folder could not be made:\n\n") + error);
+    });
+    connect(m_folders, &FolderList::renameFailed, this,
+        [this](const QString& error) { showError(QStringLiteral("The folder could not be renamed:\n\n") + error); });
 
     // Until a backup folder is known the lists show the selected drive, or failing that the root.
     if (m_folders->setPath(m_drives->volume().rootPath))
@@ -103,12 +115,13 @@ void BackupPanel::changeDrive()
         return;
     }
     if (const std::error_code error = m_folders->setPath(chosen.rootPath))
-        reportOpenFailure(error.value(), QString::fromLocal8Bit(error.message()));
+        reportOpenFailure(error.value(), QString::fromLocal8Bit(error.message()), chosen.rootPath);
 }
 
-void BackupPanel::reportOpenFailure(int errorNumber, const QString& description)
+void BackupPanel::reportOpenFailure(int errorNumber, const QString& description, const QString& folder)
 {
-    showError(QString::number(errorNumber) + QLatin1Char('\n') + description);
+    showError(QString::number(errorNumber) + QLatin1Char('\n') + description + QStringLiteral("\n\n")
+        + QDir::toNativeSeparators(folder));
 }
 
 void BackupPanel::backUp()
@@ -124,9 +137,14 @@ void BackupPanel::backUp()
         return;
     }
     // Only a complete backup is remembered, as the folder with one separator added.
-    if (!m_settings.write(Key::BackupDir, folder + QLatin1Char('/')))
+    if (!m_settings.write(Key::BackupDir, folder + QLatin1Char('/'))) {
         showError(QStringLiteral("The backup is complete, but its folder could not be remembered:\n\n")
             + m_settings.lastError());
+        return;
+    }
+    m_platform.messages().show(this,
+        QStringLiteral("Backed up %1 to %2.").arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder)),
+        msgbox::OkOnly | msgbox::Information);
 }
 
 void BackupPanel::restore()
@@ -139,15 +157,19 @@ void BackupPanel::restore()
     if (answer != msgbox::Yes)
         return;
     // The pages as they stand are kept first, so that a restore from the wrong folder loses nothing.
-    const QString keptIn = uniqueFolder(m_appFolder + QStringLiteral("/Before restore ")
+    const QString keptIn = unusedPath(m_appFolder + QStringLiteral("/Before restore ")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmm")));
-    QDir().mkpath(keptIn);
+    const QString notKept
+        = QStringLiteral("The pages could not be kept before the restore, so nothing was restored.\n\n");
+    if (const QString reason = makeFolder(keptIn); !reason.isEmpty()) {
+        showError(notKept + fileErrorText(keptIn, reason));
+        return;
+    }
     const CopyOutcome kept = copyPageFiles(m_appFolder, keptIn);
     if (kept.refusal == CopyOutcome::Refusal::NoPageFiles) {
         QDir().rmdir(keptIn);
     } else if (!kept.complete()) {
-        showError(QStringLiteral("The pages could not be kept before the restore, so nothing was restored.\n\n")
-            + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
+        showError(notKept + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
         return;
     }
     Q_EMIT aboutToRestore(folder);
@@ -157,11 +179,8 @@ void BackupPanel::restore()
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
         return;
     }
-    const qsizetype count = outcome.copied.size();
-    QString report
-        = QStringLiteral("Restored %1 page %2 from %3.")
-              .arg(count)
-              .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"), QDir::toNativeSeparators(folder));
+    QString report = QStringLiteral("Restored %1 from %2.")
+                         .arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder));
     if (kept.complete())
         report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1\nand in each page's history "
                                  "(History, Ctrl+H).")

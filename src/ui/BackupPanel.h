@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace tabwise {
 
@@ -14,7 +15,8 @@ class SettingsStore;
 
 // The backup frame of the options panel: a drive list and a folder list that pick the backup
 // folder, and the commands that copy every page file there (backup) and back (restore), each after
-// a question. A complete backup remembers its folder in the settings.
+// a question. A complete backup remembers its folder in the settings and says so; the folder list
+// can make a new folder to back up into.
 class BackupPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ public:
     FolderList* folderList() const { return m_folders; }
     QPushButton* backupButton() const { return m_backup; }
     QPushButton* restoreButton() const { return m_restore; }
+    QToolButton* newFolderButton() const { return m_newFolder; }
 
     // Shows the folder of the last complete backup; before the first backup the home folder. A
     // folder that is gone leaves the lists where they were.
@@ -45,7 +48,7 @@ Q_SIGNALS:
 
 private:
     void changeDrive();
-    void reportOpenFailure(int errorNumber, const QString& description);
+    void reportOpenFailure(int errorNumber, const QString& description, const QString& folder);
     void showError(const QString& text);
 
     Platform& m_platform;
@@ -55,6 +58,7 @@ private:
     FolderList* m_folders;
     QPushButton* m_backup;
     QPushButton* m_restore;
+    QToolButton* m_newFolder;
 };
 
 } // namespace tabwise

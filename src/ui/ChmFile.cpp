@@ -7,6 +7,7 @@
 #include <chm_lib.h>
 
 #include <algorithm>
+#include <system_error>
 
 namespace tabwise {
 
@@ -37,7 +38,12 @@ ChmFile::ChmFile(const QString& path)
         return;
     }
     if (!info.isFile() || !info.isReadable()) {
-        m_error = QStringLiteral("The help file %1 cannot be read.").arg(path);
+        QFile file(path);
+        const QString reason = info.isDir()
+            ? QString::fromLocal8Bit(std::make_error_code(std::errc::is_a_directory).message())
+            : (file.open(QIODevice::ReadOnly) ? QString() : file.errorString());
+        m_error = QStringLiteral("The help file %1 cannot be read.").arg(path)
+            + (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason);
         return;
     }
     m_file = chm_open(QFile::encodeName(path).constData());

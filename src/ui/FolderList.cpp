@@ -1,7 +1,11 @@
 #include "ui/FolderList.h"
 
+#include "core/AtomicFile.h"
+#include "core/CopyPages.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -26,6 +30,14 @@ public:
         QStyleOptionViewItem indented(option);
         indented.rect.setLeft(option.rect.left() + indent(index));
         QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    void updateEditorGeometry(
+        QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(option.rect.left() + indent(index));
+        QStyledItemDelegate::updateEditorGeometry(editor, indented, index);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -64,6 +76,9 @@ FolderList::FolderList(QWidget* parent)
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::openItem);
+    // Only a new folder is named in place, and only when it is made: a double-click opens.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::itemChanged, this, &FolderList::rename);
 }
 
 std::error_code FolderList::setPath(const QString& folder)
@@ -103,7 +118,9 @@ std::error_code FolderList::setPath(const QString& folder)
 
 void FolderList::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+    // Enter in the name of a new folder gives the name; it reaches the list too, and opens nothing.
+    const bool naming = state() == QAbstractItemView::EditingState;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem() && !naming) {
         openItem(currentItem());
         return;
     }
@@ -114,8 +131,61 @@ void FolderList::openItem(QListWidgetItem* item)
 {
     if (!item)
         return;
-    if (const std::error_code error = setPath(item->data(PathRole).toString()))
-        Q_EMIT openFailed(error.value(), QString::fromLocal8Bit(error.message()));
+    const QString folder = item->data(PathRole).toString();
+    if (const std::error_code error = setPath(folder))
+        Q_EMIT openFailed(error.value(), QString::fromLocal8Bit(error.message()), folder);
+}
+
+QString FolderList::makeNewFolder()
+{
+    const QString folder
+        = unusedPath((m_path == QLatin1String("/") ? QString() : m_path) + QStringLiteral("/New Folder"));
+    if (const QString reason = makeFolder(folder); !reason.isEmpty())
+        return fileErrorText(folder, reason);
+    setPath(folder);
+    QListWidgetItem* item = currentItem();
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    editItem(item);
+    return {};
+}
+
+void FolderList::rename(QListWidgetItem* item)
+{
+    const QFileInfo old(item->data(PathRole).toString());
+    if (!(item->flags() & Qt::ItemIsEditable) || item->text() == old.fileName())
+        return;
+    const QString name = item->text();
+    const QString renamed = old.path() + QLatin1Char('/') + name;
+    QString reason;
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/')))
+        reason = QStringLiteral("A folder's name cannot be empty, \".\", \"..\" or hold a \"/\".");
+    else if (QFileInfo::exists(renamed) || QFileInfo(renamed).isSymLink())
+        reason = QString::fromLocal8Bit(std::make_error_code(std::errc::file_exists).message());
+    std::error_code error;
+    if (reason.isEmpty())
+        std::filesystem::rename(
+            QFile::encodeName(old.filePath()).toStdString(), QFile::encodeName(renamed).toStdString(), error);
+    if (error)
+        reason = QString::fromLocal8Bit(error.message());
+    {
+        const QSignalBlocker quiet(this);
+        if (reason.isEmpty()) { // the open folder has a new name: nothing else in the list changes
+            item->setData(PathRole, renamed);
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            m_path = renamed;
+            return;
+        }
+        item->setText(old.fileName());
+    }
+    Q_EMIT renameFailed(fileErrorText(renamed, reason));
+    // Then the name can be typed again (once the editor that gave this one has closed).
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (QListWidgetItem* open = currentItem(); open && (open->flags() & Qt::ItemIsEditable))
+                editItem(open);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace tabwise

@@ -1,5 +1,11 @@
 #include "ui/ListBox.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
 namespace tabwise {
 
 ListBox::ListBox(QWidget* parent)
@@ -56,6 +62,48 @@ QString ListBox::selectedEntry() const
         return {};
     const QModelIndex index = currentIndex();
     return index.isValid() ? m_model.entry(index.row()) : QString();
+}
+
+void ListBox::selectEntry(qsizetype row)
+{
+    const QModelIndex index = m_model.index(int(row));
+    setCurrentIndex(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void ListBox::copyEntry() const
+{
+    if (currentIndex().isValid())
+        QGuiApplication::clipboard()->setText(selectedEntry());
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier
+        && currentIndex().isValid()) {
+        Q_EMIT entryActivated();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copyEntry();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The menu of the entry under the pointer (or, from the keyboard, of the selected one).
+    const QModelIndex index = event->reason() == QContextMenuEvent::Mouse ? indexAt(event->pos()) : currentIndex();
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("&Open"), this, &ListBox::entryActivated);
+    menu->addAction(QStringLiteral("&Copy"), this, &ListBox::copyEntry);
+    menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                            : viewport()->mapToGlobal(visualRect(index).center()));
 }
 
 } // namespace tabwise

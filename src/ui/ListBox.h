@@ -10,7 +10,8 @@
 namespace tabwise {
 
 // The list of a list page: entries in file order, not sorted, each a text that may be empty.
-// Scales to a million entries.
+// Scales to a million entries. An entry opens with a double-click, with Enter or from its menu
+// (Open, Copy); Ctrl+C copies it.
 class ListBox : public QListView {
     Q_OBJECT
 public:
@@ -33,10 +34,20 @@ public:
     QString selectedEntry() const;
     // The entries, each followed by CR LF: the text the list is saved as.
     QString fileText() const { return m_parked ? QString() : m_model.fileText(); }
+    // The entries as they are shown (none while set aside).
+    const EntryListModel& entries() const { return m_model; }
+    // Selects the entry at ROW and scrolls it into the middle of the view.
+    void selectEntry(qsizetype row);
+    // Puts the selected entry on the clipboard.
+    void copyEntry() const;
 
 Q_SIGNALS:
-    // An entry was double-clicked.
+    // An entry was double-clicked, or opened with Enter or from its menu.
     void entryActivated();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     EntryListModel m_model;

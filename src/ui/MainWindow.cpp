@@ -6,15 +6,17 @@
 #include "core/ValueConversion.h"
 #include "platform/Platform.h"
 #include "ui/AboutPanel.h"
+#include "ui/Accessibility.h"
 #include "ui/Artwork.h"
-#include "ui/BackupPanel.h"
 #include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Finding.h"
 #include "ui/HistoryPanel.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
 #include "ui/PageView.h"
+#include "ui/ShowHideKey.h"
 #include "ui/TabControl.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
@@ -44,6 +46,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     , m_appFolder(appFolder)
     , m_settings(settings)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Tabwise"));
     setWindowIcon(programIcon());
@@ -63,6 +66,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     connectPanels();
     connectTray();
     addWindowKeys(*this);
+    addFinding(*this);
 
     // At log-off no question can be asked: what was typed goes into its draft, and the page files
     // stay as they are until the user saves.
@@ -81,7 +85,8 @@ void MainWindow::buildPages()
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
     for (const PageInfo& info : pageTable) {
-        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts());
+        // Made inside the tab control, so that it measures its commands in the window's font.
+        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts(), m_tabs);
         m_pages[std::size_t(info.tabIndex)] = page;
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
@@ -117,22 +122,19 @@ void MainWindow::connectPanels()
 {
     connect(m_options, &OptionsPanel::tabNamesChanged, this, &MainWindow::applyTabNames);
     connect(m_options, &OptionsPanel::tabVisibilityChanged, m_tabs, &QTabWidget::setTabVisible);
-    // Titled after the tab that is current once the hidden tabs are gone.
-    connect(m_options, &OptionsPanel::accepted, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
-    connect(m_options, &OptionsPanel::cancelled, this, [this] {
-        showPage(0);
-        setTitleFor(m_tabs->caption(0));
-    });
+    // Closed, the panel leaves the window titled after the page that is shown (once OK's hidden tabs
+    // are gone); Cancel stays on that page.
+    for (auto closed : { &OptionsPanel::accepted, &OptionsPanel::cancelled })
+        connect(m_options, closed, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
     connect(m_options, &OptionsPanel::stayOnTopChanged, this, [this](bool onTop) {
         // The option also places the window's top-left corner, in screen pixels; a start-up
         // placement still waiting for the desktop's frame must not move it back.
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
-    connect(m_options->backupPanel(), &BackupPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
-    connect(m_options->backupPanel(), &BackupPanel::restored, this,
-        [this](
-            const QString& folder, const QStringList& files) { m_keeper->showRestored(folder, files, currentPage()); });
+    connect(m_options, &OptionsPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
+    connect(m_options, &OptionsPanel::restored, this,
+        [this](const QString& folder, const QStringList& files) { m_keeper->showRestored(folder, files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();
     m_about->raise();
@@ -140,7 +142,7 @@ void MainWindow::connectPanels()
 
 void MainWindow::connectTray()
 {
-    connect(m_tray, &TrayIcon::doubleClicked, this, &MainWindow::restore);
+    connect(m_tray, &TrayIcon::activated, this, &MainWindow::restore);
     connect(m_tray->helpAction(), &QAction::triggered, this, &MainWindow::openHelp);
     connect(m_tray->aboutAction(), &QAction::triggered, this, &MainWindow::openAbout);
     connect(m_tray->restoreAction(), &QAction::triggered, this, &MainWindow::restore);
@@ -189,6 +191,9 @@ void MainWindow::load()
         page(tab)->setCommandNames(m_options->tabName(tab));
     setTitleFor(m_tabs->caption(0));
     m_keeper->restoreDrafts();
+    // Once the window is up: a key the desktop refuses is reported over it.
+    QMetaObject::invokeMethod(
+        new ShowHideKey(m_platform, m_settings, *this), &ShowHideKey::apply, Qt::QueuedConnection);
 }
 
 void MainWindow::activate()

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace tabwise {
@@ -9,6 +10,7 @@ namespace tabwise {
 NoteBar::NoteBar(QWidget* parent)
     : QFrame(parent)
     , m_text(new QLabel(this))
+    , m_layout(new QHBoxLayout(this))
 {
     setObjectName(QStringLiteral("noteBar"));
     setFrameShape(QFrame::Box);
@@ -25,10 +27,9 @@ NoteBar::NoteBar(QWidget* parent)
     close->setAccessibleName(QStringLiteral("Close note"));
     close->setAutoRaise(true);
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 3, 3, 3);
-    layout->addWidget(m_text, 1);
-    layout->addWidget(close, 0, Qt::AlignTop);
+    m_layout->setContentsMargins(6, 3, 3, 3);
+    m_layout->addWidget(m_text, 1);
+    m_layout->addWidget(close, 0, Qt::AlignTop);
     hide();
 }
 
@@ -51,6 +52,13 @@ void NoteBar::hideEvent(QHideEvent* event)
 {
     QFrame::hideEvent(event);
     Q_EMIT shownChanged(false);
+}
+
+QPushButton* NoteBar::addButton(const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    m_layout->insertWidget(m_layout->count() - 1, button, 0, Qt::AlignVCenter);
+    return button;
 }
 
 QString NoteBar::text() const

@@ -2,7 +2,9 @@
 
 #include <QFrame>
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace tabwise {
 
@@ -16,6 +18,8 @@ public:
 
     void showNote(const QString& text);
     QString text() const;
+    // A button of the note's own ("Cancel"), before its close button.
+    QPushButton* addButton(const QString& text);
 
 Q_SIGNALS:
     void shownChanged(bool shown);
@@ -26,6 +30,7 @@ protected:
 
 private:
     QLabel* m_text;
+    QHBoxLayout* m_layout;
 };
 
 } // namespace tabwise

@@ -6,16 +6,20 @@
 #include "ui/BackupPanel.h"
 #include "ui/DriveList.h"
 #include "ui/FolderList.h"
+#include "ui/KeyField.h"
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystemNote.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QToolButton>
 
 #include <algorithm>
 #include <limits>
@@ -49,6 +53,7 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
     : QGroupBox(QStringLiteral("Program Options"), parent)
     , m_platform(platform)
     , m_settings(settings)
+    , m_appFolder(appFolder)
 {
     setObjectName(QStringLiteral("optionsPanel"));
     setGeometry(twipsRect(0, 0, 5190, 5895));
@@ -56,10 +61,7 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
     hide();
 
     buildStartOptions();
-    m_backup
-        = place(new BackupPanel(platform, settings, appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
     buildTabTable();
-    setTabOrder();
 
     connect(m_ok, &QPushButton::clicked, this, &OptionsPanel::accept);
     connect(m_cancel, &QPushButton::clicked, this, &OptionsPanel::cancel);
@@ -82,8 +84,15 @@ void OptionsPanel::buildStartOptions()
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
-    m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3720, 480, 1215, 255));
-    m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(3720, 840, 1215, 255));
+    // Staying on top also places the window; Wayland allows neither.
+    addWindowSystemNote(m_stayOnTop);
+    // The right-hand column: the show/hide key above the two buttons, clear of the captions and of
+    // the note beside Stay on top (the note that takes the place of the field runs to the edge).
+    const bool keysSupported = m_platform.globalKey().supported();
+    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
+        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
+    m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
 }
 
 void OptionsPanel::buildTabTable()
@@ -124,12 +133,28 @@ void OptionsPanel::buildTabTable()
     }
 }
 
+BackupPanel* OptionsPanel::backupPanel()
+{
+    // Made on first use: reading the drives and listing a folder is work the start does not need.
+    if (!m_backup) {
+        m_backup = place(
+            new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
+        connect(m_backup, &BackupPanel::aboutToRestore, this, &OptionsPanel::aboutToRestore);
+        connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
+        setTabOrder();
+    }
+    return m_backup;
+}
+
 void OptionsPanel::setTabOrder()
 {
     // Reading order: the start options and their buttons, the backup frame, then the tab table row
     // by row (the Show box stands left of the name; the first tab has none).
-    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop, m_ok, m_cancel, m_backup->driveList(),
-        m_backup->folderList(), m_backup->backupButton(), m_backup->restoreButton() };
+    QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop };
+    if (QWidget* key = m_showHideKey->edit())
+        order << key;
+    order << m_ok << m_cancel << m_backup->driveList() << m_backup->newFolderButton() << m_backup->folderList()
+          << m_backup->backupButton() << m_backup->restoreButton();
     for (int tab = 0; tab < pageCount; ++tab) {
         if (QCheckBox* show = showBox(tab))
             order << show;
@@ -147,7 +172,9 @@ QString OptionsPanel::tabName(int tabIndex) const
 
 void OptionsPanel::open()
 {
+    backupPanel();
     show();
+    m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();
 }
 
@@ -190,7 +217,8 @@ bool OptionsPanel::store()
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
             return false;
     }
-    return true;
+    const QString key = m_showHideKey->keyText();
+    return key == m_settings.read(Key::ShowHide) || m_settings.write(Key::ShowHide, key);
 }
 
 // One pass: every tab whose stored value equals the acting value gets the pass's visibility; the
@@ -253,8 +281,7 @@ void OptionsPanel::changeStartAtLogon()
     // The stored value follows the box in any case; an entry that cannot be written or removed is
     // reported.
     const bool on = m_startAtLogon->isChecked();
-    const FileWrite done
-        = on ? m_platform.autostart().add(QCoreApplication::applicationFilePath()) : m_platform.autostart().remove();
+    const FileWrite done = on ? m_platform.autostart().add() : m_platform.autostart().remove();
     if (!done.ok)
         showError((on ? QStringLiteral("Tabwise could not be set to start at log-on:\n\n")
                       : QStringLiteral("Tabwise could not be kept from starting at log-on:\n\n"))

@@ -13,13 +13,15 @@ class QPushButton;
 namespace tabwise {
 
 class BackupPanel;
+class KeyField;
 class Platform;
 class SettingsStore;
 
-// The options panel laid over the pages: start minimized, start at log-on, stay on top, the backup
-// frame, and the tab table (each tab's name, and whether tabs 2 to 5 are shown). OK stores
-// everything and tells the window; Cancel only closes. Start at log-on acts at once when its box
-// changes, however it changes; so does stay on top, through the window.
+// The options panel laid over the pages: start minimized, start at log-on, stay on top, the key
+// that shows and hides the window from anywhere, the backup frame, and the tab table (each tab's
+// name, and whether tabs 2 to 5 are shown). OK stores everything and tells the window; Cancel only
+// closes. Start at log-on acts at once when its box changes, however it changes; so does stay on
+// top, through the window.
 class OptionsPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -30,7 +32,9 @@ public:
     QCheckBox* stayOnTopBox() const { return m_stayOnTop; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
-    BackupPanel* backupPanel() const { return m_backup; }
+    // The backup frame, made when it is first needed (the panel opens, a test asks for it).
+    BackupPanel* backupPanel();
+    KeyField* showHideKeyField() const { return m_showHideKey; }
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
@@ -56,6 +60,10 @@ Q_SIGNALS:
     // OK has stored and applied everything, or Cancel closed the panel without a change.
     void accepted();
     void cancelled();
+    // The backup frame's restore from FOLDER is about to replace the page files (they are as they
+    // were until the receivers return), and then replaced these page files (names).
+    void aboutToRestore(const QString& folder);
+    void restored(const QString& folder, const QStringList& fileNames);
 
 private:
     void buildStartOptions();
@@ -68,12 +76,14 @@ private:
 
     Platform& m_platform;
     SettingsStore& m_settings;
+    QString m_appFolder;
     QCheckBox* m_startMinimized = nullptr;
     QCheckBox* m_startAtLogon = nullptr;
     QCheckBox* m_stayOnTop = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     BackupPanel* m_backup = nullptr;
+    KeyField* m_showHideKey = nullptr;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
 };

@@ -1,6 +1,7 @@
 #include "ui/PageView.h"
 
 #include "core/DraftKeeper.h"
+#include "core/EntryAddress.h"
 #include "core/LongLines.h"
 #include "core/PageFile.h"
 #include "core/PrintedLines.h"
@@ -12,7 +13,7 @@
 #include "ui/ListBox.h"
 #include "ui/NoteBar.h"
 #include "ui/PageColours.h"
-#include "ui/PrintDocument.h"
+#include "ui/PagePrinter.h"
 #include "ui/Twips.h"
 
 #include <QMenu>
@@ -92,6 +93,7 @@ void PageView::buildControls()
     m_print = makeCommand(this, "printButton", 120, font);
     m_edit = makeCommand(this, "editButton", 1800, font);
     m_save = makeCommand(this, "saveButton", 3480, font);
+    m_printer = new PagePrinter(this, m_platform);
     connect(m_print, &CommandLabel::clicked, this, &PageView::print);
     connect(m_edit, &CommandLabel::clicked, this, &PageView::startEditing);
     connect(m_save, &CommandLabel::clicked, this, &PageView::save);
@@ -104,6 +106,8 @@ QString PageView::filePath() const
 
 void PageView::setCommandNames(const QString& name)
 {
+    if (name == m_name && !m_name.isEmpty())
+        return; // measuring three captions again would change nothing
     m_name = name;
     m_edit->setCaption(editCaption(name));
     m_save->setCaption(saveCaption(name));
@@ -134,6 +138,8 @@ bool PageView::readFile()
     m_text->setLineWrapMode(
         hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     m_text->setPlainText(read.text);
+    // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
+    Q_EMIT unsavedChanged(hasUnsavedText());
     m_baseline.set(read.content, stamp);
     m_note->hide();
     return true;
@@ -230,17 +236,19 @@ QString PageView::currentText() const
 
 void PageView::loadList()
 {
-    // One entry per line. Nothing is reported: a file that is missing, empty or cannot be read
-    // adds one empty entry.
+    // One entry per line. A file that is missing or empty adds one empty entry; so does one that
+    // cannot be read, and the user is told why.
     const QString path = filePath();
     const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
     const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
     const PageRead read = readPageFile(path);
     m_list->appendFileText(read.text, read.ok() ? stamp : std::nullopt);
-    if (read.ok())
+    if (read.ok()) {
         m_baseline.set(read.content, stamp);
-    else
-        m_baseline.clear();
+        return;
+    }
+    m_baseline.clear();
+    showError(QStringLiteral("The page could not be read:\n\n") + read.error);
 }
 
 void PageView::startEditing()
@@ -323,23 +331,25 @@ void PageView::discardUnsavedText()
 
 void PageView::print()
 {
-    // A text page prints its text as it stands in the box, saved or not; a list page every entry
-    // in list order.
+    // What the page shows, saved or not: the text box of a text page or of a list page being
+    // edited, else every entry of the list in list order.
     QStringList entries;
-    for (qsizetype i = 0; m_list && i < m_list->entryCount(); ++i)
+    const bool showsList = m_list && m_text->isHidden();
+    for (qsizetype i = 0; showsList && i < m_list->entryCount(); ++i)
         entries << m_list->entry(i);
-    printWithDialog(this, m_platform, m_list ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
+    m_printer->print(m_name, showsList ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
 }
 
 void PageView::openSelectedEntry()
 {
-    // Handed to the desktop unchanged and never through a shell: a new mail message to an e-mail
-    // entry ("mailto:" and the entry, show command 5), the entry itself for a web entry (show 1).
+    // Only a web page or a new mail message to one address leaves the program, as one argument and
+    // never through a shell; anything else in the entry is refused with the reason.
     const QString entry = m_list->selectedEntry();
-    if (m_info.target == EntryTarget::Mail)
-        m_platform.openTarget().open(this, QStringLiteral("open"), QStringLiteral("mailto:") + entry, 5);
-    else if (m_info.target == EntryTarget::Web)
-        m_platform.openTarget().open(this, QStringLiteral("open"), entry, 1);
+    const EntryAddress address = entryAddress(m_info.target, entry);
+    if (!address.url.isValid())
+        showError(address.refusal);
+    else if (!m_platform.openTarget().open(address.url))
+        showError(notOpenedText(entry));
 }
 
 void PageView::showError(const QString& text)

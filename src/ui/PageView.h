@@ -15,6 +15,7 @@ class CommandLabel;
 class DraftKeeper;
 class ListBox;
 class NoteBar;
+class PagePrinter;
 class Platform;
 
 // One page of the notebook: its text box, on a list page its list beside it, and its Edit, Save and
@@ -38,6 +39,7 @@ public:
     CommandLabel* saveButton() const { return m_save; }
     CommandLabel* printButton() const { return m_print; }
     NoteBar* note() const { return m_note; }
+    PagePrinter* printer() const { return m_printer; }
 
     // The commands carry the page's name ("&Edit " + name, ...); a screen reader names the text box
     // and the list after the page's tab caption.
@@ -112,6 +114,7 @@ private:
     CommandLabel* m_save = nullptr;
     CommandLabel* m_print = nullptr;
     NoteBar* m_note = nullptr;
+    PagePrinter* m_printer = nullptr;
     // The file as the page last showed or saved it.
     PageBaseline m_baseline;
     QString m_name; // as the user named the page

@@ -133,8 +133,8 @@ bool PageView::writeList()
     const QByteArray bytes = encodePageText(m_list->fileText());
     const FileWrite written = writePageFile(filePath(), bytes);
     if (!written.ok) {
-        m_platform.messages().show(
-            this, QStringLiteral("There has been a error!"), msgbox::OkOnly, QStringLiteral("Error"));
+        m_platform.messages().show(this, QStringLiteral("There has been a error!\n\n") + written.error, msgbox::OkOnly,
+            QStringLiteral("Error"));
         return false;
     }
     m_baseline.set(contentDigest(bytes), settledFileStamp(filePath()));

@@ -1,43 +1,100 @@
 #include "ui/TabControl.h"
 
+#include "core/TabWidths.h"
+
+#include <QProxyStyle>
+#include <QStyleOptionTab>
+#include <QTextDocument>
+
 #include <algorithm>
 
 namespace tabwise {
 
-EqualTabBar::EqualTabBar(QWidget* parent)
+namespace {
+
+// Shown after the caption of a tab whose page holds unsaved typing.
+const QString unsavedMark = QStringLiteral(" \u2022");
+// The room beside a caption, both sides together: at least (also what the style leaves beside the
+// text) and at most.
+constexpr int leastRoom = 6;
+constexpr int mostRoom = 24;
+constexpr qreal stripPointSize = 7.5;
+
+// The toolkit's style with a tab's text given all but the least room of its tab.
+class TightTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_TabBarTabHSpace ? leastRoom : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
+
+TabStrip::TabStrip(QWidget* parent)
     : QTabBar(parent)
 {
     setElideMode(Qt::ElideRight);
     setExpanding(false);
     setUsesScrollButtons(false);
     setDrawBase(true);
+    auto* style = new TightTabs;
+    style->setParent(this);
+    setStyle(style);
+    QFont smaller = font();
+    smaller.setPointSizeF(stripPointSize);
+    setFont(smaller);
 }
 
-void EqualTabBar::setStripWidth(int width)
+void TabStrip::setStripWidth(int width)
 {
     m_stripWidth = width;
     updateGeometry();
 }
 
-void EqualTabBar::setTabHeight(int height)
+void TabStrip::setTabHeight(int height)
 {
     m_tabHeight = height;
     updateGeometry();
 }
 
-QSize EqualTabBar::tabSizeHint(int index) const
+QSize TabStrip::tabSizeHint(int index) const
 {
-    int visible = 0;
-    for (int i = 0; i < count(); ++i)
-        visible += isTabVisible(i) ? 1 : 0;
-    Q_UNUSED(index);
-    const int width = m_stripWidth > 0 ? m_stripWidth / std::max(visible, 1) : 80;
-    return QSize(width, m_tabHeight);
+    std::vector<int> captions;
+    int at = 0;
+    for (int i = 0; i < count(); ++i) {
+        if (!isTabVisible(i))
+            continue;
+        at = i == index ? int(captions.size()) : at;
+        captions.push_back(fontMetrics().size(Qt::TextShowMnemonic, tabText(i)).width());
+    }
+    const std::vector<int> widths = fitTabWidths(captions, m_stripWidth, leastRoom, mostRoom);
+    return QSize(widths.empty() ? 0 : widths[std::size_t(at)], m_tabHeight);
+}
+
+QString TabStrip::fittedText(int index, int width) const
+{
+    const QString full = tabText(index);
+    if (fontMetrics().size(Qt::TextShowMnemonic, full).width() <= width)
+        return full;
+    // Cut short, the caption loses its end but keeps the mark.
+    const bool marked = full.endsWith(unsavedMark);
+    const QString caption = marked ? full.chopped(unsavedMark.size()) : full;
+    const QString mark = marked ? unsavedMark : QString();
+    return fontMetrics().elidedText(
+               caption, Qt::ElideRight, width - fontMetrics().horizontalAdvance(mark), Qt::TextShowMnemonic)
+        + mark;
+}
+
+void TabStrip::initStyleOption(QStyleOptionTab* option, int tabIndex) const
+{
+    QTabBar::initStyleOption(option, tabIndex);
+    option->text = fittedText(tabIndex, style()->subElementRect(QStyle::SE_TabBarTabText, option, this).width());
 }
 
 TabControl::TabControl(QWidget* parent)
     : QTabWidget(parent)
-    , m_bar(new EqualTabBar(this))
+    , m_bar(new TabStrip(this))
 {
     setTabBar(m_bar);
     setTabPosition(QTabWidget::South);
@@ -68,9 +125,11 @@ void TabControl::showCaption(int index)
 {
     // "&&" keeps an ampersand in a caption from turning into an access key.
     const QString shown = QString(caption(index)).replace(u'&', QStringLiteral("&&"));
-    setTabText(index, m_marked.contains(index) ? shown + QStringLiteral(" \u2022") : shown);
-    setTabToolTip(index,
-        m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index));
+    setTabText(index, m_marked.contains(index) ? shown + unsavedMark : shown);
+    // A tooltip that looks like markup would be shown as markup: the caption goes in as text.
+    const QString tip
+        = m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index);
+    setTabToolTip(index, tip.isEmpty() ? tip : Qt::convertFromPlainText(tip, Qt::WhiteSpacePre));
 }
 
 int TabControl::neighbour(int step) const

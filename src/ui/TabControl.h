@@ -7,18 +7,23 @@
 
 namespace tabwise {
 
-// The strip of tabs along the bottom: every visible tab gets the same width, and a caption too
-// long for it is cut short with an ellipsis (the full caption shows as the tab's tooltip).
-class EqualTabBar : public QTabBar {
+// The strip of tabs along the bottom, in a font a little smaller than the window's: each tab is
+// as wide as its caption with a little room beside it. When the captions cannot all fit, the widest
+// tabs are narrowed and their captions cut short with an ellipsis (the full caption shows as the
+// tab's tooltip); the mark of unsaved typing after a caption always stays in view.
+class TabStrip : public QTabBar {
     Q_OBJECT
 public:
-    explicit EqualTabBar(QWidget* parent = nullptr);
+    explicit TabStrip(QWidget* parent = nullptr);
     void setStripWidth(int width);
     void setTabHeight(int height);
+    // The tab's text as it fits into WIDTH.
+    QString fittedText(int index, int width) const;
 
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
 
 private:
     int m_stripWidth = 0;
@@ -40,7 +45,7 @@ public:
     void setMarked(int index, bool marked);
     // The next shown tab after (step 1) or before (step -1) the current one, round the end.
     int neighbour(int step) const;
-    EqualTabBar* strip() const { return m_bar; }
+    TabStrip* strip() const { return m_bar; }
 
 Q_SIGNALS:
     void pageChanged(int index, int previous);
@@ -49,7 +54,7 @@ Q_SIGNALS:
 private:
     void showCaption(int index);
 
-    EqualTabBar* m_bar;
+    TabStrip* m_bar;
     int m_previous = 0;
     QMap<int, QString> m_captions;
     QSet<int> m_marked;

@@ -1,9 +1,7 @@
 #include "ui/TrayIcon.h"
 
 #include "platform/NotifyIcon.h"
-#include "ui/Twips.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QWidget>
 
@@ -29,19 +27,20 @@ TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window)
     m_menu->addSeparator();
     m_exit = entry("exitAction", "E&xit");
 
-    // Each tray event comes in as a left-button press on the window, its mouse message in X.
-    m_notifyIcon.onMouseMessage = [this](int message) { handleMouseMessage(message); };
+    m_notifyIcon.onActivated = [this] { Q_EMIT activated(); };
+    m_notifyIcon.onAvailabilityChanged = [this](bool available) { trayAvailabilityChanged(available); };
 }
 
 bool TrayIcon::add()
 {
-    m_record = makeTrayRecord(static_cast<std::uint32_t>(m_window->winId()), 1, QStringLiteral("Tabwise"));
-    return m_notifyIcon.notify(NotifyIcon::Add, m_record, m_window);
+    m_added = true;
+    return m_notifyIcon.addIcon(m_window, QStringLiteral("Tabwise"), m_menu);
 }
 
 void TrayIcon::remove()
 {
-    m_notifyIcon.notify(NotifyIcon::Delete, m_record, m_window);
+    m_added = false;
+    m_notifyIcon.removeIcon();
 }
 
 bool TrayIcon::available() const
@@ -49,13 +48,11 @@ bool TrayIcon::available() const
     return m_notifyIcon.available();
 }
 
-void TrayIcon::handleMouseMessage(int message)
+void TrayIcon::trayAvailabilityChanged(bool available)
 {
-    switch (trayAction(float(message * twipsPerPixel), float(twipsPerPixel))) {
-    case TrayAction::ShowWindow: Q_EMIT doubleClicked(); break;
-    case TrayAction::PopUpMenu: m_menu->popup(QCursor::pos()); break;
-    case TrayAction::None: break;
-    }
+    // Hidden in a tray that is gone, the window could not be reached again: it comes back.
+    if (!available && m_added && m_window->isHidden())
+        Q_EMIT activated();
 }
 
 } // namespace tabwise

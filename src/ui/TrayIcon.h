@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/TrayMessages.h"
-
 #include <QObject>
 
 class QAction;
@@ -13,9 +11,9 @@ namespace tabwise {
 class NotifyIcon;
 
 // The program's icon in the desktop's notification area and its menu (Help, About, Restore,
-// Options, Exit). The icon's mouse messages come in as the platform delivers them: a left
-// double-click asks for the window back, the right button's release pops the menu up at the
-// pointer.
+// Options, Exit), which is the icon's own context menu. Activating the icon asks for the window
+// back; so does a tray that goes away while the window is hidden in it, so that the window can
+// always be reached.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -28,30 +26,30 @@ public:
     QAction* optionsAction() const { return m_options; }
     QAction* exitAction() const { return m_exit; }
 
-    // Adds the icon, with the tip "Tabwise"; false when the desktop has no notification area.
+    // Adds the icon, with the tip "Tabwise"; false when the desktop has no tray right now (a tray
+    // that comes later still gets the icon).
     bool add();
     void remove();
-    // Whether the desktop has a notification area right now.
+    // Whether the desktop has a tray right now.
     bool available() const;
-    const TrayIconRecord& record() const { return m_record; }
-
-    // One mouse message of the icon, as the window receives it (see core/TrayMessages.h).
-    void handleMouseMessage(int message);
 
 Q_SIGNALS:
-    // A left double-click on the icon.
-    void doubleClicked();
+    // The icon was activated, or the tray holding the hidden window went away: the window is asked
+    // back.
+    void activated();
 
 private:
+    void trayAvailabilityChanged(bool available);
+
     NotifyIcon& m_notifyIcon;
     QWidget* m_window;
-    TrayIconRecord m_record;
     QMenu* m_menu;
     QAction* m_help;
     QAction* m_about;
     QAction* m_restore;
     QAction* m_options;
     QAction* m_exit;
+    bool m_added = false;
 };
 
 } // namespace tabwise

@@ -5,7 +5,8 @@
 # e2e_app_start directly, never inside $(...): they start background jobs of the journey's shell.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xsession.sh"
 
-E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=()
+E2E_NAME=${0##*/test_} E2E_ROOT="" E2E_APP_PID="" E2E_APPS=() E2E_PANEL_PID=""
+E2E_AT_END=() # commands that end what a support library started, run after the program has ended
 e2e_fail() {
   printf 'FAIL: %s\n' "$*" >&2
   exit 1
@@ -31,6 +32,9 @@ _e2e_end() {
     [[ -s $E2E_ROOT/app.log ]] && tail -n 20 "$E2E_ROOT/app.log" >&2
   fi
   e2e_app_stop
+  e2e_panel_stop
+  local end
+  for end in "${E2E_AT_END[@]}"; do "$end"; done
   xsession_stop
   [[ -n $E2E_ROOT ]] && rm -rf "$E2E_ROOT"
   return "$status"
@@ -39,10 +43,15 @@ e2e_need() { # TOOL... : skips the journey when one is missing
   local t
   for t in "$@"; do command -v "$t" >/dev/null || { echo "SKIP: no $t (scripts/setup.sh installs it)"; exit 77; }; done
 }
-# e2e_begin [xsession_start options] : a temporary root with app/ (the program and its help),
-# home/ and config/ as HOME and XDG_CONFIG_HOME, and a desktop of its own.
+# e2e_begin [xsession_start options] : the folders of e2e_folders and an X desktop of its own.
 e2e_begin() {
   e2e_need Xvfb openbox xdotool xprop xwininfo import
+  e2e_folders
+  xsession_start "$@" || e2e_fail "the X desktop did not start"
+}
+# e2e_folders : a temporary root with app/ (the program and its help), home/, config/ and runtime/
+# as HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and nothing of the user's own session.
+e2e_folders() {
   [[ -x ${TABWISE_EXE-} ]] || e2e_fail "TABWISE_EXE is not an executable file: ${TABWISE_EXE-}"
   export TABWISE_ARTIFACTS=${TABWISE_ARTIFACTS:-${TMPDIR:-/tmp}/tabwise-e2e-artifacts}
   mkdir -p "$TABWISE_ARTIFACTS"
@@ -57,13 +66,13 @@ e2e_begin() {
   export HOME="$E2E_ROOT/home" XDG_CONFIG_HOME="$E2E_ROOT/config" XDG_RUNTIME_DIR="$E2E_ROOT/runtime"
   export XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
   unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION \
-    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI XAUTHORITY
-  xsession_start "$@" || e2e_fail "the X desktop did not start"
+    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI XAUTHORITY DISPLAY
 }
 
-# e2e_app_start [FOLDER] : starts FOLDER/tabwise (default: app/) in the background; E2E_APP_PID.
+# e2e_app_start [FOLDER] : starts FOLDER/tabwise (default: app/) in the background, on the window
+# system E2E_QPA names (default xcb); E2E_APP_PID.
 e2e_app_start() {
-  (cd "$HOME" && exec env QT_QPA_PLATFORM=xcb "${1:-$E2E_ROOT/app}/tabwise") </dev/null >>"$E2E_ROOT/app.log" 2>&1 &
+  (cd "$HOME" && exec env QT_QPA_PLATFORM="${E2E_QPA:-xcb}" "${1:-$E2E_ROOT/app}/tabwise") </dev/null >>"$E2E_ROOT/app.log" 2>&1 &
   E2E_APP_PID=$!
   E2E_APPS+=("$!")
   xsession_track "$!"
@@ -74,6 +83,21 @@ e2e_app_stop() { # every copy started, each by its process id
   E2E_APPS=() E2E_APP_PID=""
 }
 app_ended() { ! xsession_alive "$E2E_APP_PID"; }
+
+# e2e_panel_start HEIGHT / e2e_panel_stop : a panel along the bottom edge (trayer as a dock) that
+# reserves its strip of the screen as desktop panels do; free_area prints the rest: "X Y W H".
+e2e_panel_start() {
+  e2e_need trayer
+  trayer --edge bottom --align left --widthtype percent --width 100 --height "$1" --SetDockType true \
+    --SetPartialStrut true --transparent false </dev/null >>"$E2E_ROOT/panel.log" 2>&1 &
+  E2E_PANEL_PID=$!
+  xsession_track "$!"
+  wait_for 10 free_area_is 0 0 "$(xdotool getdisplaygeometry | cut -d' ' -f1)" \
+    $(($(xdotool getdisplaygeometry | cut -d' ' -f2) - $1)) || e2e_fail "the panel reserved no strip"
+}
+e2e_panel_stop() { xsession_end_process "$E2E_PANEL_PID"; }
+free_area() { xprop -root _NET_WORKAREA | awk -F'[=,]' '{ print $2 + 0, $3 + 0, $4 + 0, $5 + 0 }'; }
+free_area_is() { [[ $(free_area) == "$*" ]]; }
 
 # e2e_key WID KEY... : brings the window to the front and presses the keys there.
 e2e_key() {
@@ -90,6 +114,17 @@ e2e_wait_window() {
     sleep 0.1
   done
   e2e_fail "no visible window titled /$1/ within ${2:-20}s"
+}
+
+# e2e_wait_window_of PID : the id of the visible main window of that process.
+e2e_wait_window_of() {
+  local deadline=$((SECONDS + 20)) wid
+  while ((SECONDS <= deadline)); do
+    wid=$(timeout 10 xdotool search --onlyvisible --pid "$1" --name '^Tabwise \(' 2>/dev/null | head -n 1) || true
+    [[ -z $wid ]] || { echo "$wid" && return 0; }
+    sleep 0.1
+  done
+  e2e_fail "process $1 shows no window"
 }
 
 # e2e_geometry WID : "X Y W H" of the window with the frame the window manager draws around it.

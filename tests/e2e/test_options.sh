@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# The options panel: opened with Ctrl+Comma, Stay on top ticked, the first tab renamed and the pages
-# backed up into a folder picked in the folder list, then OK: the window stays above others and it
-# and the settings carry the new name and the backup folder. A page saved over by mistake comes
+# The options panel, and what a screen reader finds (AT-SPI): every control named, with its role,
+# the commands and the options picture buttons that it can press. Opened with Ctrl+Comma, Stay on
+# top ticked, the first tab renamed and the pages backed up into a folder picked in the folder
+# list, then OK: the window stays above others and it and the settings carry the new name and the
+# backup folder. A page saved over by mistake comes
 # back with Restore Now, which keeps the pages it replaced.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 e2e_begin
+desktop_bus_start
+desktop_a11y_start
 app=$E2E_ROOT/app backup=$HOME/backup
 mkdir "$backup"
 printf 'Caf\xc3\xa9 at noon\r\n' >"$app/notes.ntr"
@@ -14,6 +19,13 @@ printf 'someone@example.org\r\n' >"$app/email.ntr"
 head -c 4096 /dev/urandom >"$app/other.ntr"
 e2e_app_start
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
+
+e2e_check "a screen reader finds every control of the pages named, the commands as buttons" a11y check
+a11y press Options
+e2e_check "... presses the options picture" test -n "$(e2e_wait_window '^Tabwise \(Options\)$' 10)"
+e2e_check "... and finds every control of the options panel named" a11y check
+a11y press Cancel
+e2e_wait_window '^Tabwise \(Notes\)$' 10 >/dev/null
 
 click() { xdotool mousemove --window "$wid" "$1" "$2" click 1 && sleep 0.3; }
 open_options() { e2e_key "$wid" ctrl+comma && e2e_wait_window '^Tabwise \(Options\)$' 10 >/dev/null; }
@@ -39,6 +51,8 @@ e2e_screenshot options "$wid"
 e2e_key "$wid" alt+b
 answer_yes
 e2e_check "Backup Now copies every page byte for byte" wait_for 10 same_pages "$app" "$backup"
+e2e_screenshot options-backed-up
+answer_ok # the backup says it is done
 e2e_key "$wid" alt+o
 e2e_check "OK titles the window after the renamed tab" test -n "$(e2e_wait_window '^Tabwise \(My Diary\)$' 10)"
 e2e_check "... and stores the name" wait_for 5 setting_is 'TabName1=My Diary'

@@ -4,8 +4,12 @@
 # double-click on the icon brings it back; the right-click menu opens Options and About, and Exit
 # ends the program. Then a start in the tray before the tray exists (a panel starting after the
 # program at log-on): the late tray still gets the icon, the window stays hidden until asked for.
+# Last a panel that speaks StatusNotifierItem over D-Bus, also starting after the program: it gets
+# the icon with the tip and the menu, a click there brings the window back, its menu works, and
+# when it goes away with the window in it, the window comes back.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 
 tray_menu() { # the tray menu: a pop-up (unframed) window of the program straight on the desktop
   local w
@@ -40,6 +44,9 @@ e2e_key "$wid" Escape
 xdotool windowminimize "$wid"
 e2e_check "minimizing hides the window" wait_for 10 not viewable "$wid"
 e2e_check "... and takes it off the taskbar" wait_for 10 not on_taskbar "$wid"
+click_icon 1
+sleep 0.6
+e2e_check "a single click on the icon does nothing" not viewable "$wid"
 click_icon 1 2
 e2e_check "a double-click on the icon brings it back" wait_for 10 shown_normal "$wid"
 xdotool windowminimize "$wid"
@@ -64,3 +71,25 @@ e2e_check "the late tray gets the icon" wait_for 10 icon_present
 e2e_check "the window stays in the tray" windows_are 0
 click_icon 1 2
 e2e_check "a double-click on the icon shows the window" test -n "$(e2e_wait_window '^Tabwise \(Notes\)$' 10)"
+
+xsession_tray_stop
+e2e_app_stop
+sed -i 's/^Value=.*/Value=0/' "$XDG_CONFIG_HOME/Tabwise.ini"
+desktop_bus_start
+e2e_app_start
+wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
+sleep 1
+desktop_watcher_start
+e2e_check "the late D-Bus tray gets the icon" wait_for 10 test -n "$(sni items)"
+e2e_check "... with the tip" test "$(sni tooltip)" = Tabwise
+e2e_check "... and the menu as the icon's own" test "$(sni menu | paste -sd ,)" = Help,About,Restore,Options,Exit
+xdotool windowminimize "$wid"
+e2e_check "minimizing hides the window in it" wait_for 10 not viewable "$wid"
+sni activate
+e2e_check "a click on the icon there brings it back" wait_for 10 shown_normal "$wid"
+sni click Options
+e2e_check "its menu opens the options" test -n "$(e2e_wait_window '^Tabwise \(Options\)$' 10)"
+xdotool windowminimize "$wid"
+wait_for 10 not on_taskbar "$wid" || e2e_fail "the window did not hide in the D-Bus tray"
+desktop_stop watcher
+e2e_check "when the tray goes away, the window comes back" wait_for 10 shown_normal "$wid"

@@ -1,11 +1,13 @@
 // Writes that fail must lose nothing: on a full disk (the private 1 MB file system in_small_disk.sh
 // mounts, or a file-size limit where none can be mounted) and in folders and files nobody may write
 // (chattr +i, which holds the superuser too; the permission bits for anybody else), saving a page,
-// the Edit of a list page, a backup and a restore each fail with a message, both folders keep their
-// files as they were and the page keeps the text on screen.
+// the Edit of a list page, printing to a file, a backup and a restore each fail with a message that
+// names the place and the system's reason, both folders keep their files as they were and the page
+// keeps the text on screen.
 #include "WindowFixture.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -17,7 +19,7 @@ using namespace tabwise;
 
 namespace {
 
-enum Action { SaveText, SaveList, EditList, Backup, Restore };
+enum Action { SaveText, SaveList, EditList, Print, Backup, Restore };
 
 QMap<QString, QByteArray> snapshot(const QString& folder)
 {
@@ -65,11 +67,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("place"); // made unwritable; none: the disk is full
         QTest::addColumn<int>("action");
-        const char* names[]
-            = { "save of a text page", "save of a list page", "edit of a list page", "backup", "restore" };
-        for (int action : { SaveText, SaveList, EditList, Backup, Restore })
+        const char* names[] = { "save of a text page", "save of a list page", "edit of a list page", "print to a file",
+            "backup", "restore" };
+        for (int action : { SaveText, SaveList, EditList, Print, Backup, Restore })
             QTest::addRow("full disk: %s", names[action]) << "" << action;
-        for (int action : { SaveText, SaveList, EditList, Restore })
+        for (int action : { SaveText, SaveList, EditList, Print, Restore })
             QTest::addRow("application folder: %s", names[action]) << "app" << action;
         QTest::addRow("backup folder: backup") << "backup" << int(Backup);
         QTest::addRow("read-only page: %s", names[SaveText]) << "app/notes.ntr" << int(SaveText);
@@ -107,14 +109,21 @@ private Q_SLOTS:
         {
             const auto undoAfterwards = qScopeGuard(undo);
             f.platform.answers = { msgbox::Yes };
+            f.platform.printToFile = base + "/app/printed.pdf";
             BackupPanel* panel = w.optionsPanel()->backupPanel();
             QAbstractButton* target[] = { page->saveButton(), page->saveButton(), page->editButton(),
-                panel->backupButton(), panel->restoreButton() };
+                page->printButton(), panel->backupButton(), panel->restoreButton() };
             target[action]->click();
         }
 
         QCOMPARE(f.platform.messagesShown.size(), action >= Backup ? 2 : 1); // after the question
-        qInfo("%s", qPrintable(f.platform.messagesShown.last().prompt.replace('\n', ' ')));
+        const QString told = f.platform.messagesShown.last().prompt;
+        qInfo("%s", qPrintable(QString(told).replace('\n', ' ')));
+        const QRegularExpression reason("No space left|File too large|Permission denied|Operation not permitted|"
+                                        "not writable|read-only");
+        QVERIFY2(told.contains(base) && reason.match(told).hasMatch(), qPrintable(told));
+        QVERIFY(action != EditList || told.startsWith("There has been a error!\n\n"));
+        QFile::remove(f.platform.printToFile); // what a full disk left of the document
         QCOMPARE(snapshot(base + "/app"), app);
         QCOMPARE(snapshot(base + "/backup"), backup);
         // The Edit could not store the entries: the box shows the file, which still holds them.

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 
 #include <QPrinter>
+#include <QUrl>
 
 namespace tabwise {
 
@@ -23,33 +24,42 @@ int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString
 
 int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
 {
-    messagesShown.append({prompt, -1, buttons.join(u'|')});
+    messagesShown.append({ prompt, -1, buttons.join(u'|') });
     return answers.isEmpty() ? defaultButton : answers.takeFirst();
 }
 
-bool FakePlatform::notify(int command, const TrayIconRecord& record, QWidget*)
+bool FakePlatform::addIcon(QWidget*, const QString& tip, QMenu* menu)
 {
-    trayCalls.append({ command, record });
+    ++trayAdds;
+    trayTip = tip;
+    trayMenu = menu;
     return trayPresent;
 }
 
-int FakePlatform::trayCount(int command) const
+void FakePlatform::removeIcon()
 {
-    return int(std::count_if(
-        trayCalls.begin(), trayCalls.end(), [command](const TrayCall& c) { return c.command == command; }));
+    ++trayRemoves;
+    trayTip.clear();
+    trayMenu = nullptr;
 }
 
-void FakePlatform::open(QWidget*, const QString& operation, const QString& target, int showCommand)
+void FakePlatform::setTrayPresent(bool present)
 {
-    opened.append({ operation, target, showCommand });
+    trayPresent = present;
+    onAvailabilityChanged(present);
 }
 
-FileWrite FakePlatform::add(const QString& executablePath)
+bool FakePlatform::open(const QUrl& url)
+{
+    opened << url.toString();
+    return openerStarts;
+}
+
+FileWrite FakePlatform::add()
 {
     autostartCalls << true;
     if (!autostartWritable)
         return { false, "autostart entry\n\nPermission denied" };
-    autostartEntry = executablePath;
     return {};
 }
 
@@ -58,7 +68,6 @@ FileWrite FakePlatform::remove()
     autostartCalls << false;
     if (!autostartWritable)
         return { false, "autostart entry\n\nPermission denied" };
-    autostartEntry.clear();
     return {};
 }
 
@@ -69,6 +78,13 @@ bool FakePlatform::showPrinterDialog(QWidget*, QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToFile);
     return printerDialogAccepts;
+}
+
+void FakePlatform::take(const QKeySequence& keys)
+{
+    keysTaken << keys;
+    if (keysHeldElsewhere.contains(keys))
+        onRefused("another program holds it");
 }
 
 } // namespace tabwise

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/TrayMessages.h"
 #include "platform/Platform.h"
 
 #include <QPoint>
@@ -18,21 +17,13 @@ class FakePlatform : public Platform,
                      Autostart,
                      WindowZOrder,
                      Printing,
-                     Volumes {
+                     Volumes,
+                     GlobalKey {
 public:
     struct Message {
         QString prompt;
         int style;
         QString title;
-    };
-    struct TrayCall {
-        int command;
-        TrayIconRecord record;
-    };
-    struct Opened {
-        QString operation;
-        QString target;
-        int showCommand;
     };
     struct Topmost {
         bool topmost;
@@ -44,17 +35,21 @@ public:
     QList<Message> messagesShown;
     QStringList messageTexts() const;
 
-    // The notification area: whether the desktop has one, the icon's adds and deletes, and its mouse.
+    // The notification area: whether the desktop has one, the icon's tip and menu while it is added
+    // (empty otherwise), how often it was added and removed; a tray that comes or goes, a click.
     bool trayPresent = true;
-    QList<TrayCall> trayCalls;
-    int trayCount(int command) const;
-    void sendMouseMessage(int message) const { onMouseMessage(message); }
+    QString trayTip;
+    QMenu* trayMenu = nullptr;
+    int trayAdds = 0;
+    int trayRemoves = 0;
+    void setTrayPresent(bool present);
+    void activateIcon() const { onActivated(); }
 
-    QList<Opened> opened;
+    QStringList opened; // the addresses handed to the desktop
+    bool openerStarts = true;
     QStringList helpOpened;
 
     bool autostartWritable = true;
-    QString autostartEntry; // the registered executable; empty when none
     QList<bool> autostartCalls; // true add, false remove
 
     QList<Topmost> topmostCalls;
@@ -70,6 +65,13 @@ public:
     QList<Volume> volumeList { { Volume::Kind::Root, "/", "/" } };
     QStringList volumesNotReady;
 
+    // The key that shows and hides the window: whether the desktop offers such keys, the keys
+    // taken (an empty one gives the key back), those another program holds, and a press.
+    bool globalKeysSupported = true;
+    QList<QKeySequence> keysTaken;
+    QList<QKeySequence> keysHeldElsewhere;
+    void pressGlobalKey() const { onPressed(); }
+
     MessageBoxes& messages() override { return *this; }
     NotifyIcon& notifyIcon() override { return *this; }
     OpenTarget& openTarget() override { return *this; }
@@ -78,20 +80,25 @@ public:
     WindowZOrder& zOrder() override { return *this; }
     Printing& printing() override { return *this; }
     Volumes& volumes() override { return *this; }
+    GlobalKey& globalKey() override { return *this; }
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
     int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
-    bool notify(int command, const TrayIconRecord& record, QWidget* owner) override;
+    bool addIcon(QWidget* owner, const QString& tip, QMenu* menu) override;
+    void removeIcon() override;
     bool available() const override { return trayPresent; }
-    void open(QWidget*, const QString& operation, const QString& target, int showCommand) override;
+    bool open(const QUrl& url) override;
     void showHelp(QWidget*, const QString& helpFilePath) override { helpOpened << helpFilePath; }
-    FileWrite add(const QString& executablePath) override;
+    FileWrite add() override;
     FileWrite remove() override;
     void setTopmost(QWidget*, bool topmost, QPoint topLeft) override { topmostCalls.append({ topmost, topLeft }); }
     bool showPrinterDialog(QWidget* owner, QPrinter& printer) override;
+    QString send(const QPrinter&, const QString&) override { return QStringLiteral("no printer in tests"); }
     QList<Volume> mountedVolumes() const override { return volumeList; }
     bool isReady(const Volume& volume) const override { return !volumesNotReady.contains(volume.rootPath); }
+    bool supported() const override { return globalKeysSupported; }
+    void take(const QKeySequence& keys) override;
 };
 
 } // namespace tabwise

@@ -1,12 +1,15 @@
 // The five pages, one component over five files: editing, saving and switching, the questions about
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
+#include "ui/NoteBar.h"
 #include "ui/PageColours.h"
-#include "ui/PrintDocument.h"
+#include "ui/PagePrinter.h"
+#include "ui/PrintJob.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -39,11 +42,11 @@ private Q_SLOTS:
     void editSaveAndSwitch_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("opened"); // by a double-click on the entry: operation, target, show command
+        QTest::addColumn<QString>("opened"); // by a double-click on the entry, or the message instead
         QTest::newRow("notes") << 0 << "";
         QTest::newRow("phone") << 1 << "";
-        QTest::newRow("email") << 2 << "open|mailto:" + hostile + "|5";
-        QTest::newRow("web") << 3 << "open|" + hostile + "|1";
+        QTest::newRow("email") << 2 << "mailto:x@y"; // the address alone
+        QTest::newRow("web") << 3 << '"' + hostile.trimmed() + "\" is not a web address.";
         QTest::newRow("other") << 4 << "";
     }
     void editSaveAndSwitch()
@@ -64,9 +67,8 @@ private Q_SLOTS:
                 for (auto event : { QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick })
                     QTest::mouseEvent(event, list->viewport(), Qt::LeftButton, {}, at);
             }
-            const FakePlatform::Opened open = f.platform.opened.value(0);
-            QCOMPARE(open.operation + '|' + open.target + '|' + QString::number(open.showCommand), opened);
-            QCOMPARE(f.platform.opened.size(), 1);
+            QCOMPARE((f.platform.opened + f.platform.messageTexts()).join('|'), opened);
+            f.platform.messagesShown.clear();
         }
         typeOn(page, "new");
         QVERIFY(page->textBox()->isVisible() && hasEditingColour(page->textBox()) && page->hasUnsavedText());
@@ -128,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(asked == 0 || f.platform.messagesShown[0].style == (msgbox::YesNoCancel | msgbox::Question));
         QCOMPARE(f.pageBytes("notes.ntr") + f.pageBytes("web.ntr"), saved);
         const bool closed = how != "switch" && !answers.contains(msgbox::Cancel);
-        QCOMPARE(unloaded.size() + f.platform.trayCount(NotifyIcon::Delete), closed ? 2 : 0);
+        QCOMPARE(unloaded.size() + f.platform.trayRemoves, closed ? 2 : 0);
         QCOMPARE(w.isVisible(), !closed || how == "session");
         if (how == "switch")
             QCOMPARE(QString::number(w.tabs()->currentIndex()) + ::shown(w.page(3)), "3" + shown.replace('|', '\n'));
@@ -164,6 +166,7 @@ private Q_SLOTS:
         MainWindow& w = f.load();
         w.showPage(tab);
         PageView* page = w.page(tab);
+        QCOMPARE(w.tabs()->tabText(tab), pageTable[std::size_t(tab)].defaultCaption); // not marked unsaved
         // A line too long to wrap in good time is shown unwrapped.
         QCOMPARE(page->textBox()->lineWrapMode() == QPlainTextEdit::NoWrap, file.size() > 10'000);
         if (!page->isList())
@@ -191,6 +194,13 @@ private Q_SLOTS:
             w.page(0)->saveButton()->click();
             QVERIFY(f.platform.messageTexts().last().startsWith("The page could not be saved"));
             QVERIFY(w.page(0)->textBox()->toPlainText() == "keep me" && w.page(0)->hasUnsavedText());
+            if (pipe)
+                continue;
+            const QString email = f.appFolder() + "/email.ntr"; // a list that cannot be read says so too
+            QVERIFY(QDir().mkpath(email));
+            w.showPage(2);
+            QCOMPARE(f.platform.messageTexts().last(),
+                "The page could not be read:\n\n" + email + "\n\nThis is a folder, not a page file.");
         }
     }
 
@@ -198,12 +208,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pdf"); // none: the dialog is cancelled; empty: no file chosen
         QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("typed"); // "c" typed at the end after Edit
         QTest::addColumn<QString>("printed"); // the lines printed, or what the failure says
-        QTest::newRow("text page as it stands") << "out.pdf" << 1 << "a|b|c";
-        QTest::newRow("list page") << "out.pdf" << 3 << "a|b";
-        QTest::newRow("cancelled") << QString() << 1 << "";
-        QTest::newRow("no file") << "" << 1 << "The page could not be printed.||No file was chosen to print to.";
-        QTest::newRow("unwritable") << "no/out.pdf" << 3
+        QTest::newRow("text page as it stands") << "out.pdf" << 1 << true << "a|b|c";
+        QTest::newRow("list page") << "out.pdf" << 3 << false << "a|b";
+        QTest::newRow("list page being edited") << "out.pdf" << 2 << true << "a|b|c";
+        QTest::newRow("cancelled") << QString() << 1 << true << "";
+        QTest::newRow("no file") << "" << 1 << true
+                                 << "The page could not be printed.||No file was chosen to print to.";
+        QTest::newRow("unwritable") << "no/out.pdf" << 3 << false
                                     << "The page could not be printed.||The file could not be written:||{pdf}||"
                                        "No such file or directory";
     }
@@ -211,12 +224,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, pdf);
         QFETCH(int, tab);
+        QFETCH(bool, typed);
         QFETCH(QString, printed);
         WindowFixture f;
         f.writePage(pageFileName(tab), "a\r\nb\r\n");
         MainWindow& w = f.load();
         w.showPage(tab);
-        if (!w.page(tab)->isList())
+        if (typed)
             typeOn(w.page(tab), "c");
         f.platform.printerDialogAccepts = !pdf.isNull();
         f.platform.printToFile = pdf.isEmpty() ? pdf : f.tempPath(pdf);
@@ -226,22 +240,44 @@ private Q_SLOTS:
             printed.replace("{pdf}", pdf.isEmpty() ? "" : f.tempPath(pdf)).replace('|', '\n'));
     }
 
-    void longTextRunsOverPagesAndARangeIsKept()
+    void longPageInSlicesCancelledThenWholeAndARange()
     {
-        QTemporaryDir dir;
+        WindowFixture f;
+        QByteArray text;
         QStringList lines;
-        for (int i = 1; i <= 250; ++i)
-            lines << QString("line %1").arg(i);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(dir.filePath("all.pdf"));
-        QVERIFY(printDocument(printer, lines).ok);
-        const QStringList pages = pdfText(dir.filePath("all.pdf")).split('\f');
-        QVERIFY(pages.size() > 3); // three pages or more, and the nothing after the last one
-        QCOMPARE(pages.join("").split('\n', Qt::SkipEmptyParts), lines); // nothing cut off at a page's end
-        printer.setOutputFileName(dir.filePath("second.pdf"));
-        printer.setFromTo(2, 2);
-        QVERIFY(printDocument(printer, lines).ok);
-        QCOMPARE(pdfText(dir.filePath("second.pdf")).split('\f').first(), pages[1]);
+        for (int i = 1; i <= 20000; ++i) {
+            text += "Line " + QByteArray::number(i) + "\r\n";
+            lines << QString("Line %1").arg(i);
+        }
+        f.writePage("other.ntr", text);
+        MainWindow& w = f.load();
+        w.showPage(4);
+        PagePrinter* printer = w.page(4)->printer();
+        QSignalSpy finished(printer, &PagePrinter::finished);
+        const QString pdf = f.platform.printToFile = f.tempPath("long.pdf");
+        writeFile(pdf, "kept");
+        // Cancelled from its note: the file chosen is as it was, and nothing is left beside it.
+        w.page(4)->printButton()->click();
+        QVERIFY(printer->isPrinting() && printer->note()->text().startsWith("Printing Other: "));
+        QTest::mouseClick(printer->note()->findChild<QPushButton*>("cancelPrintButton"), Qt::LeftButton);
+        QVERIFY(finished.size() == 1 && pdfText(pdf).isEmpty());
+        QCOMPARE(QDir(f.tempPath("")).entryList(QDir::Files | QDir::Hidden), QStringList { "long.pdf" });
+        // Printed whole, a slice at a time: the event loop turns while it prints, and no line is cut
+        // off at the foot of a page.
+        int turns = 0;
+        QTimer beat;
+        connect(&beat, &QTimer::timeout, [&] { turns += printer->isPrinting(); });
+        beat.start(0);
+        w.page(4)->printButton()->click();
+        QVERIFY(finished.wait(120000) && turns > 5 && printer->note()->isHidden());
+        const QStringList pages = pdfText(pdf).split('\f');
+        QCOMPARE(pages.join("").split('\n', Qt::SkipEmptyParts), lines);
+        // A range chosen in the printer dialog prints those pages alone.
+        QPrinter second(QPrinter::HighResolution);
+        second.setOutputFileName(f.tempPath("second.pdf"));
+        second.setFromTo(2, 2);
+        QVERIFY(PrintJob(second, lines).runToEnd().ok && f.platform.messagesShown.isEmpty());
+        QCOMPARE(pdfText(f.tempPath("second.pdf")).split('\f').first(), pages[1]);
     }
 };
 

@@ -8,11 +8,15 @@
 #include "ui/HelpWindow.h"
 #include "ui/HelpWindowViewer.h"
 #include "ui/SplashScreen.h"
+#include "ui/WindowSystemNote.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace tabwise;
 
@@ -26,7 +30,7 @@ private Q_SLOTS:
         OptionsPanel* options = w.optionsPanel();
         QTest::mouseClick(w.optionsButton(), Qt::LeftButton);
         QCOMPARE(w.windowTitle(), "Tabwise (Options)");
-        options->nameBox(1)->setText("R&D && more");
+        options->nameBox(1)->setText("<b>R&D</b> && more");
         for (QCheckBox* box : { options->startMinimizedBox(), options->stayOnTopBox(), options->showBox(2) })
             box->click();
         options->okButton()->click(); // stay on top has acted at once
@@ -34,20 +38,22 @@ private Q_SLOTS:
         QStringList stored;
         for (Key key : { Key::Value, Key::Value2, Key::Value4, Key::Value5, Key::Value6, Key::Value7, Key::TabName2 })
             stored << f.settings().read(key);
-        QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "R&D && more" }));
-        // The new name reaches the tab, the page's commands and what a screen reader says.
-        QCOMPARE(w.windowTitle() + '|' + w.tabs()->caption(1) + '|' + w.page(1)->editButton()->caption() + '|'
-                + w.page(1)->textBox()->accessibleName(),
-            "Tabwise (Notes)|R&D && more|&Edit R&D && more|RD & more");
+        QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "<b>R&D</b> && more" }));
+        // The new name reaches the tab, its tooltip (as text, not markup), the page's commands and
+        // what a screen reader says.
+        QTextDocument tip;
+        tip.setHtml(w.tabs()->tabToolTip(1));
+        QCOMPARE(w.windowTitle() + '|' + w.tabs()->caption(1) + '|' + tip.toPlainText() + '|'
+                + w.page(1)->editButton()->caption() + '|' + w.page(1)->textBox()->accessibleName(),
+            "Tabwise (Notes)|<b>R&D</b> && more|<b>R&D</b> && more|&Edit <b>R&D</b> && more|<b>RD</b> & more");
         w.showPage(3);
         w.openOptions(); // as the tray menu and Ctrl+Comma do, from any page
         options->nameBox(0)->setText("Changed");
         options->cancelButton()->click();
         QCOMPARE(f.settings().read(Key::TabName1) + w.windowTitle() + QString::number(w.tabs()->currentIndex()),
-            "NotesTabwise (Notes)0");
+            "NotesTabwise (Web Sites)3"); // the page that was shown
         w.openOptions();
         options->startAtLogonBox()->click(); // start at log-on acts when the box changes
-        QCOMPARE(f.platform.autostartEntry, QCoreApplication::applicationFilePath());
         options->startAtLogonBox()->click();
         f.platform.autostartWritable = false;
         options->startAtLogonBox()->click();
@@ -58,7 +64,8 @@ private Q_SLOTS:
         f.spoilSettings(); // a refused write keeps the panel open with the user's choices, saying why
         options->okButton()->click();
         QVERIFY(options->isVisible() && options->nameBox(0)->text() == "Changed");
-        QCOMPARE(f.platform.messageTexts().last(), "The settings file " + f.iniPath() + " cannot be written.");
+        QCOMPARE(f.platform.messageTexts().last(),
+            "The settings file " + f.iniPath() + " cannot be written.\n\nNot a directory");
     }
 
     void backupAndRestore()
@@ -88,7 +95,26 @@ private Q_SLOTS:
         QVERIFY(backUp(w.appFolder(), msgbox::Yes).last().startsWith("The backup folder is the program's own folder:"));
         QVERIFY(backUp(readOnly, msgbox::Yes).last().startsWith("The backup into\n" + readOnly + "\nis not complete."));
         QVERIFY(f.settings().read(Key::BackupDir).isEmpty());
-        QCOMPARE(backUp(backup, msgbox::Yes).size(), 1);
+        QCOMPARE(backUp(backup, msgbox::Yes).last(), "Backed up 2 page files to " + backup + '.');
+        // A new folder is made in the open one, opened, and named as typed in place; a name in use
+        // is refused with the reason, and can be typed again.
+        const auto newFolder = [&](const QStringList& names) {
+            panel->newFolderButton()->click();
+            for (const QString& name : names) {
+                auto* editor = panel->folderList()->viewport()->findChild<QLineEdit*>();
+                if (!editor)
+                    return QString("(not named in place)");
+                editor->setText(name);
+                QTest::keyClick(editor, Qt::Key_Return);
+                WindowFixture::settle();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            return panel->folderList()->path();
+        };
+        QCOMPARE(newFolder({ "notes.ntr", "Mine" }), backup + "/Mine");
+        QCOMPARE(f.platform.messageTexts().last(),
+            "The folder could not be renamed:\n\n" + backup + "/notes.ntr\n\nFile exists");
+        QVERIFY(!QFileInfo::exists(backup + "/New Folder"));
         QCOMPARE(QDir(backup).entryList(QDir::Files), QStringList({ "email.ntr", "notes.ntr" }));
         QCOMPARE(f.settings().read(Key::BackupDir), backup + '/');
         w.optionsPanel()->hide();
@@ -118,11 +144,27 @@ private Q_SLOTS:
         QVERIFY(panel->showFolder(f.tempPath("")) && QDir(backup).removeRecursively());
         panel->folderList()->setCurrentRow(panel->folderList()->count() - 3); // the backup folder
         QTest::keyClick(panel->folderList(), Qt::Key_Return);
-        QCOMPARE(f.platform.messageTexts().last(), "2\nNo such file or directory");
+        QCOMPARE(f.platform.messageTexts().last(), "2\nNo such file or directory\n\n" + backup);
         QVERIFY(panel->folderList()->path() == f.tempPath("") && QDir().mkpath(backup));
         f.spoilSettings();
         QCOMPARE(backUp(backup, msgbox::Yes).last().left(65),
             "The backup is complete, but its folder could not be remembered:\n\n");
+    }
+
+    void waylandNote()
+    {
+        WindowFixture f;
+        OptionsPanel* options = f.load().optionsPanel();
+        QVERIFY(!options->findChild<QLabel*>("stayOnTopBoxNote")); // this window system places windows
+        QVERIFY(!addWindowSystemNote(options->stayOnTopBox(), "xcb"));
+        const QLabel* note = addWindowSystemNote(options->stayOnTopBox(), "wayland-egl");
+        QVERIFY(note && note->toolTip().startsWith("Wayland does not let a program keep its window above others"));
+        // Beside the box's caption, clear of the buttons, whole.
+        const QRect box = options->stayOnTopBox()->geometry(), cancel = options->cancelButton()->geometry();
+        QVERIFY(
+            note->x() > box.x() + options->stayOnTopBox()->sizeHint().width() && note->geometry().right() < cancel.x());
+        QVERIFY(
+            note->width() >= note->sizeHint().width() && qAbs(note->geometry().center().y() - box.center().y()) <= 1);
     }
 
     void aboutAndSplash()
@@ -136,8 +178,13 @@ private Q_SLOTS:
         QVERIFY(about->isVisible() && version.match(about->versionLabel()->text()).hasMatch());
         QCOMPARE(about->productNameLabel()->text(), "Tabwise");
         QTest::mouseClick(about->webAddressLabel(), Qt::LeftButton);
-        const FakePlatform::Opened opened = f.platform.opened.value(0);
-        QCOMPARE(opened.target + ' ' + QString::number(opened.showCommand), "https://tabwise.example.org/ 5");
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about->webAddressLabel());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // by a screen reader
+        QVERIFY(link->role() == QAccessible::Link);
+        QCOMPARE(f.platform.opened, QStringList(2, "https://tabwise.example.org/"));
+        f.platform.openerStarts = false; // no browser could be started: said so
+        QTest::mouseClick(about->webAddressLabel(), Qt::LeftButton);
+        QVERIFY(f.platform.messageTexts().value(0).startsWith("\"https://tabwise.example.org/\" could not be opened"));
         about->okButton()->click();
         QVERIFY(about->isHidden() && w.optionsPanel()->isVisible());
         SplashScreen splash;
@@ -158,7 +205,7 @@ private Q_SLOTS:
         HelpBrowser* browser = window->browser();
         QVERIFY(window->isVisible() && !window->isModal());
         QCOMPARE(window->windowTitle() + '|' + browser->documentTitle(), "Tabwise Help|Welcome to Tabwise");
-        for (const char* page : { "pages.html", "tray.html", "options.html", "files.html" }) {
+        for (const char* page : { "pages.html", "tray.html", "options.html", "files.html", "keys.html" }) {
             QVERIFY2(browser->toHtml().contains(QString("href=\"") + page), page);
             browser->setSource(QUrl(page)); // links inside the file lead on
             QVERIFY2(browser->toPlainText().size() > 200, page);
@@ -173,7 +220,8 @@ private Q_SLOTS:
             QVERIFY(browser->toPlainText().contains(bad + ' ') && !browser->isBackwardAvailable());
             QCOMPARE(viewer.window()->windowTitle(), "Tabwise Help");
         }
-        QCOMPARE(browser->toPlainText(), "The help file " + dir.filePath("folder.chm") + " cannot be read.");
+        QCOMPARE(browser->toPlainText(),
+            "The help file " + dir.filePath("folder.chm") + " cannot be read.\n\nIs a directory");
     }
 };
 

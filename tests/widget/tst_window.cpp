@@ -1,6 +1,8 @@
 // The main window: how it starts from whatever the settings hold, the activation that applies the
-// stored states again, and the tray with and without a tray host.
+// stored states again, the tray with and without a tray host, and its place above the desktop's
+// panels.
 #include "WindowFixture.h"
+#include "ui/WindowPlacement.h"
 
 #include <QMenu>
 
@@ -52,8 +54,8 @@ private Q_SLOTS:
         };
         QCOMPARE(w.isVisible(), !hidden);
         QCOMPARE(w.optionsPanel()->startMinimizedBox()->isChecked(), hidden);
-        QCOMPARE(f.platform.trayCount(NotifyIcon::Add), 1);
-        QCOMPARE(trayTipText(f.platform.trayCalls[0].record), "Tabwise");
+        QCOMPARE(f.platform.trayAdds, 1);
+        QCOMPARE(f.platform.trayTip, "Tabwise");
         QCOMPARE(f.platform.topmostCalls.size(), hidden ? 1 : 0); // stay on top, at its place
         if (hidden) {
             QCOMPARE(f.platform.topmostCalls[0].topLeft, QPoint(464, 259));
@@ -76,7 +78,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("tray");
         QTest::newRow("with a tray host") << true;
-        QTest::newRow("without: minimized on the taskbar") << false;
+        QTest::newRow("without: minimized on the taskbar until one comes") << false;
     }
     void trayHost()
     {
@@ -89,18 +91,60 @@ private Q_SLOTS:
             QTest::qWait(500);
             QVERIFY(w.isHidden());
             QTRY_VERIFY_WITH_TIMEOUT(w.isVisible() && w.isMinimized(), 8000);
+            WindowFixture::settle();
+            QVERIFY(w.isVisible()); // only a tray can bring a hidden window back
+            f.platform.setTrayPresent(true); // the panel starts late
+            w.showNormal();
         }
+        QCOMPARE(f.platform.trayMenu, w.trayIcon()->menu()); // the icon's own context menu
         w.setWindowState(Qt::WindowMinimized);
-        for (int message : { traymsg::mouseMove, traymsg::leftButtonDown, traymsg::leftButtonUp })
-            f.platform.sendMouseMessage(message);
         WindowFixture::settle();
-        QCOMPARE(w.isHidden(), tray); // only a tray can bring a hidden window back
-        f.platform.sendMouseMessage(traymsg::leftDoubleClick);
+        QVERIFY(w.isHidden());
+        f.platform.activateIcon();
         QVERIFY(w.isVisible() && !w.isMinimized());
-        f.platform.sendMouseMessage(traymsg::rightButtonUp);
-        QTRY_VERIFY(w.trayIcon()->menu()->isVisible());
-        QTest::keyClick(w.trayIcon()->menu(), Qt::Key_A); // "&About"
-        QTRY_VERIFY(w.aboutPanel()->isVisible());
+        w.setWindowState(Qt::WindowMinimized);
+        WindowFixture::settle();
+        f.platform.setTrayPresent(false); // the tray goes away with the window in it
+        QVERIFY(w.isVisible() && !w.isMinimized());
+    }
+
+    void followsTheFreeArea_data()
+    {
+        // Screens of 1280 x 800 side by side; the first keeps a panel 32 pixels high along its bottom.
+        QTest::addColumn<QPoint>("movedTo"); // by the user first; (0, 0): where the program put it
+        QTest::addColumn<QRect>("freeArea"); // then the free area of its screen changes to this
+        QTest::addColumn<QPoint>("expected"); // relative to the corner of the first free area
+        QTest::newRow("the panel grows") << QPoint() << QRect(0, 0, 1280, 740) << QPoint(0, -28);
+        QTest::newRow("the panel goes") << QPoint() << QRect(0, 0, 1280, 800) << QPoint(0, 32);
+        QTest::newRow("a panel on the right") << QPoint() << QRect(0, 0, 1240, 768) << QPoint(-40, 0);
+        QTest::newRow("a panel on the left") << QPoint() << QRect(40, 0, 1240, 768) << QPoint(0, 0);
+        QTest::newRow("moved, then under the panel") << QPoint(-800, 0) << QRect(0, 0, 1280, 740) << QPoint(-800, -28);
+        QTest::newRow("moved, clear of the panel")
+            << QPoint(-800, -300) << QRect(0, 0, 1280, 740) << QPoint(-800, -300);
+        QTest::newRow("its screen is gone") << QPoint(900, -300) << QRect(0, 0, 1280, 768) << QPoint(0, 0);
+    }
+    void followsTheFreeArea()
+    {
+        QFETCH(QPoint, movedTo);
+        QFETCH(QRect, freeArea);
+        QFETCH(QPoint, expected);
+        WindowFixture f;
+        MainWindow& w = f.load();
+        ScreenLayout screens { QRect(0, 0, 1280, 768), { QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800) } };
+        auto* placement = w.findChild<WindowPlacement*>();
+        placement->setScreenLayout([&screens] { return screens; });
+        placement->placeBottomRight();
+        const QPoint corner = QPoint(1280, 768) - QPoint(w.frameGeometry().width(), w.frameGeometry().height());
+        QCOMPARE(w.frameGeometry().topLeft(), corner); // above the panel, not under it
+        if (!movedTo.isNull()) {
+            placement->cancel();
+            w.move(corner + movedTo);
+        }
+        screens.freeArea = freeArea;
+        if (QTest::currentDataTag() == QLatin1String("its screen is gone"))
+            screens.screens.removeLast();
+        placement->follow();
+        QCOMPARE(w.frameGeometry().topLeft(), corner + expected);
     }
 
     void trayMenu()
@@ -119,9 +163,9 @@ private Q_SLOTS:
             QCOMPARE(w.optionsPanel()->isHidden(), entry == "about" || entry == "restore");
         }
         QCOMPARE(f.platform.helpOpened, QStringList(f.appFolder() + "/help/Tabwise.chm"));
-        QCOMPARE(unloaded.size() + f.platform.trayCount(NotifyIcon::Delete), 2);
+        QCOMPARE(unloaded.size() + f.platform.trayRemoves, 2);
         w.close(); // the icon goes once
-        QCOMPARE(f.platform.trayCount(NotifyIcon::Delete), 1);
+        QCOMPARE(f.platform.trayRemoves, 1);
     }
 };
 

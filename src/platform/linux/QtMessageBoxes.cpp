@@ -9,6 +9,8 @@ int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const
 {
     QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Tabwise") : title);
+    // Prompts carry tab names, file names and entries: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
     switch (style & 0x70) {
     case msgbox::Critical: box.setIcon(QMessageBox::Critical); break;

@@ -1,55 +1,95 @@
 #include "platform/linux/QtNotifyIcon.h"
 
-#include "core/TrayMessages.h"
+#include "platform/linux/TrayHosts.h"
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QWidget>
+
+#include <optional>
 
 namespace tabwise {
 
 namespace {
-int mouseMessage(QSystemTrayIcon::ActivationReason reason)
-{
-    switch (reason) {
-    case QSystemTrayIcon::DoubleClick: return traymsg::leftDoubleClick;
-    case QSystemTrayIcon::Context: return traymsg::rightButtonUp;
-    case QSystemTrayIcon::MiddleClick: return traymsg::middleButtonUp;
-    default: return traymsg::leftButtonUp;
-    }
-}
+// Qt's choice, made once per process with the first icon: over D-Bus (true) or XEmbed (false).
+std::optional<bool> overDBus;
 } // namespace
 
-QtNotifyIcon::QtNotifyIcon() = default;
+QtNotifyIcon::QtNotifyIcon()
+    : m_hosts(new TrayHosts(this))
+{
+    connect(m_hosts, &TrayHosts::watcherRegistered, this, &QtNotifyIcon::showIcon);
+    connect(m_hosts, &TrayHosts::changed, this, &QtNotifyIcon::traysChanged);
+}
+
 QtNotifyIcon::~QtNotifyIcon()
 {
     delete m_icon;
 }
 
-bool QtNotifyIcon::notify(int command, const TrayIconRecord& record, QWidget* owner)
+bool QtNotifyIcon::addIcon(QWidget* owner, const QString& tip, QMenu* menu)
 {
-    if (command == Delete) {
-        if (!m_icon)
-            return false;
-        m_icon->hide();
-        delete m_icon;
-        m_icon = nullptr;
-        return true;
-    }
-    if (command != Add || m_icon)
-        return false;
-    m_icon = new QSystemTrayIcon(owner ? owner->windowIcon() : QIcon());
-    m_icon->setToolTip(trayTipText(record));
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (onMouseMessage)
-            onMouseMessage(mouseMessage(reason));
-    });
-    m_icon->show();
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    m_owner = owner;
+    m_tip = tip;
+    m_menu = menu;
+    m_wanted = true;
+    m_hosts->watch(true);
+    showIcon();
+    m_wasAvailable = available();
+    return m_wasAvailable;
+}
+
+void QtNotifyIcon::removeIcon()
+{
+    m_wanted = false;
+    m_hosts->watch(false);
+    delete m_icon;
+    m_icon = nullptr;
 }
 
 bool QtNotifyIcon::available() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    if (!overDBus)
+        return m_hosts->statusNotifierWatcher() || m_hosts->xembedTray();
+    return *overDBus ? m_hosts->statusNotifierWatcher() : m_hosts->xembedTray();
+}
+
+void QtNotifyIcon::showIcon()
+{
+    // An icon made before any tray exists would settle Qt's choice on XEmbed for good.
+    const bool watcher = m_hosts->statusNotifierWatcher();
+    if (!m_wanted || (!watcher && !m_hosts->xembedTray()) || (m_icon && overDBus == false))
+        return;
+    // Made anew: a D-Bus tray that starts after the icon was shown would not know it.
+    delete m_icon;
+    if (!overDBus)
+        overDBus = watcher;
+    m_icon = new QSystemTrayIcon(m_owner ? m_owner->windowIcon() : QIcon(), this);
+    m_icon->setToolTip(m_tip);
+    m_icon->setContextMenu(m_menu);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // A D-Bus tray activates on a single click and never sends a double-click; in an XEmbed
+        // tray a single click is only the first half of one.
+        const bool asksForWindow
+            = reason == QSystemTrayIcon::DoubleClick || (reason == QSystemTrayIcon::Trigger && *overDBus);
+        if (asksForWindow && onActivated)
+            onActivated();
+    });
+    m_icon->show();
+}
+
+void QtNotifyIcon::traysChanged()
+{
+    if (!m_wanted)
+        return;
+    if (!m_icon)
+        showIcon(); // the first tray has come
+    const bool now = available();
+    if (now == m_wasAvailable)
+        return;
+    m_wasAvailable = now;
+    if (onAvailabilityChanged)
+        onAvailabilityChanged(now);
 }
 
 } // namespace tabwise

@@ -1,5 +1,6 @@
 #include "platform/linux/QtPlatform.h"
 
+#include "platform/linux/GlobalKeys.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtNotifyIcon.h"
 #include "platform/linux/QtOpenTarget.h"
@@ -11,6 +12,10 @@
 namespace tabwise {
 
 struct QtPlatform::Services {
+    explicit Services(const QString& startCommand)
+        : autostart(startCommand)
+    {
+    }
     QtMessageBoxes messages;
     QtNotifyIcon notifyIcon;
     QtOpenTarget openTarget;
@@ -18,10 +23,11 @@ struct QtPlatform::Services {
     QtWindowZOrder zOrder;
     QtPrinting printing;
     QtVolumes volumes;
+    std::unique_ptr<GlobalKey> globalKey = makeGlobalKey();
 };
 
-QtPlatform::QtPlatform(HelpViewer& helpViewer)
-    : m_services(std::make_unique<Services>())
+QtPlatform::QtPlatform(HelpViewer& helpViewer, const QString& startCommand)
+    : m_services(std::make_unique<Services>(startCommand))
     , m_helpViewer(helpViewer)
 {
 }
@@ -59,6 +65,10 @@ Printing& QtPlatform::printing()
 Volumes& QtPlatform::volumes()
 {
     return m_services->volumes;
+}
+GlobalKey& QtPlatform::globalKey()
+{
+    return *m_services->globalKey;
 }
 
 } // namespace tabwise

@@ -10,7 +10,8 @@ namespace tabwise {
 // program's own, which is handed in.
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(HelpViewer& helpViewer);
+    // startCommand: what the log-on entry runs (see app/AppFolder.h).
+    QtPlatform(HelpViewer& helpViewer, const QString& startCommand);
     ~QtPlatform() override;
 
     MessageBoxes& messages() override;
@@ -21,6 +22,7 @@ public:
     WindowZOrder& zOrder() override;
     Printing& printing() override;
     Volumes& volumes() override;
+    GlobalKey& globalKey() override;
 
 private:
     struct Services;

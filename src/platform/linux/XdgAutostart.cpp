@@ -15,16 +15,21 @@ QString entryPath()
 }
 } // namespace
 
-FileWrite XdgAutostart::add(const QString& executablePath)
+XdgAutostart::XdgAutostart(const QString& startCommand)
+    : m_startCommand(startCommand)
+{
+}
+
+FileWrite XdgAutostart::add()
 {
     // Without a known executable an entry would start nothing at every log-on.
-    if (executablePath.isEmpty())
+    if (m_startCommand.isEmpty())
         return { false, QStringLiteral("The program's own file is not known.") };
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(autostartFolder()).toStdString(), error);
     if (error)
         return { false, fileErrorText(autostartFolder(), QString::fromLocal8Bit(error.message())) };
-    return writeFileAtomically(entryPath(), autostartEntryText(executablePath).toUtf8());
+    return writeFileAtomically(entryPath(), autostartEntryText(m_startCommand).toUtf8());
 }
 
 FileWrite XdgAutostart::remove()

@@ -1,0 +1,37 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace tabwise {
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tabwise, a notebook of five tabbed pages."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    const QCommandLineOption show(
+        QStringLiteral("show"), QStringLiteral("Show the window, starting Tabwise if needed."));
+    const QCommandLineOption toggle(QStringLiteral("toggle"),
+        QStringLiteral("Hide the window when it is shown and active, else show it; starts Tabwise if needed."));
+    parser.addOption(show);
+    parser.addOption(toggle);
+    CommandLine command;
+    if (!parser.parse(arguments)) {
+        command.output = parser.errorText() + u'\n' + parser.helpText();
+        command.exitCode = 2;
+    } else if (parser.isSet(help)) {
+        command.output = parser.helpText();
+        command.exitCode = 0;
+    } else if (parser.isSet(show) && parser.isSet(toggle)) {
+        command.output = QStringLiteral("--show and --toggle cannot be used together.\n") + parser.helpText();
+        command.exitCode = 2;
+    } else {
+        command.request = parser.isSet(toggle) ? StartRequest::Toggle
+            : parser.isSet(show)               ? StartRequest::Show
+                                               : StartRequest::Start;
+    }
+    return command;
+}
+
+} // namespace tabwise
