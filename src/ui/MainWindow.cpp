@@ -11,6 +11,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Finding.h"
+#include "ui/HistoryOptions.h"
 #include "ui/HistoryPanel.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
@@ -116,6 +117,9 @@ void MainWindow::buildPages()
     auto* folderNote = new NoteBar(this);
     folderNote->setGeometry(twipsRect(0, 0, 5190, 900));
     m_keeper->keep(m_pages, folderNote);
+    // Versions that have grown older than the user keeps them go at each start, off the window's thread.
+    if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
+        m_keeper->keepHistoryFor(days);
 }
 
 void MainWindow::connectPanels()
@@ -133,6 +137,8 @@ void MainWindow::connectPanels()
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
     connect(m_options, &OptionsPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
+    connect(m_options, &OptionsPanel::historyKeepDaysChanged, m_keeper, &PageKeeper::keepHistoryFor);
+    connect(m_options, &OptionsPanel::clearHistoryRequested, m_keeper, &PageKeeper::clearHistory);
     connect(m_options, &OptionsPanel::restored, this,
         [this](const QString& folder, const QStringList& files) { m_keeper->showRestored(folder, files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.

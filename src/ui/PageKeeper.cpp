@@ -29,6 +29,15 @@ PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* wi
                 .arg(problem),
             msgbox::OkOnly | msgbox::Exclamation);
     });
+    connect(m_history, &HistoryRecorder::cleared, this, [this](bool ok, const QString& problem) {
+        if (ok)
+            m_platform.messages().show(m_window, QStringLiteral("The history of your pages is cleared."),
+                msgbox::OkOnly | msgbox::Information);
+        else
+            m_platform.messages().show(m_window,
+                QStringLiteral("The history of your pages could not be cleared completely:\n\n") + problem,
+                msgbox::OkOnly | msgbox::Critical);
+    });
 }
 
 PageKeeper::~PageKeeper()
@@ -99,6 +108,18 @@ void PageKeeper::keepBeforeRestore(const QString& folder)
     for (PageView* page : m_pages)
         m_history->recordFile(QString::fromLatin1(page->info().fileName), page->filePath(), cause);
     m_history->waitForIdle();
+}
+
+void PageKeeper::keepHistoryFor(int days)
+{
+    m_historyReader.reset(); // dropping versions rewrites what a reader holds open
+    m_history->prune(days);
+}
+
+void PageKeeper::clearHistory()
+{
+    m_historyReader.reset();
+    m_history->clear();
 }
 
 HistoryStore& PageKeeper::historyForReading()

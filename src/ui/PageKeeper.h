@@ -48,6 +48,12 @@ public:
     // with typing keeps it and is named.
     void showRestored(const QString& folder, const QStringList& fileNames, PageView* current);
 
+    // Versions older than DAYS days are dropped from the history (0: all are kept); the newest
+    // version of each page always stays.
+    void keepHistoryFor(int days);
+    // Every version of every page goes; the user is told how it went.
+    void clearHistory();
+
     HistoryRecorder& history() const { return *m_history; }
     // The history as it stands, for reading; every version handed over is in it.
     HistoryStore& historyForReading();

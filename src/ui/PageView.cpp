@@ -79,6 +79,7 @@ void PageView::buildControls()
         m_list->setGeometry(twipsRect(0, 0, 5205, 5490));
         setViewingColour(m_list);
         connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
+        connect(m_list, &ListBox::historyRequested, this, &PageView::historyRequested);
     }
     // The note pushes the text down rather than covering its first lines.
     m_note = new NoteBar(this);

@@ -3,9 +3,12 @@
 #include "core/DraftStore.h"
 #include "core/PageFile.h"
 #include "ui/FolderList.h"
+#include "ui/HistoryOptions.h"
 #include "ui/HistoryPanel.h"
+#include "ui/OptionsPanel.h"
 #include "ui/NoteBar.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTreeWidget>
@@ -223,6 +226,25 @@ void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
     QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("found\n"));
     w.page(0)->textBox()->undo(); // the typing it replaced comes back
     QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\ntyping"));
+
+    // How long it is kept, from the options panel (garbage in the setting keeps everything), and
+    // clearing it after a question whose default keeps it.
+    QVERIFY(f.settings().write(Key::KeepDays, QStringLiteral("soon")));
+    w.openOptions();
+    HistoryOptions* history = w.optionsPanel()->historyOptions();
+    QCOMPARE(history->keepList()->currentText(), QStringLiteral("Forever"));
+    history->keepList()->setCurrentIndex(3);
+    w.optionsPanel()->okButton()->click();
+    QCOMPARE(f.settings().read(Key::KeepDays), QStringLiteral("30"));
+    f.platform.messagesShown.clear();
+    history->clearButton()->click();
+    QVERIFY(f.platform.messageTexts().value(0).contains(QStringLiteral("deleted for good")));
+    f.platform.answers = { 0 };
+    history->clearButton()->click();
+    QTRY_COMPARE(f.platform.messageTexts().mid(1), QStringList({ f.platform.messageTexts().value(0),
+                                                        QStringLiteral("The history of your pages is cleared.") }));
+    w.openHistory();
+    QCOMPARE(w.historyPanel()->versionList()->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestNeverLose)
