@@ -7,12 +7,12 @@ packages=(
   # build
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libchm-dev fp-utils libcups2-dev
+  libchm-dev fp-utils libcups2-dev libgit2-dev
   libxcb1-dev # the XEmbed tray and the show/hide key on X11 (Qt D-Bus for the rest is in qt6-base-dev)
   # run
   qt6-qpa-plugins fonts-dejavu-core
   # test and desktop session
-  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr
+  xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr git
   dbus-daemon dbus-bin python3-dbus python3-gi at-spi2-core python3-pyatspi weston qt6-wayland
   cups-daemon cups-client printer-driver-cups-pdf
   clang-14 libclang-rt-14-dev e2fsprogs util-linux

@@ -48,7 +48,13 @@ void FolderWatch::check()
     const QString reason = reachability();
     const bool wasReachable = isReachable();
     m_reason = reason;
-    m_stamps = stamps();
+    const std::vector<FileStamp> now = stamps();
+    QStringList changed;
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (i >= m_stamps.size() || now[i] != m_stamps[i])
+            changed << m_files[qsizetype(i)];
+    }
+    m_stamps = now;
     rewatch();
     if (wasReachable && !reason.isEmpty()) {
         Q_EMIT folderLost(reason);
@@ -58,7 +64,7 @@ void FolderWatch::check()
         return;
     if (!wasReachable)
         Q_EMIT folderBack();
-    Q_EMIT filesChanged();
+    Q_EMIT filesChanged(changed);
 }
 
 void FolderWatch::rewatch()

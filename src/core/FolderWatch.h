@@ -31,8 +31,9 @@ public Q_SLOTS:
     void check();
 
 Q_SIGNALS:
-    // Something in the folder changed: the pages may compare themselves with their files.
-    void filesChanged();
+    // Something in the folder changed: the pages may compare themselves with their files. CHANGED
+    // names the watched files that are not as they were at the last look (times, size or inode).
+    void filesChanged(const QStringList& changed);
     void folderLost(const QString& reason);
     void folderBack();
 

@@ -21,6 +21,7 @@ enum class Key {
     TabName5,
     BackupDir,
     ShowHide, // the key that shows and hides the window from anywhere
+    KeepDays, // how many days of page history are kept; 0 for all
 };
 
 struct KeyInfo {
@@ -30,7 +31,7 @@ struct KeyInfo {
     const char* designValue; // nullptr: no design value
 };
 
-inline constexpr std::array<KeyInfo, 14> keyTable { {
+inline constexpr std::array<KeyInfo, 15> keyTable { {
     { Key::Value, "Startup", "Value", "0" },
     { Key::Value2, "Startup", "Value2", "0" },
     { Key::Value4, "Startup", "Value4", "1" },
@@ -45,6 +46,7 @@ inline constexpr std::array<KeyInfo, 14> keyTable { {
     { Key::TabName5, "Startup", "TabName5", "Other" },
     { Key::BackupDir, "Backup", "BackupDir", nullptr },
     { Key::ShowHide, "Keys", "ShowHide", nullptr },
+    { Key::KeepDays, "History", "KeepDays", nullptr },
 } };
 
 constexpr const KeyInfo& keyInfo(Key key)

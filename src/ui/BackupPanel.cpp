@@ -172,8 +172,9 @@ void BackupPanel::restore()
         showError(notKept + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
         return;
     }
+    Q_EMIT aboutToRestore(folder);
     const CopyOutcome outcome = copyPageFiles(folder, m_appFolder, CopyNaming::AsPages);
-    Q_EMIT restored(outcome.copied);
+    Q_EMIT restored(folder, outcome.copied);
     if (!outcome.complete()) {
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
         return;
@@ -181,7 +182,8 @@ void BackupPanel::restore()
     QString report = QStringLiteral("Restored %1 from %2.")
                          .arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder));
     if (kept.complete())
-        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1")
+        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1\nand in each page's history "
+                                 "(History, Ctrl+H).")
                       .arg(QDir::toNativeSeparators(keptIn));
     m_platform.messages().show(this, report, msgbox::OkOnly | msgbox::Information);
 }

@@ -40,8 +40,11 @@ public Q_SLOTS:
     void restore();
 
 Q_SIGNALS:
-    // A restore replaced these page files (names) in the application folder.
-    void restored(const QStringList& fileNames);
+    // A restore from FOLDER is about to replace the page files; they are as they were until the
+    // receivers return.
+    void aboutToRestore(const QString& folder);
+    // A restore from FOLDER replaced these page files (names) in the application folder.
+    void restored(const QString& folder, const QStringList& fileNames);
 
 private:
     void changeDrive();

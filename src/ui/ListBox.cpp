@@ -93,17 +93,21 @@ void ListBox::keyPressEvent(QKeyEvent* event)
 
 void ListBox::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The menu of the entry under the pointer (or, from the keyboard, of the selected one).
+    // The menu of the entry under the pointer (or, from the keyboard, of the selected one); the
+    // page's history is offered anywhere in the list.
     const QModelIndex index = event->reason() == QContextMenuEvent::Mouse ? indexAt(event->pos()) : currentIndex();
-    if (!index.isValid())
-        return;
-    setCurrentIndex(index);
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("&Open"), this, &ListBox::entryActivated);
-    menu->addAction(QStringLiteral("&Copy"), this, &ListBox::copyEntry);
-    menu->popup(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                            : viewport()->mapToGlobal(visualRect(index).center()));
+    if (index.isValid()) {
+        setCurrentIndex(index);
+        menu->addAction(QStringLiteral("&Open"), this, &ListBox::entryActivated);
+        menu->addAction(QStringLiteral("&Copy"), this, &ListBox::copyEntry);
+        menu->addSeparator();
+    }
+    menu->addAction(QStringLiteral("&History..."), this, &ListBox::historyRequested);
+    menu->popup(event->reason() == QContextMenuEvent::Mouse || !index.isValid()
+            ? event->globalPos()
+            : viewport()->mapToGlobal(visualRect(index).center()));
 }
 
 } // namespace tabwise

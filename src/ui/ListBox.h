@@ -44,6 +44,8 @@ public:
 Q_SIGNALS:
     // An entry was double-clicked, or opened with Enter or from its menu.
     void entryActivated();
+    // The page's history was asked for from the list's menu.
+    void historyRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

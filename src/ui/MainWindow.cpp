@@ -8,8 +8,11 @@
 #include "ui/AboutPanel.h"
 #include "ui/Accessibility.h"
 #include "ui/Artwork.h"
+#include "ui/BusyCursor.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Finding.h"
+#include "ui/HistoryOptions.h"
+#include "ui/HistoryPanel.h"
 #include "ui/NoteBar.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageKeeper.h"
@@ -89,6 +92,7 @@ void MainWindow::buildPages()
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
         connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
+        connect(page, &PageView::historyRequested, this, &MainWindow::openHistory);
         connect(page, &PageView::unsavedChanged, this,
             [this, tab = info.tabIndex](bool unsaved) { m_tabs->setMarked(tab, unsaved); });
     }
@@ -113,6 +117,9 @@ void MainWindow::buildPages()
     auto* folderNote = new NoteBar(this);
     folderNote->setGeometry(twipsRect(0, 0, 5190, 900));
     m_keeper->keep(m_pages, folderNote);
+    // Versions that have grown older than the user keeps them go at each start, off the window's thread.
+    if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
+        m_keeper->keepHistoryFor(days);
 }
 
 void MainWindow::connectPanels()
@@ -129,8 +136,11 @@ void MainWindow::connectPanels()
         m_placement->cancel();
         m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
     });
+    connect(m_options, &OptionsPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
+    connect(m_options, &OptionsPanel::historyKeepDaysChanged, m_keeper, &PageKeeper::keepHistoryFor);
+    connect(m_options, &OptionsPanel::clearHistoryRequested, m_keeper, &PageKeeper::clearHistory);
     connect(m_options, &OptionsPanel::restored, this,
-        [this](const QStringList& files) { m_keeper->showRestored(files, currentPage()); });
+        [this](const QString& folder, const QStringList& files) { m_keeper->showRestored(folder, files, currentPage()); });
     // Front to back: the About panel, the options panel, the pages.
     m_options->raise();
     m_about->raise();
@@ -289,6 +299,35 @@ void MainWindow::openHelp()
 {
     // The window stays as it is: help opens from the tray while the window is hidden, too.
     m_platform.helpViewer().showHelp(this, m_appFolder + QStringLiteral("/help/Tabwise.chm"));
+}
+
+void MainWindow::openHistory()
+{
+    if (!m_historyPanel) {
+        m_historyPanel = new HistoryPanel(this);
+        connect(m_historyPanel, &HistoryPanel::restoreRequested, this, &MainWindow::takeVersion);
+    }
+    PageView* page = currentPage();
+    const BusyCursor busy(true);
+    m_historyPanel->open(m_keeper->historyForReading(), QString::fromLatin1(page->info().fileName),
+        m_tabs->caption(page->info().tabIndex), page->currentText());
+    m_historyPanel->raise();
+}
+
+void MainWindow::takeVersion(const QString& text)
+{
+    // The version goes in as typing, which Undo takes back; still, typing is not replaced unasked.
+    PageView* page = currentPage();
+    if (page->hasUnsavedText()) {
+        const int answer = m_platform.messages().choose(this,
+            QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
+                .arg(m_tabs->caption(page->info().tabIndex)),
+            { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0);
+        if (answer != 1)
+            return;
+    }
+    m_historyPanel->hide();
+    page->takeText(text);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -10,6 +10,7 @@ namespace tabwise {
 
 class AboutPanel;
 class ClickableLabel;
+class HistoryPanel;
 class PageKeeper;
 class OptionsPanel;
 class PageView;
@@ -33,6 +34,7 @@ public:
     PageView* currentPage() const;
     OptionsPanel* optionsPanel() const { return m_options; }
     AboutPanel* aboutPanel() const { return m_about; }
+    HistoryPanel* historyPanel() const { return m_historyPanel; } // nullptr until first opened
     TrayIcon* trayIcon() const { return m_tray; }
     ClickableLabel* optionsButton() const { return m_optionsButton; }
     const QString& appFolder() const { return m_appFolder; }
@@ -51,6 +53,8 @@ public Q_SLOTS:
     void openOptions();
     void openAbout();
     void openHelp();
+    // The current page's history over the pages.
+    void openHistory();
 
 Q_SIGNALS:
     // The window has been unloaded: the program ends.
@@ -73,6 +77,7 @@ private:
     int askToSave(int tabIndex);
     bool askBeforeUnloading();
     void hideIfMinimized();
+    void takeVersion(const QString& text);
     void awaitTray();
 
     Platform& m_platform;
@@ -83,6 +88,7 @@ private:
     ClickableLabel* m_optionsButton = nullptr;
     OptionsPanel* m_options = nullptr;
     AboutPanel* m_about = nullptr;
+    HistoryPanel* m_historyPanel = nullptr;
     TrayIcon* m_tray = nullptr;
     WindowPlacement* m_placement = nullptr;
     bool m_loaded = false;

@@ -6,6 +6,7 @@
 #include "ui/BackupPanel.h"
 #include "ui/DriveList.h"
 #include "ui/FolderList.h"
+#include "ui/HistoryOptions.h"
 #include "ui/KeyField.h"
 #include "ui/PanelFocus.h"
 #include "ui/RuledFrame.h"
@@ -62,6 +63,8 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
 
     buildStartOptions();
     buildTabTable();
+    m_history = place(new HistoryOptions(platform, this), "historyOptions", twipsRect(240, 5565, 4695, 315));
+    connect(m_history, &HistoryOptions::clearConfirmed, this, &OptionsPanel::clearHistoryRequested);
 
     connect(m_ok, &QPushButton::clicked, this, &OptionsPanel::accept);
     connect(m_cancel, &QPushButton::clicked, this, &OptionsPanel::cancel);
@@ -97,23 +100,24 @@ void OptionsPanel::buildStartOptions()
 
 void OptionsPanel::buildTabTable()
 {
+    // The rows stand a little closer than the design's, leaving the foot of the panel to the history.
     const QList<QLine> rules {
-        twipsLine(120, 360, 120, 2640),
-        twipsLine(675, 360, 675, 2640),
-        twipsLine(3480, 360, 3480, 2640),
-        twipsLine(5040, 360, 5040, 2640),
+        twipsLine(120, 360, 120, 2490),
+        twipsLine(675, 360, 675, 2490),
+        twipsLine(3480, 360, 3480, 2490),
+        twipsLine(5040, 360, 5040, 2490),
         twipsLine(5040, 360, 120, 360),
         twipsLine(5040, 720, 105, 720),
-        twipsLine(120, 2640, 5040, 2640),
+        twipsLine(120, 2490, 5040, 2490),
     };
     auto* table
-        = place(new RuledFrame(QStringLiteral("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2895));
+        = place(new RuledFrame(QStringLiteral("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2550));
     addLabel(table, QStringLiteral("Show"), 180, 480);
     addLabel(table, QStringLiteral("Tab Description"), 1440, 480);
     addLabel(table, QStringLiteral("Current Tab"), 3840, 480);
     for (const PageInfo& info : pageTable) {
         const auto row = std::size_t(info.tabIndex);
-        const int top = 840 + 360 * info.tabIndex;
+        const int top = 840 + 330 * info.tabIndex;
         const QString number = QString::number(info.tabIndex + 1);
         auto* name = new QLineEdit(QString::fromLatin1(info.defaultCaption), table);
         name->setObjectName(QStringLiteral("nameBox") + number);
@@ -139,6 +143,7 @@ BackupPanel* OptionsPanel::backupPanel()
     if (!m_backup) {
         m_backup = place(
             new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
+        connect(m_backup, &BackupPanel::aboutToRestore, this, &OptionsPanel::aboutToRestore);
         connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
         setTabOrder();
     }
@@ -147,8 +152,8 @@ BackupPanel* OptionsPanel::backupPanel()
 
 void OptionsPanel::setTabOrder()
 {
-    // Reading order: the start options and their buttons, the backup frame, then the tab table row
-    // by row (the Show box stands left of the name; the first tab has none).
+    // Reading order: the start options and their buttons, the backup frame, the tab table row by
+    // row (the Show box stands left of the name; the first tab has none), then the history row.
     QList<QWidget*> order { m_startMinimized, m_startAtLogon, m_stayOnTop };
     if (QWidget* key = m_showHideKey->edit())
         order << key;
@@ -159,6 +164,7 @@ void OptionsPanel::setTabOrder()
             order << show;
         order << nameBox(tab);
     }
+    order << m_history->keepList() << m_history->clearButton();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     PanelFocus::keep(this);
@@ -174,6 +180,7 @@ void OptionsPanel::open()
     backupPanel();
     show();
     m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
+    m_history->setKeepDays(HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)));
     m_backup->showStoredFolder();
 }
 
@@ -217,7 +224,15 @@ bool OptionsPanel::store()
             return false;
     }
     const QString key = m_showHideKey->keyText();
-    return key == m_settings.read(Key::ShowHide) || m_settings.write(Key::ShowHide, key);
+    if (key != m_settings.read(Key::ShowHide) && !m_settings.write(Key::ShowHide, key))
+        return false;
+    const int days = m_history->keepDays();
+    if (days == HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
+        return true;
+    if (!m_settings.write(Key::KeepDays, QString::number(days)))
+        return false;
+    Q_EMIT historyKeepDaysChanged(days);
+    return true;
 }
 
 // One pass: every tab whose stored value equals the acting value gets the pass's visibility; the

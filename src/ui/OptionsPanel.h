@@ -13,13 +13,14 @@ class QPushButton;
 namespace tabwise {
 
 class BackupPanel;
+class HistoryOptions;
 class KeyField;
 class Platform;
 class SettingsStore;
 
 // The options panel laid over the pages: start minimized, start at log-on, stay on top, the key
-// that shows and hides the window from anywhere, the backup frame, and the tab table (each tab's
-// name, and whether tabs 2 to 5 are shown). OK stores everything and tells the window; Cancel only
+// that shows and hides the window from anywhere, the backup frame, the tab table (each tab's name,
+// and whether tabs 2 to 5 are shown), and how long the history of the pages is kept. OK stores everything and tells the window; Cancel only
 // closes. Start at log-on acts at once when its box changes, however it changes; so does stay on
 // top, through the window.
 class OptionsPanel : public QGroupBox {
@@ -35,6 +36,7 @@ public:
     // The backup frame, made when it is first needed (the panel opens, a test asks for it).
     BackupPanel* backupPanel();
     KeyField* showHideKeyField() const { return m_showHideKey; }
+    HistoryOptions* historyOptions() const { return m_history; }
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
@@ -60,8 +62,14 @@ Q_SIGNALS:
     // OK has stored and applied everything, or Cancel closed the panel without a change.
     void accepted();
     void cancelled();
-    // A restore from the backup frame replaced these page files (names).
-    void restored(const QStringList& fileNames);
+    // The backup frame's restore from FOLDER is about to replace the page files (they are as they
+    // were until the receivers return), and then replaced these page files (names).
+    void aboutToRestore(const QString& folder);
+    void restored(const QString& folder, const QStringList& fileNames);
+    // OK has stored how many days of page history to keep (0: all); the user confirmed that the
+    // history is to be cleared.
+    void historyKeepDaysChanged(int days);
+    void clearHistoryRequested();
 
 private:
     void buildStartOptions();
@@ -82,6 +90,7 @@ private:
     QPushButton* m_cancel = nullptr;
     BackupPanel* m_backup = nullptr;
     KeyField* m_showHideKey = nullptr;
+    HistoryOptions* m_history = nullptr;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
 };

@@ -2,6 +2,8 @@
 
 #include "core/DraftKeeper.h"
 #include "core/FolderWatch.h"
+#include "core/HistoryRecorder.h"
+#include "core/HistoryStore.h"
 #include "platform/Platform.h"
 #include "ui/NoteBar.h"
 #include "ui/PageView.h"
@@ -16,8 +18,26 @@ PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* wi
     , m_platform(platform)
     , m_window(window)
     , m_drafts(new DraftKeeper(DraftStore(appFolder, DraftStore::spareFolderFor(appFolder)), this))
+    , m_history(new HistoryRecorder(appFolder, historyRoot(), this))
 {
     connect(m_drafts, &DraftKeeper::keepFailed, this, &PageKeeper::reportDraftFailure);
+    // Said once until the history works again; the pages go on working whatever happens to it.
+    connect(m_history, &HistoryRecorder::failed, this, [this](const QString& problem) {
+        m_platform.messages().show(m_window,
+            QStringLiteral("The history of your pages could not be written, so earlier versions "
+                           "may be missing from it:\n\n%1\n\nYour pages are saved as usual.")
+                .arg(problem),
+            msgbox::OkOnly | msgbox::Exclamation);
+    });
+    connect(m_history, &HistoryRecorder::cleared, this, [this](bool ok, const QString& problem) {
+        if (ok)
+            m_platform.messages().show(m_window, QStringLiteral("The history of your pages is cleared."),
+                msgbox::OkOnly | msgbox::Information);
+        else
+            m_platform.messages().show(m_window,
+                QStringLiteral("The history of your pages could not be cleared completely:\n\n") + problem,
+                msgbox::OkOnly | msgbox::Critical);
+    });
 }
 
 PageKeeper::~PageKeeper()
@@ -30,10 +50,18 @@ void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* fo
     m_pages = pages;
     m_folderNote = folderNote;
     QStringList files;
-    for (const PageInfo& info : pageTable)
-        files << QString::fromLatin1(info.fileName);
+    for (PageView* page : m_pages) {
+        const QString file = QString::fromLatin1(page->info().fileName);
+        files << file;
+        connect(page, &PageView::versionToKeep, this,
+            [this, file](const QByteArray& bytes, const QString& cause) { m_history->record(file, bytes, cause); });
+        // Changes made while the program was not running, or a save whose version a crash cut off.
+        m_history->recordFile(file, page->filePath(), QStringLiteral("Found"));
+    }
     m_watch = new FolderWatch(m_appFolder, files, this);
-    connect(m_watch, &FolderWatch::filesChanged, this, [this] {
+    connect(m_watch, &FolderWatch::filesChanged, this, [this](const QStringList& changed) {
+        for (const QString& file : changed)
+            m_history->recordFile(file, m_appFolder + u'/' + file, QStringLiteral("Changed on disk"));
         for (PageView* page : m_pages)
             page->compareWithFile();
     });
@@ -74,12 +102,42 @@ void PageKeeper::keepAllTyping()
     m_drafts->flush();
 }
 
-void PageKeeper::showRestored(const QStringList& fileNames, PageView* current)
+void PageKeeper::keepBeforeRestore(const QString& folder)
 {
+    const QString cause = QStringLiteral("Before restore from %1").arg(QDir::toNativeSeparators(folder));
+    for (PageView* page : m_pages)
+        m_history->recordFile(QString::fromLatin1(page->info().fileName), page->filePath(), cause);
+    m_history->waitForIdle();
+}
+
+void PageKeeper::keepHistoryFor(int days)
+{
+    m_historyReader.reset(); // dropping versions rewrites what a reader holds open
+    m_history->prune(days);
+}
+
+void PageKeeper::clearHistory()
+{
+    m_historyReader.reset();
+    m_history->clear();
+}
+
+HistoryStore& PageKeeper::historyForReading()
+{
+    m_history->waitForIdle();
+    if (!m_historyReader)
+        m_historyReader = std::make_unique<HistoryStore>(m_appFolder, historyRoot(), HistoryStore::Access::ReadOnly);
+    return *m_historyReader;
+}
+
+void PageKeeper::showRestored(const QString& folder, const QStringList& fileNames, PageView* current)
+{
+    const QString cause = QStringLiteral("Restored from %1").arg(QDir::toNativeSeparators(folder));
     QStringList kept;
     for (PageView* page : m_pages) {
         if (!fileNames.contains(QLatin1String(page->info().fileName)))
             continue;
+        m_history->recordFile(QString::fromLatin1(page->info().fileName), page->filePath(), cause);
         if (page->hasUnsavedText())
             kept << page->name();
         else if (page == current)

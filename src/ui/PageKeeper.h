@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <array>
+#include <memory>
 
 class QWidget;
 
@@ -13,13 +14,17 @@ namespace tabwise {
 
 class DraftKeeper;
 class FolderWatch;
+class HistoryRecorder;
+class HistoryStore;
 class NoteBar;
 class PageView;
 class Platform;
 
 // Keeps the pages and their files in step, so that no word is lost: the drafts of unsaved typing
 // (written while the user types, brought back at the next start), the changes other programs make
-// to the page files, and an application folder that goes away and comes back.
+// to the page files, an application folder that goes away and comes back, and the history of every
+// version each page file takes (as found at start, saved, changed on disk, before and after a
+// restore).
 class PageKeeper : public QObject {
     Q_OBJECT
 public:
@@ -36,9 +41,22 @@ public:
     void checkNow();
     // The typing of every page is in its draft now.
     void keepAllTyping();
+    // Before a restore from FOLDER replaces the page files: their present versions go into the
+    // history (waits until they have).
+    void keepBeforeRestore(const QString& folder);
     // After a restore replaced these page files: pages without typing show them at once; a page
     // with typing keeps it and is named.
-    void showRestored(const QStringList& fileNames, PageView* current);
+    void showRestored(const QString& folder, const QStringList& fileNames, PageView* current);
+
+    // Versions older than DAYS days are dropped from the history (0: all are kept); the newest
+    // version of each page always stays.
+    void keepHistoryFor(int days);
+    // Every version of every page goes; the user is told how it went.
+    void clearHistory();
+
+    HistoryRecorder& history() const { return *m_history; }
+    // The history as it stands, for reading; every version handed over is in it.
+    HistoryStore& historyForReading();
 
 private:
     void setFolderReachable(bool reachable, const QString& reason);
@@ -48,6 +66,8 @@ private:
     Platform& m_platform;
     QWidget* m_window;
     DraftKeeper* m_drafts;
+    HistoryRecorder* m_history;
+    std::unique_ptr<HistoryStore> m_historyReader;
     FolderWatch* m_watch = nullptr;
     NoteBar* m_folderNote = nullptr;
     std::array<PageView*, pageCount> m_pages {};

@@ -18,6 +18,7 @@
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace tabwise {
 
@@ -78,6 +79,7 @@ void PageView::buildControls()
         m_list->setGeometry(twipsRect(0, 0, 5205, 5490));
         setViewingColour(m_list);
         connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
+        connect(m_list, &ListBox::historyRequested, this, &PageView::historyRequested);
     }
     // The note pushes the text down rather than covering its first lines.
     m_note = new NoteBar(this);
@@ -213,6 +215,26 @@ void PageView::restoreDraft(const Draft& draft)
     m_note->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
+void PageView::takeText(const QString& text)
+{
+    if (m_list) {
+        m_list->hide();
+        m_text->show();
+    }
+    QTextCursor all(m_text->document());
+    all.select(QTextCursor::Document);
+    all.insertText(text);
+    setEditingColour(m_text);
+    m_text->setFocus();
+}
+
+QString PageView::currentText() const
+{
+    if (m_list && m_text->isHidden())
+        return m_list->fileText();
+    return m_text->toPlainText();
+}
+
 void PageView::loadList()
 {
     // One entry per line. A file that is missing or empty adds one empty entry; so does one that
@@ -287,6 +309,7 @@ void PageView::showTextMenu(const QPoint& position)
     QMenu* menu = m_text->createStandardContextMenu(position);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
+    menu->addAction(QStringLiteral("&History..."), this, &PageView::historyRequested);
     QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
         const int answer = m_platform.messages().show(this,
             QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),

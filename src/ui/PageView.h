@@ -61,6 +61,11 @@ public:
     void compareWithFile();
     // Typing kept from an earlier run: the page comes back in editing, holding it.
     void restoreDraft(const Draft& draft);
+    // An earlier version's text goes into the page, in editing, as typing that Undo takes back;
+    // the file is written when the user saves.
+    void takeText(const QString& text);
+    // The text the page holds now, as its box shows it.
+    QString currentText() const;
     // While the application folder cannot be reached, the page reads and writes nothing.
     void setFolderReachable(bool reachable) { m_folderReachable = reachable; }
 
@@ -80,6 +85,11 @@ Q_SIGNALS:
     // The page was saved, or a list page in view was asked to save: the page is done with editing.
     void saved();
     void unsavedChanged(bool unsaved);
+    // The page file took (or, for another program's version, had) these bytes: a version for the
+    // page's history.
+    void versionToKeep(const QByteArray& bytes, const QString& cause);
+    // The user asked for the page's history (its text menu).
+    void historyRequested();
 
 private:
     void buildControls();

@@ -80,6 +80,7 @@ bool PageView::writeTextBox()
         return false;
     }
     m_baseline.set(contentDigest(*bytes), settledFileStamp(path));
+    Q_EMIT versionToKeep(*bytes, QStringLiteral("Saved"));
     m_text->document()->setModified(false);
     if (!keptOther)
         m_note->hide();
@@ -114,6 +115,7 @@ bool PageView::keepOtherVersion(bool& proceed)
         return false;
     }
     m_note->showNote(QStringLiteral("The other program's version was kept as \"%1\".").arg(copyName));
+    Q_EMIT versionToKeep(*other, QStringLiteral("Changed on disk (kept as \"%1\")").arg(copyName));
     return true;
 }
 
@@ -136,6 +138,7 @@ bool PageView::writeList()
         return false;
     }
     m_baseline.set(contentDigest(bytes), settledFileStamp(filePath()));
+    Q_EMIT versionToKeep(bytes, QStringLiteral("Saved"));
     m_list->clear();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/AboutPanel.h"
 #include "ui/CommandLabel.h"
+#include "ui/HistoryPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsPanel.h"
 #include "ui/PageView.h"
@@ -38,7 +39,10 @@ void addWindowKeys(MainWindow& window)
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp) })
         addShortcut(tabs, keys, Qt::WidgetWithChildrenShortcut, previous);
 
-    const auto panelOpen = [&window] { return window.optionsPanel()->isVisible() || window.aboutPanel()->isVisible(); };
+    const auto panelOpen = [&window] {
+        return window.optionsPanel()->isVisible() || window.aboutPanel()->isVisible()
+            || (window.historyPanel() && window.historyPanel()->isVisible());
+    };
     addShortcut(&window, QKeySequence(Qt::CTRL | Qt::Key_S), Qt::WindowShortcut,
         [&window] { window.currentPage()->saveButton()->click(); });
     // Printing only while the pages are on view: not over the options or the About panel.
@@ -48,6 +52,10 @@ void addWindowKeys(MainWindow& window)
             print->click();
     });
     addShortcut(&window, QKeySequence::HelpContents, Qt::WindowShortcut, [&window] { window.openHelp(); });
+    addShortcut(&window, QKeySequence(Qt::CTRL | Qt::Key_H), Qt::WindowShortcut, [&window, panelOpen] {
+        if (!panelOpen())
+            window.openHistory();
+    });
     addShortcut(&window, QKeySequence(Qt::CTRL | Qt::Key_Comma), Qt::WindowShortcut, [&window] {
         if (!window.optionsPanel()->isVisible())
             window.trayIcon()->optionsAction()->trigger();

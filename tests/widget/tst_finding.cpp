@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "ui/FindBar.h"
 #include "ui/FindPanel.h"
+#include "ui/HistoryPanel.h"
 #include "ui/KeyField.h"
 
 #include <QClipboard>
@@ -98,9 +99,11 @@ private Q_SLOTS:
             QContextMenuEvent::Mouse, first.center(), list->viewport()->mapToGlobal(first.center()));
         QCoreApplication::sendEvent(list->viewport(), &menuEvent);
         auto* menu = list->findChild<QMenu*>();
-        QVERIFY(menu && menu->actions().size() == 2);
+        QVERIFY(menu && menu->actions().size() == 4); // Open, Copy, then the page's History...
         menu->actions()[1]->trigger(); // Copy
         menu->actions()[0]->trigger(); // Open
+        menu->actions()[3]->trigger();
+        QVERIFY(w.historyPanel() && w.historyPanel()->isVisible());
         QCOMPARE(
             QGuiApplication::clipboard()->text() + ' ' + f.platform.opened.last(), "example.org http://example.org");
     }

@@ -3,10 +3,15 @@
 #include "core/DraftStore.h"
 #include "core/PageFile.h"
 #include "ui/FolderList.h"
+#include "ui/HistoryOptions.h"
+#include "ui/HistoryPanel.h"
+#include "ui/OptionsPanel.h"
 #include "ui/NoteBar.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QTreeWidget>
 
 using namespace tabwise;
 
@@ -30,6 +35,7 @@ private Q_SLOTS:
     void saveOverAChangedFileKeepsBoth();
     void vanishedFolderIsSaidNotEmptied();
     void restoreKeepsTheOldPagesAndNamesTyping();
+    void historyKeepsEveryVersionAndGivesItBack();
 
 private:
     QTemporaryDir m_state;
@@ -191,6 +197,54 @@ void TestNeverLose::restoreKeepsTheOldPagesAndNamesTyping()
     QVERIFY(QFile::exists(f.appFolder() + u'/' + kept[0] + QStringLiteral("/notes.ntr")));
     QVERIFY(f.platform.messageTexts().join(u'\n').contains(QStringLiteral("still show it: Phone Numbers")));
     QCOMPARE(w.page(1)->textBox()->toPlainText(), QStringLiteral("typing"));
+}
+
+void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "found\r\n");
+    MainWindow& w = f.load();
+    typeOn(w.page(0), QStringLiteral("saved"));
+    QVERIFY(w.page(0)->save());
+    f.writePage("notes.ntr", "elsewhere\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\n"), 3000);
+    typeOn(w.page(0), QStringLiteral("typing"));
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(w.page(0)->textBox(), Qt::Key_H, Qt::ControlModifier);
+    HistoryPanel* panel = w.historyPanel();
+    QVERIFY(panel && panel->isVisible());
+    QStringList causes;
+    for (int i = 0; i < panel->versionList()->topLevelItemCount(); ++i)
+        causes << panel->versionList()->topLevelItem(i)->text(1);
+    QCOMPARE(causes, (QStringList { "Changed on disk", "Saved", "Found" }));
+    QTest::keyClick(panel->versionList(), Qt::Key_End);
+    f.platform.answers = { 0, 1 }; // keep the typing, then replace it
+    QTest::keyClick(panel->versionList(), Qt::Key_Return);
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\ntyping"));
+    QTest::keyClick(panel->versionList(), Qt::Key_Return);
+    QVERIFY(panel->isHidden());
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("found\n"));
+    w.page(0)->textBox()->undo(); // the typing it replaced comes back
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\ntyping"));
+
+    // How long it is kept, from the options panel (garbage in the setting keeps everything), and
+    // clearing it after a question whose default keeps it.
+    QVERIFY(f.settings().write(Key::KeepDays, QStringLiteral("soon")));
+    w.openOptions();
+    HistoryOptions* history = w.optionsPanel()->historyOptions();
+    QCOMPARE(history->keepList()->currentText(), QStringLiteral("Forever"));
+    history->keepList()->setCurrentIndex(3);
+    w.optionsPanel()->okButton()->click();
+    QCOMPARE(f.settings().read(Key::KeepDays), QStringLiteral("30"));
+    f.platform.messagesShown.clear();
+    history->clearButton()->click();
+    QVERIFY(f.platform.messageTexts().value(0).contains(QStringLiteral("deleted for good")));
+    f.platform.answers = { 0 };
+    history->clearButton()->click();
+    QTRY_COMPARE(f.platform.messageTexts().mid(1), QStringList({ f.platform.messageTexts().value(0),
+                                                        QStringLiteral("The history of your pages is cleared.") }));
+    w.openHistory();
+    QCOMPARE(w.historyPanel()->versionList()->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestNeverLose)

@@ -1,0 +1,125 @@
+#include "core/HistoryRecorder.h"
+
+#include "core/HistoryStore.h"
+#include "core/PageFile.h"
+
+#include <QThread>
+
+#include <atomic>
+
+namespace tabwise {
+
+struct HistoryRecorder::Private {
+    HistoryRecorder* recorder;
+    HistoryStore store;
+    QThread thread;
+    QObject worker; // lives in the thread: what is invoked on it runs there, in order
+    std::atomic_bool stopping { false };
+    bool failureReported = false; // touched in the worker thread only
+
+    Private(HistoryRecorder* recorder, const QString& appFolder, const QString& root)
+        : recorder(recorder)
+        , store(appFolder, root)
+    {
+    }
+
+    // In the worker thread: keeps one version and packs when due.
+    void keep(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
+
+    template <typename Job> void post(Job job) { QMetaObject::invokeMethod(&worker, job, Qt::QueuedConnection); }
+
+    // After each job in the worker thread: a problem is reported unless one already was.
+    void report(bool succeeded, const QString& problem)
+    {
+        if (stopping)
+            return; // the window is closing: nobody is left to tell
+        if (problem.isEmpty()) {
+            failureReported = failureReported && !succeeded;
+            return;
+        }
+        if (!failureReported)
+            Q_EMIT recorder->failed(problem);
+        failureReported = true;
+    }
+};
+
+HistoryRecorder::HistoryRecorder(const QString& appFolder, const QString& root, QObject* parent)
+    : QObject(parent)
+    , d(new Private(this, appFolder, root))
+{
+    d->store.setStopFlag(&d->stopping);
+    d->worker.moveToThread(&d->thread);
+    d->thread.setObjectName(QStringLiteral("history"));
+    d->thread.start(QThread::LowPriority);
+}
+
+HistoryRecorder::~HistoryRecorder()
+{
+    d->stopping = true;
+    // After every version handed over; the worker object goes home to be deleted there.
+    d->post([d = d.get()] {
+        d->worker.moveToThread(d->recorder->thread());
+        d->thread.quit();
+    });
+    d->thread.wait();
+}
+
+QString HistoryRecorder::repositoryPath() const
+{
+    return d->store.path();
+}
+
+void HistoryRecorder::record(
+    const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
+{
+    d->post([d = d.get(), fileName, bytes, cause, time] { d->keep(fileName, bytes, cause, time); });
+}
+
+void HistoryRecorder::recordFile(
+    const QString& fileName, const QString& path, const QString& cause, const QDateTime& time)
+{
+    d->post([d = d.get(), fileName, path, cause, time] {
+        if (const std::optional<QByteArray> bytes = readPageBytes(path))
+            d->keep(fileName, *bytes, cause, time);
+    });
+}
+
+void HistoryRecorder::Private::keep(
+    const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
+{
+    const HistoryStore::Recorded result = store.record(fileName, bytes, cause, time);
+    if (result == HistoryStore::Recorded::New)
+        Q_EMIT recorder->recorded(fileName);
+    bool ok = result != HistoryStore::Recorded::Failed;
+    QString problem = store.problem();
+    // Packed at once when due, so that the history stays small whatever the pace of saving.
+    if (ok && !stopping) {
+        ok = store.packIfDue();
+        problem = problem.isEmpty() ? store.problem() : problem;
+    }
+    report(ok, problem);
+}
+
+void HistoryRecorder::prune(int keepDays)
+{
+    d->post([d = d.get(), keepDays] {
+        const bool ok = d->store.prune(keepDays);
+        d->report(ok, d->store.problem());
+    });
+}
+
+void HistoryRecorder::clear()
+{
+    d->post([d = d.get()] {
+        const bool ok = d->store.clear();
+        Q_EMIT d->recorder->cleared(ok, d->store.problem());
+    });
+}
+
+void HistoryRecorder::waitForIdle()
+{
+    QMetaObject::invokeMethod(
+        &d->worker, [] {}, Qt::BlockingQueuedConnection);
+}
+
+} // namespace tabwise
