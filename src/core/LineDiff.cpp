@@ -25,7 +25,11 @@ Middles middles(QByteArrayView before, QByteArrayView after)
     qsizetype tail = 0;
     while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
-    while (tail > 0 && (before[before.size() - tail - 1] != '\n' || after[after.size() - tail - 1] != '\n'))
+    // The tail starts a line in both texts: after a line end, or at the start of a text it is all of.
+    const auto startsLine = [tail = &tail](QByteArrayView text) {
+        return *tail == text.size() || text[text.size() - *tail - 1] == '\n';
+    };
+    while (tail > 0 && !(startsLine(before) && startsLine(after)))
         --tail;
     return { before.sliced(head, before.size() - head - tail), after.sliced(head, after.size() - head - tail),
         int(before.first(head).count('\n')) };

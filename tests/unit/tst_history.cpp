@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/HistoryRecorder.h"
 #include "core/HistoryStore.h"
+#include "core/LineDiff.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -86,6 +87,27 @@ private slots:
             QDirIterator::Subdirectories);
         for (struct stat status {}; it.hasNext() && ::lstat(QFile::encodeName(it.next()).constData(), &status) == 0;)
             QCOMPARE(status.st_mode & 0777, it.fileInfo().isDir() ? 0700u : 0600u);
+    }
+
+    void countsChangedLines_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("changes");
+        QTest::newRow("first line") << QByteArray() << QByteArray("a\n") << "+1 -0 lines";
+        QTest::newRow("all gone") << QByteArray("a\n") << QByteArray() << "+0 -1 lines";
+        QTest::newRow("line put before the whole text") << QByteArray("b\n") << QByteArray("a\nb\n") << "+1 -0 lines";
+        QTest::newRow("first line taken") << QByteArray("a\r\nb\r\n") << QByteArray("b\r\n") << "+0 -1 lines";
+        QTest::newRow("end of a line") << QByteArray("ab\n") << QByteArray("b\n") << "+1 -1 lines";
+        QTest::newRow("no line end") << QByteArray("a") << QByteArray("ab") << "+1 -1 lines";
+        QTest::newRow("middle") << QByteArray("a\nb\nc\n") << QByteArray("a\nx\ny\nc\n") << "+2 -1 lines";
+    }
+    void countsChangedLines()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, changes);
+        QCOMPARE(lineChangesText(countLineChanges(before, after).value_or(LineChanges { -1, -1 })), changes);
     }
 
     void keepsBytesExactly_data()
