@@ -86,11 +86,7 @@ void OptionsPanel::buildStartOptions()
         box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
-    // The right-hand column: the show/hide key above the two buttons, clear of the captions and of
-    // the note beside Stay on top (the note that takes the place of the field runs to the edge).
-    const bool keysSupported = m_platform.globalKey().supported();
-    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
-        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    // The right-hand column: the show/hide key (made later) above the two buttons.
     m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
     m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
 }
@@ -133,10 +129,27 @@ void OptionsPanel::buildTabTable()
     }
 }
 
+KeyField* OptionsPanel::showHideKeyField()
+{
+    if (m_showHideKey)
+        return m_showHideKey;
+    // Above the two buttons, clear of the captions and of the note beside Stay on top (the note
+    // that takes the place of the field runs to the edge); among the panel's controls in the place
+    // it would have had from the start.
+    const bool keysSupported = m_platform.globalKey().supported();
+    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
+        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    m_showHideKey->stackUnder(m_ok);
+    if (isVisible())
+        m_showHideKey->show();
+    return m_showHideKey;
+}
+
 BackupPanel* OptionsPanel::backupPanel()
 {
     // Made on first use: reading the drives and listing a folder is work the start does not need.
     if (!m_backup) {
+        showHideKeyField(); // comes before the backup frame in the tab order
         m_backup = place(
             new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
         connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
@@ -173,7 +186,7 @@ void OptionsPanel::open()
 {
     backupPanel();
     show();
-    m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
+    showHideKeyField()->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();
 }
 
@@ -216,7 +229,7 @@ bool OptionsPanel::store()
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
             return false;
     }
-    const QString key = m_showHideKey->keyText();
+    const QString key = showHideKeyField()->keyText();
     return key == m_settings.read(Key::ShowHide) || m_settings.write(Key::ShowHide, key);
 }
 

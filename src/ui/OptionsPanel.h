@@ -34,7 +34,8 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
     // The backup frame, made when it is first needed (the panel opens, a test asks for it).
     BackupPanel* backupPanel();
-    KeyField* showHideKeyField() const { return m_showHideKey; }
+    // The field of the show/hide key, made when it is first needed (the panel opens, OK stores it).
+    KeyField* showHideKeyField();
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
