@@ -82,7 +82,8 @@ bool PageView::writeTextBox()
     m_baseline.set(contentDigest(*bytes), settledFileStamp(path));
     m_text->document()->setModified(false);
     if (!keptOther)
-        m_note->hide();
+        if (m_note)
+            m_note->hide();
     return true;
 }
 
@@ -113,7 +114,7 @@ bool PageView::keepOtherVersion(bool& proceed)
         proceed = false;
         return false;
     }
-    m_note->showNote(QStringLiteral("The other program's version was kept as \"%1\".").arg(copyName));
+    note()->showNote(QStringLiteral("The other program's version was kept as \"%1\".").arg(copyName));
     return true;
 }
 
