@@ -35,11 +35,13 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, QRect
     return widget;
 }
 
-void addLabel(QWidget* parent, const QString& caption, int left, int top)
+// A caption placed among its parent's controls just before BEFORE (in reading order).
+void addLabel(QWidget* before, const QString& caption, int left, int top)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(caption, before->parentWidget());
     label->move(px(left), px(top));
     label->adjustSize();
+    label->stackUnder(before);
 }
 
 QLine twipsLine(int x1, int y1, int x2, int y2)
@@ -81,9 +83,6 @@ void OptionsPanel::buildStartOptions()
         new QCheckBox(QStringLiteral("Start at Log-on"), this), "startAtLogonBox", twipsRect(240, 600, 2055, 315));
     m_stayOnTop
         = place(new QCheckBox(QStringLiteral("Stay on top"), this), "stayOnTopBox", twipsRect(240, 960, 2055, 255));
-    // The design's widths were made for a narrower font: a caption never gets cut short.
-    for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
     // The right-hand column: the show/hide key (made later) above the two buttons.
@@ -104,9 +103,6 @@ void OptionsPanel::buildTabTable()
     };
     auto* table
         = place(new RuledFrame(QStringLiteral("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2895));
-    addLabel(table, QStringLiteral("Show"), 180, 480);
-    addLabel(table, QStringLiteral("Tab Description"), 1440, 480);
-    addLabel(table, QStringLiteral("Current Tab"), 3840, 480);
     for (const PageInfo& info : pageTable) {
         const auto row = std::size_t(info.tabIndex);
         const int top = 840 + 360 * info.tabIndex;
@@ -117,7 +113,6 @@ void OptionsPanel::buildTabTable()
         name->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
         name->setAccessibleName(QStringLiteral("Name of tab ") + number);
         m_names[row] = name;
-        addLabel(table, QStringLiteral("(Tab #%1)").arg(number), 3960, top + 45);
         if (info.tabIndex == 0)
             continue; // the first tab cannot be hidden
         auto* show = new QCheckBox(table);
@@ -126,6 +121,24 @@ void OptionsPanel::buildTabTable()
         show->setAccessibleName(QStringLiteral("Show tab ") + number);
         show->setChecked(true);
         m_shows[row] = show;
+    }
+}
+
+void OptionsPanel::fitCaptions()
+{
+    // Measured when the panel first opens: the first window does not show them.
+    if (m_captionsFitted)
+        return;
+    m_captionsFitted = true;
+    // The design's widths were made for a narrower font: a caption never gets cut short.
+    for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    addLabel(nameBox(0), QStringLiteral("Show"), 180, 480);
+    addLabel(nameBox(0), QStringLiteral("Tab Description"), 1440, 480);
+    addLabel(nameBox(0), QStringLiteral("Current Tab"), 3840, 480);
+    for (int tab = 0; tab < pageCount; ++tab) {
+        QWidget* next = tab == 0 ? static_cast<QWidget*>(nameBox(1)) : showBox(tab); // the rest of the row
+        addLabel(next, QStringLiteral("(Tab #%1)").arg(tab + 1), 3960, 840 + 360 * tab + 45);
     }
 }
 
@@ -185,6 +198,7 @@ QString OptionsPanel::tabName(int tabIndex) const
 void OptionsPanel::open()
 {
     backupPanel();
+    fitCaptions();
     show();
     showHideKeyField()->setKeyText(m_settings.read(Key::ShowHide));
     m_backup->showStoredFolder();

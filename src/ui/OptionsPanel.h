@@ -67,6 +67,7 @@ Q_SIGNALS:
 private:
     void buildStartOptions();
     void buildTabTable();
+    void fitCaptions();
     void setTabOrder();
     bool store();
     void applyStoredVisibility(double acting, bool visible);
@@ -83,6 +84,7 @@ private:
     QPushButton* m_cancel = nullptr;
     BackupPanel* m_backup = nullptr;
     KeyField* m_showHideKey = nullptr;
+    bool m_captionsFitted = false;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
 };
