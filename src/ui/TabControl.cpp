@@ -122,6 +122,8 @@ TabControl::TabControl(QWidget* parent)
 
 void TabControl::setCaption(int index, const QString& caption)
 {
+    if (m_captions.contains(index) && m_captions.value(index) == caption)
+        return; // the tab already shows it
     m_captions[index] = caption;
     showCaption(index);
     Q_EMIT captionChanged(index, caption);
