@@ -22,7 +22,23 @@ void CommandLabel::setCaption(const QString& caption)
     setText(caption);
     // Spoken without the access-key marker: "Edit Notes".
     setAccessibleName(withoutAccessKeys(caption));
+    // Out of sight (a page not shown yet) the caption is measured when the label comes into view.
+    m_fitted = false;
+    if (isVisible())
+        fitCaption();
+}
+
+void CommandLabel::fitCaption()
+{
+    m_fitted = true;
     resize(sizeHint().width(), height());
+}
+
+void CommandLabel::showEvent(QShowEvent* event)
+{
+    if (!m_fitted)
+        fitCaption();
+    QAbstractButton::showEvent(event);
 }
 
 QSize CommandLabel::sizeHint() const

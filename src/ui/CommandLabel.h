@@ -22,6 +22,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fitCaption();
+
+    bool m_fitted = true; // whether the width is that of the caption
 };
 
 } // namespace tabwise

@@ -36,11 +36,13 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, QRect
     return widget;
 }
 
-void addLabel(QWidget* parent, const QString& caption, int left, int top)
+// A caption placed among its parent's controls just before BEFORE (in reading order).
+void addLabel(QWidget* before, const QString& caption, int left, int top)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(caption, before->parentWidget());
     label->move(px(left), px(top));
     label->adjustSize();
+    label->stackUnder(before);
 }
 
 QLine twipsLine(int x1, int y1, int x2, int y2)
@@ -63,8 +65,6 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
 
     buildStartOptions();
     buildTabTable();
-    m_history = place(new HistoryOptions(platform, this), "historyOptions", twipsRect(240, 5565, 4695, 315));
-    connect(m_history, &HistoryOptions::clearConfirmed, this, &OptionsPanel::clearHistoryRequested);
 
     connect(m_ok, &QPushButton::clicked, this, &OptionsPanel::accept);
     connect(m_cancel, &QPushButton::clicked, this, &OptionsPanel::cancel);
@@ -84,16 +84,9 @@ void OptionsPanel::buildStartOptions()
         new QCheckBox(QStringLiteral("Start at Log-on"), this), "startAtLogonBox", twipsRect(240, 600, 2055, 315));
     m_stayOnTop
         = place(new QCheckBox(QStringLiteral("Stay on top"), this), "stayOnTopBox", twipsRect(240, 960, 2055, 255));
-    // The design's widths were made for a narrower font: a caption never gets cut short.
-    for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
-    // The right-hand column: the show/hide key above the two buttons, clear of the captions and of
-    // the note beside Stay on top (the note that takes the place of the field runs to the edge).
-    const bool keysSupported = m_platform.globalKey().supported();
-    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
-        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    // The right-hand column: the show/hide key (made later) above the two buttons.
     m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
     m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
 }
@@ -112,9 +105,6 @@ void OptionsPanel::buildTabTable()
     };
     auto* table
         = place(new RuledFrame(QStringLiteral("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2550));
-    addLabel(table, QStringLiteral("Show"), 180, 480);
-    addLabel(table, QStringLiteral("Tab Description"), 1440, 480);
-    addLabel(table, QStringLiteral("Current Tab"), 3840, 480);
     for (const PageInfo& info : pageTable) {
         const auto row = std::size_t(info.tabIndex);
         const int top = 840 + 330 * info.tabIndex;
@@ -125,7 +115,6 @@ void OptionsPanel::buildTabTable()
         name->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
         name->setAccessibleName(QStringLiteral("Name of tab ") + number);
         m_names[row] = name;
-        addLabel(table, QStringLiteral("(Tab #%1)").arg(number), 3960, top + 45);
         if (info.tabIndex == 0)
             continue; // the first tab cannot be hidden
         auto* show = new QCheckBox(table);
@@ -137,10 +126,58 @@ void OptionsPanel::buildTabTable()
     }
 }
 
+void OptionsPanel::fitCaptions()
+{
+    // Measured when the panel first opens: the first window does not show them.
+    if (m_captionsFitted)
+        return;
+    m_captionsFitted = true;
+    // The design's widths were made for a narrower font: a caption never gets cut short.
+    for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
+        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    addLabel(nameBox(0), QStringLiteral("Show"), 180, 480);
+    addLabel(nameBox(0), QStringLiteral("Tab Description"), 1440, 480);
+    addLabel(nameBox(0), QStringLiteral("Current Tab"), 3840, 480);
+    for (int tab = 0; tab < pageCount; ++tab) {
+        QWidget* next = tab == 0 ? static_cast<QWidget*>(nameBox(1)) : showBox(tab); // the rest of the row
+        addLabel(next, QStringLiteral("(Tab #%1)").arg(tab + 1), 3960, 840 + 360 * tab + 45);
+    }
+}
+
+KeyField* OptionsPanel::showHideKeyField()
+{
+    if (m_showHideKey)
+        return m_showHideKey;
+    // Above the two buttons, clear of the captions and of the note beside Stay on top (the note
+    // that takes the place of the field runs to the edge); among the panel's controls in the place
+    // it would have had from the start.
+    const bool keysSupported = m_platform.globalKey().supported();
+    m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
+        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+    m_showHideKey->stackUnder(m_ok);
+    if (isVisible())
+        m_showHideKey->show();
+    return m_showHideKey;
+}
+
+HistoryOptions* OptionsPanel::historyOptions()
+{
+    // At the foot of the panel, made when it is first needed like the key field.
+    if (!m_history) {
+        m_history = place(new HistoryOptions(m_platform, this), "historyOptions", twipsRect(240, 5565, 4695, 315));
+        connect(m_history, &HistoryOptions::clearConfirmed, this, &OptionsPanel::clearHistoryRequested);
+        if (isVisible())
+            m_history->show();
+    }
+    return m_history;
+}
+
 BackupPanel* OptionsPanel::backupPanel()
 {
     // Made on first use: reading the drives and listing a folder is work the start does not need.
     if (!m_backup) {
+        showHideKeyField(); // comes before the backup frame in the tab order
+        historyOptions();
         m_backup = place(
             new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
         connect(m_backup, &BackupPanel::aboutToRestore, this, &OptionsPanel::aboutToRestore);
@@ -164,7 +201,7 @@ void OptionsPanel::setTabOrder()
             order << show;
         order << nameBox(tab);
     }
-    order << m_history->keepList() << m_history->clearButton();
+    order << historyOptions()->keepList() << historyOptions()->clearButton();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     PanelFocus::keep(this);
@@ -178,9 +215,10 @@ QString OptionsPanel::tabName(int tabIndex) const
 void OptionsPanel::open()
 {
     backupPanel();
+    fitCaptions();
     show();
-    m_showHideKey->setKeyText(m_settings.read(Key::ShowHide));
-    m_history->setKeepDays(HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)));
+    showHideKeyField()->setKeyText(m_settings.read(Key::ShowHide));
+    historyOptions()->setKeepDays(HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)));
     m_backup->showStoredFolder();
 }
 
@@ -223,10 +261,10 @@ bool OptionsPanel::store()
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
             return false;
     }
-    const QString key = m_showHideKey->keyText();
+    const QString key = showHideKeyField()->keyText();
     if (key != m_settings.read(Key::ShowHide) && !m_settings.write(Key::ShowHide, key))
         return false;
-    const int days = m_history->keepDays();
+    const int days = historyOptions()->keepDays();
     if (days == HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
         return true;
     if (!m_settings.write(Key::KeepDays, QString::number(days)))

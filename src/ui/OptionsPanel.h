@@ -35,8 +35,9 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
     // The backup frame, made when it is first needed (the panel opens, a test asks for it).
     BackupPanel* backupPanel();
-    KeyField* showHideKeyField() const { return m_showHideKey; }
-    HistoryOptions* historyOptions() const { return m_history; }
+    // The field of the show/hide key, made when it is first needed (the panel opens, OK stores it).
+    KeyField* showHideKeyField();
+    HistoryOptions* historyOptions();
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
@@ -74,6 +75,7 @@ Q_SIGNALS:
 private:
     void buildStartOptions();
     void buildTabTable();
+    void fitCaptions();
     void setTabOrder();
     bool store();
     void applyStoredVisibility(double acting, bool visible);
@@ -91,6 +93,7 @@ private:
     BackupPanel* m_backup = nullptr;
     KeyField* m_showHideKey = nullptr;
     HistoryOptions* m_history = nullptr;
+    bool m_captionsFitted = false;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab
 };

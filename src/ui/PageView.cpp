@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QToolButton>
 
 namespace tabwise {
 
@@ -81,15 +82,6 @@ void PageView::buildControls()
         connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
         connect(m_list, &ListBox::historyRequested, this, &PageView::historyRequested);
     }
-    // The note pushes the text down rather than covering its first lines.
-    m_note = new NoteBar(this);
-    m_note->setGeometry(twipsRect(0, 0, 5200, 600));
-    connect(m_note, &NoteBar::shownChanged, this, [this](bool shown) {
-        const int top = shown ? m_note->height() : 0;
-        m_text->setGeometry(twipsRect(0, 0, 5200, 5535).adjusted(0, top, 0, 0));
-        if (m_list)
-            m_list->setGeometry(twipsRect(0, 0, 5205, 5490).adjusted(0, top, 0, 0));
-    });
     const QFont font = CommandLabel::rowFont(this->font());
     m_print = makeCommand(this, "printButton", 120, font);
     m_edit = makeCommand(this, "editButton", 1800, font);
@@ -98,6 +90,24 @@ void PageView::buildControls()
     connect(m_print, &CommandLabel::clicked, this, &PageView::print);
     connect(m_edit, &CommandLabel::clicked, this, &PageView::startEditing);
     connect(m_save, &CommandLabel::clicked, this, &PageView::save);
+}
+
+NoteBar* PageView::note()
+{
+    if (m_note)
+        return m_note;
+    // The note pushes the text down rather than covering its first lines.
+    m_note = new NoteBar(this);
+    m_note->setGeometry(twipsRect(0, 0, 5200, 600));
+    // Tab reaches its close button after the page's text or list, before the page's commands.
+    QWidget::setTabOrder(m_list ? static_cast<QWidget*>(m_list) : m_text, m_note->findChild<QToolButton*>());
+    connect(m_note, &NoteBar::shownChanged, this, [this](bool shown) {
+        const int top = shown ? m_note->height() : 0;
+        m_text->setGeometry(twipsRect(0, 0, 5200, 5535).adjusted(0, top, 0, 0));
+        if (m_list)
+            m_list->setGeometry(twipsRect(0, 0, 5205, 5490).adjusted(0, top, 0, 0));
+    });
+    return m_note;
 }
 
 QString PageView::filePath() const
@@ -142,7 +152,8 @@ bool PageView::readFile()
     // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
     Q_EMIT unsavedChanged(hasUnsavedText());
     m_baseline.set(read.content, stamp);
-    m_note->hide();
+    if (m_note)
+        m_note->hide();
     return true;
 }
 
@@ -178,11 +189,11 @@ void PageView::compareWithFile()
     if (disk == PageBaseline::Disk::Same)
         return;
     if (disk == PageBaseline::Disk::Unreadable) {
-        m_note->showNote(QStringLiteral("This page's file cannot be read; what you see is kept.\n") + error);
+        note()->showNote(QStringLiteral("This page's file cannot be read; what you see is kept.\n") + error);
         return;
     }
     if (hasUnsavedText()) {
-        m_note->showNote(QStringLiteral("Changed on disk by another program. Your typing is kept; Save asks "
+        note()->showNote(QStringLiteral("Changed on disk by another program. Your typing is kept; Save asks "
                                         "which version to keep."));
         return;
     }
@@ -212,7 +223,7 @@ void PageView::restoreDraft(const Draft& draft)
     m_text->document()->setModified(true);
     m_draftOnDisk = true;
     setEditingColour(m_text);
-    m_note->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
+    note()->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
 void PageView::takeText(const QString& text)
@@ -327,7 +338,8 @@ void PageView::discardUnsavedText()
 {
     m_text->document()->setModified(false);
     m_baseline.clear(); // the box no longer shows its file: the next showing reads it
-    m_note->hide();
+    if (m_note)
+        m_note->hide();
 }
 
 void PageView::print()

@@ -38,7 +38,8 @@ public:
     CommandLabel* editButton() const { return m_edit; }
     CommandLabel* saveButton() const { return m_save; }
     CommandLabel* printButton() const { return m_print; }
-    NoteBar* note() const { return m_note; }
+    // The note over the page, made when the page first has something to say.
+    NoteBar* note();
     PagePrinter* printer() const { return m_printer; }
 
     // The commands carry the page's name ("&Edit " + name, ...); a screen reader names the text box

@@ -83,7 +83,8 @@ bool PageView::writeTextBox()
     Q_EMIT versionToKeep(*bytes, QStringLiteral("Saved"));
     m_text->document()->setModified(false);
     if (!keptOther)
-        m_note->hide();
+        if (m_note)
+            m_note->hide();
     return true;
 }
 
@@ -114,7 +115,7 @@ bool PageView::keepOtherVersion(bool& proceed)
         proceed = false;
         return false;
     }
-    m_note->showNote(QStringLiteral("The other program's version was kept as \"%1\".").arg(copyName));
+    note()->showNote(QStringLiteral("The other program's version was kept as \"%1\".").arg(copyName));
     Q_EMIT versionToKeep(*other, QStringLiteral("Changed on disk (kept as \"%1\")").arg(copyName));
     return true;
 }

@@ -66,16 +66,31 @@ QSize TabStrip::tabSizeHint(int index) const
         if (!isTabVisible(i))
             continue;
         at = i == index ? int(captions.size()) : at;
-        captions.push_back(fontMetrics().size(Qt::TextShowMnemonic, tabText(i)).width());
+        captions.push_back(captionWidth(tabText(i)));
     }
     const std::vector<int> widths = fitTabWidths(captions, m_stripWidth, leastRoom, mostRoom);
     return QSize(widths.empty() ? 0 : widths[std::size_t(at)], m_tabHeight);
 }
 
+int TabStrip::captionWidth(const QString& text) const
+{
+    // Measured anew in another font or at another resolution; a long-running strip keeps only the
+    // widths of the captions it has lately shown.
+    if (font() != m_widthsFont || logicalDpiY() != m_widthsDpi || m_widths.size() > 4 * count() + 16) {
+        m_widths.clear();
+        m_widthsFont = font();
+        m_widthsDpi = logicalDpiY();
+    }
+    auto known = m_widths.constFind(text);
+    if (known == m_widths.constEnd())
+        known = m_widths.insert(text, fontMetrics().size(Qt::TextShowMnemonic, text).width());
+    return *known;
+}
+
 QString TabStrip::fittedText(int index, int width) const
 {
     const QString full = tabText(index);
-    if (fontMetrics().size(Qt::TextShowMnemonic, full).width() <= width)
+    if (captionWidth(full) <= width)
         return full;
     // Cut short, the caption loses its end but keeps the mark.
     const bool marked = full.endsWith(unsavedMark);
@@ -107,6 +122,8 @@ TabControl::TabControl(QWidget* parent)
 
 void TabControl::setCaption(int index, const QString& caption)
 {
+    if (m_captions.contains(index) && m_captions.value(index) == caption)
+        return; // the tab already shows it
     m_captions[index] = caption;
     showCaption(index);
     Q_EMIT captionChanged(index, caption);

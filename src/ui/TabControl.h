@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QMap>
 #include <QSet>
 #include <QTabBar>
@@ -26,8 +28,15 @@ protected:
     void initStyleOption(QStyleOptionTab* option, int tabIndex) const override;
 
 private:
+    // The width of a caption in the strip's font, measured once: the toolkit asks for every tab's
+    // size each time one tab changes.
+    int captionWidth(const QString& text) const;
+
     int m_stripWidth = 0;
     int m_tabHeight = 20;
+    mutable QHash<QString, int> m_widths;
+    mutable QFont m_widthsFont;
+    mutable int m_widthsDpi = 0;
 };
 
 // The tab control that holds the pages. A tab's caption reads back exactly as written (without the

@@ -46,11 +46,11 @@ private Q_SLOTS:
         WindowFixture f;
         f.writePage("notes.ntr", "Anna\r\nbob\r\nanna and ANNA\r\n");
         MainWindow& w = activeWindow(f);
-        auto* bar = w.findChild<FindBar*>();
         PageView* page = w.page(0);
         page->textBox()->setFocus();
         QTest::keyClick(page->textBox(), Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(bar->isVisible() && bar->field()->hasFocus());
+        auto* bar = w.findChild<FindBar*>(); // made by the first Ctrl+F
+        QVERIFY(bar && bar->isVisible() && bar->field()->hasFocus());
         QTest::keyClicks(bar->field(), "ann"); // from the cursor as one types
         QCOMPARE(selection(page) + ' ' + bar->countLabel()->text(), "0:Ann 1 of 3");
         // Enter and F3 on, Shift+Enter and Shift+F3 back, round the end.
@@ -81,8 +81,8 @@ private Q_SLOTS:
         MainWindow& w = activeWindow(f);
         w.showPage(3);
         ListBox* list = w.page(3)->entryList();
-        auto* bar = w.findChild<FindBar*>();
         QTest::keyClick(list, Qt::Key_F, Qt::ControlModifier);
+        auto* bar = w.findChild<FindBar*>();
         QTest::keyClicks(bar->field(), "EXAMPLE");
         QCOMPARE(bar->countLabel()->text() + ' ' + list->selectedEntry(), "1 of 3 example.org");
         QTest::keyClick(bar->field(), Qt::Key_F3, Qt::ShiftModifier);
@@ -117,9 +117,9 @@ private Q_SLOTS:
         typeOn(w.page(1), "call"); // unsaved typing is searched too
         QTest::keyClick(w.page(1)->textBox(), Qt::Key_Return);
         QTest::keyClicks(w.page(1)->textBox(), "anna later");
-        auto* panel = w.findChild<FindPanel*>();
         QTest::keyClick(w.page(1)->textBox(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(panel->isVisible() && panel->field()->hasFocus());
+        auto* panel = w.findChild<FindPanel*>(); // made by the first Ctrl+Shift+F
+        QVERIFY(panel && panel->isVisible() && panel->field()->hasFocus());
         QTest::keyClicks(panel->field(), "anna");
         const auto shown = [panel] {
             QStringList items;
