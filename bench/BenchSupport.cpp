@@ -95,16 +95,22 @@ void touchAndSettle(const QString& path)
     QThread::msleep(120);
 }
 
-double peakMemoryMiB()
+double processMemoryMiB(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
+    const QByteArray key = QByteArray(field) + ':';
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return 0;
+}
+
+double peakMemoryMiB()
+{
+    return processMemoryMiB("VmHWM");
 }
 
 } // namespace bench

@@ -39,6 +39,8 @@ QByteArray listPage(int entries);
 void writeFile(const QString& path, const QByteArray& bytes);
 // Changes the file's change time, as another program's write would, and lets it settle.
 void touchAndSettle(const QString& path);
+// A memory figure of this process from /proc/self/status ("VmRSS", "VmHWM"), in MiB.
+double processMemoryMiB(const char* field);
 // The process's peak resident memory in MiB.
 double peakMemoryMiB();
 

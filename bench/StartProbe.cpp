@@ -5,6 +5,7 @@
 //   tabwise_startprobe ours   the program's own start-up, as main() does it, with the splash
 //                             screen handing over at once
 //   tabwise_startprobe bare   a bare window with the same kinds and numbers of widgets
+#include "BenchSupport.h"
 #include "Floors.h"
 #include "app/AppFolder.h"
 #include "app/SingleInstance.h"
@@ -15,7 +16,6 @@
 #include "ui/SplashScreen.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -28,18 +28,6 @@ qint64 monotonicNs()
     timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-double residentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 // Ends the process once the window it watches has been painted.
@@ -55,7 +43,7 @@ public:
         if (watched == m_window && event->type() == QEvent::Paint)
             QTimer::singleShot(0, [] {
                 const double ms = double(monotonicNs() - qEnvironmentVariable("BENCH_START_NS").toLongLong()) / 1e6;
-                std::printf("%.2f %.2f\n", ms, residentMiB());
+                std::printf("%.2f %.2f\n", ms, bench::processMemoryMiB("VmRSS"));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
