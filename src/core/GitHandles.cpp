@@ -2,25 +2,22 @@
 
 #include <cerrno>
 #include <cstring>
-#include <mutex>
 
 namespace tabwise::git {
 
 Library::Library()
 {
-    git_libgit2_init();
-    static std::once_flag settled;
-    std::call_once(settled, [] {
+    // Opened once for the whole run and never shut down: shutting it down while another thread
+    // still runs orphans that thread's error state, and opening it again forgets the settings.
+    static const bool opened = [] {
+        git_libgit2_init();
         for (const int level :
             { GIT_CONFIG_LEVEL_SYSTEM, GIT_CONFIG_LEVEL_XDG, GIT_CONFIG_LEVEL_GLOBAL, GIT_CONFIG_LEVEL_PROGRAMDATA })
             git_libgit2_opts(GIT_OPT_SET_SEARCH_PATH, level, "");
         git_libgit2_opts(GIT_OPT_ENABLE_FSYNC_GITDIR, 1);
-    });
-}
-
-Library::~Library()
-{
-    git_libgit2_shutdown();
+        return true;
+    }();
+    (void)opened;
 }
 
 QString lastError()

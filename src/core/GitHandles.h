@@ -26,13 +26,13 @@ using Signature = Handle<git_signature, git_signature_free>;
 using PackBuilder = Handle<git_packbuilder, git_packbuilder_free>;
 using Patch = Handle<git_patch, git_patch_free>;
 
-// Holds libgit2 open for as long as it lives. The first one also keeps the user's and the system's
-// git settings out of the history, so that it is written alike on every machine, and asks for
-// every write to reach the disk before it counts as done.
+// Makes sure libgit2 is open (once for the whole run). The first one also keeps the user's and the
+// system's git settings out of the history, so that it is written alike on every machine, and asks
+// for every write to reach the disk before it counts as done.
 class Library {
 public:
     Library();
-    ~Library();
+    ~Library() = default;
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
 };
