@@ -13,11 +13,13 @@
 #include <QPlainTextEdit>
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -259,6 +261,13 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the program keeps per user (settings, drafts, page history) goes to a home of the
+    // benchmark's own, for it and the programs it starts, never to the real one.
+    QTemporaryDir home;
+    if (argc < 2 || std::strcmp(argv[1], "--memory") != 0) {
+        for (const char* name : { "XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+            qputenv(name, QFile::encodeName(home.filePath(QString::fromLatin1(name))));
+    }
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 4 && args[1] == QStringLiteral("--memory"))

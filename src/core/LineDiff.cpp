@@ -48,12 +48,22 @@ git::Patch compare(QByteArrayView before, QByteArrayView after)
     return git::Patch(patch);
 }
 
+// How many lines a text has; a last line without its line end counts too.
+int lineCount(QByteArrayView text)
+{
+    return int(text.count('\n')) + (text.isEmpty() || text.endsWith('\n') ? 0 : 1);
+}
+
 } // namespace
 
 std::optional<LineChanges> countLineChanges(const QByteArray& before, const QByteArray& after)
 {
-    const git::Library library;
     const Middles middle = middles(before, after);
+    // All added or all taken away: counted without a diff, which for a first version of a page of
+    // a million lines would take a hundred megabytes.
+    if (middle.before.isEmpty() || middle.after.isEmpty())
+        return LineChanges { lineCount(middle.after), lineCount(middle.before) };
+    const git::Library library;
     const git::Patch patch = compare(middle.before, middle.after);
     size_t added = 0;
     size_t removed = 0;
