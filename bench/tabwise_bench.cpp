@@ -161,7 +161,7 @@ void benchTextPage(qint64 bytes, int runs)
     const bool whole = written == textPage(bytes) && w.page(1)->textBox()->document()->blockCount() == written.count('\n') + 1;
 
     const QString name = QStringLiteral("text page ") + sizeName(bytes);
-    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
+    report(name + QStringLiteral(": file touched, shown"), first.ours, first.floor);
     reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
     report(name + QStringLiteral(": Save"), save.ours, save.floor);
     if (!whole)
@@ -219,7 +219,7 @@ void benchListPage(int entries, int runs)
         std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.page(2)->entryList()->entryCount()), entries);
 
     const QString name = QStringLiteral("list page ") + countName(entries);
-    report(name + QStringLiteral(": first showing"), first.ours, first.floor);
+    report(name + QStringLiteral(": file touched, shown"), first.ours, first.floor);
     reportAlone(name + QStringLiteral(": showing again unchanged"), median(again));
     report(name + QStringLiteral(": Edit"), median(edit), median(floorEdit));
     report(name + QStringLiteral(": Save"), median(save), median(floorSave));

@@ -3,7 +3,9 @@
 #include "core/HistoryStore.h"
 #include "core/PageFile.h"
 
+#include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 
@@ -16,12 +18,23 @@ struct HistoryRecorder::Private {
     QObject worker; // lives in the thread: what is invoked on it runs there, in order
     std::atomic_bool stopping { false };
     bool failureReported = false; // touched in the worker thread only
+    std::atomic_bool hurry { false }; // somebody waits for the worker
+    QElapsedTimer age;
 
     Private(HistoryRecorder* recorder, const QString& appFolder, const QString& root)
         : recorder(recorder)
         , store(appFolder, root)
     {
     }
+
+    // In the worker thread: returns once the recorder is a second old, or sooner when it is waited
+    // for or ends.
+    void settle() const
+    {
+        while (!hurry && !stopping && !age.hasExpired(settleMs))
+            QThread::msleep(10);
+    }
+    static constexpr qint64 settleMs = 1000;
 
     // In the worker thread: keeps one version and packs when due.
     void keep(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
@@ -47,14 +60,24 @@ HistoryRecorder::HistoryRecorder(const QString& appFolder, const QString& root, 
     : QObject(parent)
     , d(new Private(this, appFolder, root))
 {
+    d->age.start();
     d->store.setStopFlag(&d->stopping);
     d->worker.moveToThread(&d->thread);
     d->thread.setObjectName(QStringLiteral("history"));
-    d->thread.start(QThread::LowPriority);
+    // Started from the event loop, after whatever made the recorder (the window) is done; before
+    // any input, so that the files as found are read before anything can change them.
+    QTimer::singleShot(0, this, [this] { start(); });
+}
+
+void HistoryRecorder::start()
+{
+    if (!d->thread.isRunning() && !d->thread.isFinished())
+        d->thread.start(QThread::LowPriority);
 }
 
 HistoryRecorder::~HistoryRecorder()
 {
+    start(); // what waits is kept before the worker ends
     d->stopping = true;
     // After every version handed over; the worker object goes home to be deleted there.
     d->post([d = d.get()] {
@@ -81,6 +104,22 @@ void HistoryRecorder::recordFile(
     d->post([d = d.get(), fileName, path, cause, time] {
         if (const std::optional<QByteArray> bytes = readPageBytes(path))
             d->keep(fileName, *bytes, cause, time);
+    });
+}
+
+void HistoryRecorder::recordFound(const QList<std::pair<QString, QString>>& files)
+{
+    const QDateTime time = QDateTime::currentDateTime();
+    d->post([d = d.get(), files, time] {
+        // Read before anything else can change the files; kept after the first second.
+        QList<std::pair<QString, QByteArray>> found;
+        for (const auto& [fileName, path] : files) {
+            if (std::optional<QByteArray> bytes = readPageBytes(path))
+                found.append({ fileName, std::move(*bytes) });
+        }
+        d->settle();
+        for (const auto& [fileName, bytes] : found)
+            d->keep(fileName, bytes, QStringLiteral("Found"), time);
     });
 }
 
@@ -118,6 +157,8 @@ void HistoryRecorder::clear()
 
 void HistoryRecorder::waitForIdle()
 {
+    d->hurry = true;
+    start();
     QMetaObject::invokeMethod(
         &d->worker, [] {}, Qt::BlockingQueuedConnection);
 }

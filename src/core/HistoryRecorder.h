@@ -5,9 +5,11 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
+#include <QList>
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 // Keeps the versions the window hands over in the page history, in a worker thread and in the
 // order they were handed over, so that neither writing a large version nor packing the history
@@ -33,6 +35,10 @@ public:
     // large page never holds up the window); a file that is missing or cannot be read is passed by.
     void recordFile(const QString& fileName, const QString& path, const QString& cause,
         const QDateTime& time = QDateTime::currentDateTime());
+    // The page files as found at start (file name, path): read at once, and kept once the window
+    // has had its first second to itself (sooner when waited for), so that start-up does not share
+    // the machine with the history.
+    void recordFound(const QList<std::pair<QString, QString>>& files);
     // Drops versions older than KEEPDAYS days (0: keeps everything), never a page's newest one.
     void prune(int keepDays);
     // Deletes every version of every page of the folder; cleared() tells how it went.
@@ -47,6 +53,8 @@ Q_SIGNALS:
     void failed(const QString& message);
 
 private:
+    void start();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -20,7 +20,6 @@ const std::atomic_bool neverStop { false };
 } // namespace
 
 struct HistoryStore::Private {
-    git::Library library;
     QString appFolder;
     QString root;
     QString path;
@@ -182,6 +181,7 @@ void HistoryStore::setStopFlag(const std::atomic_bool* stop)
 HistoryStore::Recorded HistoryStore::record(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
+    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly || !d->open())
         return Recorded::Failed;
@@ -237,6 +237,7 @@ std::optional<LineChanges> HistoryStore::Private::changesFrom(const git_tree_ent
 
 bool HistoryStore::packIfDue()
 {
+    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly || !d->repo)
         return true;
@@ -261,6 +262,7 @@ bool HistoryStore::packIfDue()
 
 std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileName)
 {
+    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly)
         d->repo.reset(); // sees what the writer did since
@@ -300,6 +302,7 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
 
 std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
 {
+    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     const git_oid id = git::fromHex(version.blob);
     git_blob* raw = nullptr;
@@ -312,6 +315,7 @@ std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
 
 bool HistoryStore::prune(int keepDays, const QDateTime& now)
 {
+    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (keepDays <= 0 || d->access == Access::ReadOnly)
         return true;

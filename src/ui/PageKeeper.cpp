@@ -50,14 +50,16 @@ void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* fo
     m_pages = pages;
     m_folderNote = folderNote;
     QStringList files;
+    QList<std::pair<QString, QString>> found;
     for (PageView* page : m_pages) {
         const QString file = QString::fromLatin1(page->info().fileName);
         files << file;
+        found.append({ file, page->filePath() });
         connect(page, &PageView::versionToKeep, this,
             [this, file](const QByteArray& bytes, const QString& cause) { m_history->record(file, bytes, cause); });
-        // Changes made while the program was not running, or a save whose version a crash cut off.
-        m_history->recordFile(file, page->filePath(), QStringLiteral("Found"));
     }
+    // Changes made while the program was not running, or a save whose version a crash cut off.
+    m_history->recordFound(found);
     m_watch = new FolderWatch(m_appFolder, files, this);
     connect(m_watch, &FolderWatch::filesChanged, this, [this](const QStringList& changed) {
         for (const QString& file : changed)
