@@ -6,14 +6,15 @@
 // design stands for. No key name is spelled anywhere else.
 namespace tabwise {
 
+// The stored names ("Value", "Value2", ...) are in the table below; the names here say what each is.
 enum class Key {
-    Value, // Start Program Minimized (Check1)
-    Value2, // Stay on top (Check2)
-    Value4, // show tab 2 (Check4)
-    Value5, // show tab 3 (Check5)
-    Value6, // show tab 4 (Check6)
-    Value7, // show tab 5 (Check7)
-    Value8, // start at log-on (Check8)
+    StartMinimized,
+    StayOnTop,
+    ShowTab2,
+    ShowTab3,
+    ShowTab4,
+    ShowTab5,
+    StartAtLogon,
     TabName1,
     TabName2,
     TabName3,
@@ -32,13 +33,13 @@ struct KeyInfo {
 };
 
 inline constexpr std::array<KeyInfo, 15> keyTable { {
-    { Key::Value, "Startup", "Value", "0" },
-    { Key::Value2, "Startup", "Value2", "0" },
-    { Key::Value4, "Startup", "Value4", "1" },
-    { Key::Value5, "Startup", "Value5", "1" },
-    { Key::Value6, "Startup", "Value6", "1" },
-    { Key::Value7, "Startup", "Value7", "1" },
-    { Key::Value8, "Startup", "Value8", "0" },
+    { Key::StartMinimized, "Startup", "Value", "0" },
+    { Key::StayOnTop, "Startup", "Value2", "0" },
+    { Key::ShowTab2, "Startup", "Value4", "1" },
+    { Key::ShowTab3, "Startup", "Value5", "1" },
+    { Key::ShowTab4, "Startup", "Value6", "1" },
+    { Key::ShowTab5, "Startup", "Value7", "1" },
+    { Key::StartAtLogon, "Startup", "Value8", "0" },
     { Key::TabName1, "Startup", "TabName1", "Notes" },
     { Key::TabName2, "Startup", "TabName2", "Phone Numbers" },
     { Key::TabName3, "Startup", "TabName3", "Email Addresses" },
@@ -61,7 +62,7 @@ constexpr Key tabNameKey(int tabIndex)
 }
 constexpr Key showKey(int tabIndex)
 {
-    return static_cast<Key>(static_cast<int>(Key::Value4) + tabIndex - 1);
+    return static_cast<Key>(static_cast<int>(Key::ShowTab2) + tabIndex - 1);
 }
 
 } // namespace tabwise

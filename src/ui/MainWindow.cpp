@@ -174,10 +174,10 @@ void MainWindow::load()
     seedFirstStart(m_settings);
 
     page(0)->readFile();
-    m_options->stayOnTopBox()->setChecked(toBoxState(m_settings.read(Key::Value2)) == 1);
+    m_options->stayOnTopBox()->setChecked(toBoxState(m_settings.read(Key::StayOnTop)) == 1);
 
     // "1" starts hidden in the tray; anything else starts with the window shown.
-    const bool startHidden = toNumber(m_settings.read(Key::Value)) == 1.0;
+    const bool startHidden = toNumber(m_settings.read(Key::StartMinimized)) == 1.0;
     m_options->startMinimizedBox()->setChecked(startHidden);
     if (startHidden) {
         hide();

@@ -260,8 +260,8 @@ bool OptionsPanel::store()
         if (!m_settings.write(tabNameKey(tab), tabName(tab)))
             return false;
     }
-    if (!m_settings.write(Key::Value, boxStateText(m_startMinimized->isChecked()))
-        || !m_settings.write(Key::Value2, boxStateText(m_stayOnTop->isChecked())))
+    if (!m_settings.write(Key::StartMinimized, boxStateText(m_startMinimized->isChecked()))
+        || !m_settings.write(Key::StayOnTop, boxStateText(m_stayOnTop->isChecked())))
         return false;
     for (int tab = 1; tab < pageCount; ++tab) {
         if (!m_settings.write(showKey(tab), boxStateText(showBox(tab)->isChecked())))
@@ -307,7 +307,7 @@ void OptionsPanel::applyStoredStates()
     std::array<QString, pageCount> shown;
     for (int tab = 1; tab < pageCount; ++tab)
         shown[std::size_t(tab)] = m_settings.read(showKey(tab));
-    const QString startAtLogon = m_settings.read(Key::Value8);
+    const QString startAtLogon = m_settings.read(Key::StartAtLogon);
 
     for (int tab = 1; tab < pageCount; ++tab)
         showBox(tab)->setChecked(true);
@@ -344,7 +344,7 @@ void OptionsPanel::changeStartAtLogon()
         showError((on ? QStringLiteral("Tabwise could not be set to start at log-on:\n\n")
                       : QStringLiteral("Tabwise could not be kept from starting at log-on:\n\n"))
             + done.error);
-    m_settings.write(Key::Value8, boxStateText(on));
+    m_settings.write(Key::StartAtLogon, boxStateText(on));
 }
 
 void OptionsPanel::showError(const QString& text)

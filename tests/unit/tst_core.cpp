@@ -277,7 +277,7 @@ private Q_SLOTS:
     void settingsWrittenElsewhere()
     {
         SettingsStore mine(path("Tabwise.ini"));
-        QVERIFY(mine.write(Key::Value4, "1"));
+        QVERIFY(mine.write(Key::ShowTab2, "1"));
         QVERIFY(SettingsStore(path("Tabwise.ini")).write(Key::BackupDir, "/b/"));
         QCOMPARE(mine.read(Key::BackupDir), "/b/"); // another process's write is seen
         const QByteArray text = bytesOf(path("Tabwise.ini"));
@@ -289,13 +289,13 @@ private Q_SLOTS:
             { QByteArray("\xff\xfe\n=\n[[x]]]\0", 11), QByteArray("[Startup\nValue=5\n") }) {
             put(path("Tabwise.ini"), garbage);
             SettingsStore store(path("Tabwise.ini"));
-            QVERIFY(store.read(Key::Value2).isEmpty());
-            QVERIFY2(store.write(Key::Value2, "1") && store.write(Key::Value4, "0"), qPrintable(store.lastError()));
-            QCOMPARE(SettingsStore(path("Tabwise.ini")).read(Key::Value2), "1");
+            QVERIFY(store.read(Key::StayOnTop).isEmpty());
+            QVERIFY2(store.write(Key::StayOnTop, "1") && store.write(Key::ShowTab2, "0"), qPrintable(store.lastError()));
+            QCOMPARE(SettingsStore(path("Tabwise.ini")).read(Key::StayOnTop), "1");
         }
         put(path("file"), ""); // not even the superuser writes below a file
         SettingsStore unwritable(path("file/Tabwise.ini"));
-        QVERIFY(!unwritable.write(Key::Value, "1"));
+        QVERIFY(!unwritable.write(Key::StartMinimized, "1"));
         QCOMPARE(unwritable.lastError(),
             "The settings file " + path("file/Tabwise.ini") + " cannot be written.\n\nNot a directory");
     }
@@ -304,15 +304,15 @@ private Q_SLOTS:
     {
         // An empty store, or one holding only a backup folder, is a first start; one with a start-up
         // key is not.
-        for (const Key stored : { Key::TabName1, Key::BackupDir, Key::Value }) {
+        for (const Key stored : { Key::TabName1, Key::BackupDir, Key::StartMinimized }) {
             QFile::remove(path("Tabwise.ini"));
             SettingsStore store(path("Tabwise.ini"));
             if (stored != Key::TabName1)
                 store.write(stored, "x");
             seedFirstStart(store);
             for (const KeyInfo& info : keyTable) {
-                if (info.designValue && info.key != Key::Value)
-                    QCOMPARE(store.read(info.key), stored == Key::Value ? "" : info.designValue);
+                if (info.designValue && info.key != Key::StartMinimized)
+                    QCOMPARE(store.read(info.key), stored == Key::StartMinimized ? "" : info.designValue);
             }
         }
     }

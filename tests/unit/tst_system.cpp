@@ -83,7 +83,7 @@ private Q_SLOTS:
     void laterStartShowsTheWindowAfterTheSplash()
     {
         WindowFixture f;
-        f.settings().write(Key::Value, "1");
+        f.settings().write(Key::StartMinimized, "1");
         MainWindow& w = f.load();
         QWidget splash;
         splash.show();

@@ -36,7 +36,7 @@ private Q_SLOTS:
         options->okButton()->click(); // stay on top has acted at once
         QVERIFY(f.platform.topmostCalls.size() == 1 && options->isHidden() && !w.tabs()->isTabVisible(2));
         QStringList stored;
-        for (Key key : { Key::Value, Key::Value2, Key::Value4, Key::Value5, Key::Value6, Key::Value7, Key::TabName2 })
+        for (Key key : { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4, Key::ShowTab5, Key::TabName2 })
             stored << f.settings().read(key);
         QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "<b>R&D</b> && more" }));
         // The new name reaches the tab, its tooltip (as text, not markup), the page's commands and
@@ -58,7 +58,7 @@ private Q_SLOTS:
         f.platform.autostartWritable = false;
         options->startAtLogonBox()->click();
         QCOMPARE(f.platform.autostartCalls, QList<bool>({ true, false, true }));
-        QCOMPARE(f.settings().read(Key::Value8), "1"); // the value follows the box all the same
+        QCOMPARE(f.settings().read(Key::StartAtLogon), "1"); // the value follows the box all the same
         QCOMPARE(f.platform.messageTexts(),
             QStringList { "Tabwise could not be set to start at log-on:\n\nautostart entry\n\nPermission denied" });
         f.spoilSettings(); // a refused write keeps the panel open with the user's choices, saying why

@@ -42,7 +42,7 @@ private Q_SLOTS:
             writeFile(f.iniPath(), QByteArray(4096, '\xff') + "\n[Startup\n=\n");
         if (values[0] == "<unwritable>")
             f.spoilSettings();
-        const Key keys[] = { Key::Value, Key::Value2, Key::Value4, Key::Value5, Key::Value6, Key::Value7, Key::Value8 };
+        const Key keys[] = { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4, Key::ShowTab5, Key::StartAtLogon };
         for (qsizetype i = 0; i < values.size() && values.size() > 1; ++i)
             f.settings().write(keys[i], values[i]);
         MainWindow& w = f.load();
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(f.platform.messagesShown.size(), 0);
         if (values.size() == 1) { // and again each time the window comes back
             w.hide();
-            f.settings().write(Key::Value7, "0");
+            f.settings().write(Key::ShowTab5, "0");
             w.show();
             WindowFixture::settle();
             QCOMPARE(visibleTabs(), "11110");
@@ -84,7 +84,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, tray);
         WindowFixture f;
-        f.settings().write(Key::Value, tray ? "0" : "1"); // started in the tray without one: it waits
+        f.settings().write(Key::StartMinimized, tray ? "0" : "1"); // started in the tray without one: it waits
         f.platform.trayPresent = tray;
         MainWindow& w = f.load();
         if (!tray) { // for the desktop's tray to appear, then shows the window minimized
@@ -150,7 +150,7 @@ private Q_SLOTS:
     void trayMenu()
     {
         WindowFixture f;
-        f.settings().write(Key::Value, "1");
+        f.settings().write(Key::StartMinimized, "1");
         MainWindow& w = f.load();
         QSignalSpy unloaded(&w, &MainWindow::unloaded);
         // Each entry brings the hidden window back, but Help, which opens on its own, and Exit.
