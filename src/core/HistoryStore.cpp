@@ -54,6 +54,8 @@ bool HistoryStore::Private::open()
 {
     if (repo)
         return true;
+    // libgit2 is opened with the first repository, not where the store is made (the window's start).
+    const git::Library library;
     if (access == Access::ReadOnly)
         return !QFileInfo::exists(path) || openExisting() || fail(QStringLiteral("The history cannot be read"));
     QString error;
@@ -181,7 +183,6 @@ void HistoryStore::setStopFlag(const std::atomic_bool* stop)
 HistoryStore::Recorded HistoryStore::record(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
-    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly || !d->open())
         return Recorded::Failed;
@@ -237,7 +238,6 @@ std::optional<LineChanges> HistoryStore::Private::changesFrom(const git_tree_ent
 
 bool HistoryStore::packIfDue()
 {
-    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly || !d->repo)
         return true;
@@ -262,7 +262,6 @@ bool HistoryStore::packIfDue()
 
 std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileName)
 {
-    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (d->access == Access::ReadOnly)
         d->repo.reset(); // sees what the writer did since
@@ -302,7 +301,6 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
 
 std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
 {
-    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     const git_oid id = git::fromHex(version.blob);
     git_blob* raw = nullptr;
@@ -315,7 +313,6 @@ std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
 
 bool HistoryStore::prune(int keepDays, const QDateTime& now)
 {
-    const git::Library library; // opened where it is first used, not where the store is made
     d->problem.clear();
     if (keepDays <= 0 || d->access == Access::ReadOnly)
         return true;

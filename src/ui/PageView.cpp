@@ -110,6 +110,12 @@ NoteBar* PageView::note()
     return m_note;
 }
 
+void PageView::hideNote()
+{
+    if (m_note) // a note never made has nothing to hide
+        m_note->hide();
+}
+
 QString PageView::filePath() const
 {
     return pagePath(m_appFolder, m_info.fileName);
@@ -152,8 +158,7 @@ bool PageView::readFile()
     // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
     Q_EMIT unsavedChanged(hasUnsavedText());
     m_baseline.set(read.content, stamp);
-    if (m_note)
-        m_note->hide();
+    hideNote();
     return true;
 }
 
@@ -338,8 +343,7 @@ void PageView::discardUnsavedText()
 {
     m_text->document()->setModified(false);
     m_baseline.clear(); // the box no longer shows its file: the next showing reads it
-    if (m_note)
-        m_note->hide();
+    hideNote();
 }
 
 void PageView::print()

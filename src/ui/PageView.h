@@ -93,6 +93,7 @@ Q_SIGNALS:
     void historyRequested();
 
 private:
+    void hideNote();
     void buildControls();
     void loadList();
     bool writeList();

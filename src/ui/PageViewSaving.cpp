@@ -83,8 +83,7 @@ bool PageView::writeTextBox()
     Q_EMIT versionToKeep(*bytes, QStringLiteral("Saved"));
     m_text->document()->setModified(false);
     if (!keptOther)
-        if (m_note)
-            m_note->hide();
+        hideNote();
     return true;
 }
 
