@@ -2,8 +2,8 @@
 
 #include "BenchSupport.h"
 #include "WindowFixture.h"
-#include "ui/FindBar.h"
-#include "ui/FindPanel.h"
+#include "ui/find/FindBar.h"
+#include "ui/find/FindPanel.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "Floors.h"
 
 #include "BenchSupport.h"
-#include "ui/Artwork.h"
+#include "ui/common/Artwork.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ListBox.h"
+#include "ui/page/ListBox.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 
 #include "BenchSupport.h"
 #include "WindowFixture.h"
-#include "ui/PagePrinter.h"
+#include "ui/print/PagePrinter.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

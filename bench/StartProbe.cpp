@@ -9,11 +9,11 @@
 #include "Floors.h"
 #include "app/AppFolder.h"
 #include "app/SingleInstance.h"
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "platform/linux/QtPlatform.h"
-#include "ui/HelpWindowViewer.h"
-#include "ui/MainWindow.h"
-#include "ui/SplashScreen.h"
+#include "ui/help/HelpWindowViewer.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/SplashScreen.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -3,9 +3,9 @@
 // packs being written included); the time to record a version of a 10 KB, 1 MB and 10 MB page; the
 // longest stall of the event loop while 10 MB versions are recorded; the time to open the history
 // of a page with 1,000 versions. Pages are lines of words, as people write them.
-#include "core/HistoryRecorder.h"
-#include "core/HistoryStore.h"
-#include "ui/HistoryPanel.h"
+#include "core/history/HistoryRecorder.h"
+#include "core/history/HistoryStore.h"
+#include "ui/history/HistoryPanel.h"
 
 #include <QApplication>
 #include <QDirIterator>

@@ -5,10 +5,10 @@
 #include "Floors.h"
 #include "PrintBench.h"
 #include "WindowFixture.h"
-#include "ui/CommandLabel.h"
-#include "ui/ListBox.h"
-#include "ui/PageView.h"
-#include "ui/TabControl.h"
+#include "ui/page/CommandLabel.h"
+#include "ui/page/ListBox.h"
+#include "ui/page/PageView.h"
+#include "ui/window/TabControl.h"
 
 #include <QPlainTextEdit>
 
@@ -146,10 +146,7 @@ void benchTextPage(qint64 bytes, int runs)
              touchAndSettle(path);
          },
             [&] { bare.show(path); } });
-    const auto again = timeRuns(
-        runs,
-        showTab(w, 0),
-        showTab(w, 1));
+    const auto again = timeRuns(runs, showTab(w, 0), showTab(w, 1));
     const Medians save = timeInTurn(runs,
         { {},
             [&] {
@@ -158,7 +155,8 @@ void benchTextPage(qint64 bytes, int runs)
             } },
         { {}, [&] { bare.save(copy); } });
     const QByteArray written = f.pageBytes("phone.ntr");
-    const bool whole = written == textPage(bytes) && w.page(1)->textBox()->document()->blockCount() == written.count('\n') + 1;
+    const bool whole
+        = written == textPage(bytes) && w.page(1)->textBox()->document()->blockCount() == written.count('\n') + 1;
 
     const QString name = QStringLiteral("text page ") + sizeName(bytes);
     report(name + QStringLiteral(": file touched, shown"), first.ours, first.floor);
@@ -189,10 +187,7 @@ void benchListPage(int entries, int runs)
              touchAndSettle(path);
          },
             [&] { bareList.show(path); } });
-    const auto again = timeRuns(
-        runs,
-        showTab(w, 0),
-        showTab(w, 2));
+    const auto again = timeRuns(runs, showTab(w, 0), showTab(w, 2));
     // Each Edit is followed by its Save; the floors run in turn with them.
     const int editRuns = entries >= 1000000 ? 3 : runs;
     std::vector<double> edit, floorEdit, save, floorSave;
@@ -216,7 +211,8 @@ void benchListPage(int entries, int runs)
         })[0]);
     }
     if (w.page(2)->entryList()->entryCount() != entries)
-        std::printf("  ! the list shows %lld entries, not %d\n", qlonglong(w.page(2)->entryList()->entryCount()), entries);
+        std::printf(
+            "  ! the list shows %lld entries, not %d\n", qlonglong(w.page(2)->entryList()->entryCount()), entries);
 
     const QString name = QStringLiteral("list page ") + countName(entries);
     report(name + QStringLiteral(": file touched, shown"), first.ours, first.floor);

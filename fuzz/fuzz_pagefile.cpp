@@ -1,8 +1,8 @@
 // Any bytes a page file may hold: valid UTF-8 is written back byte for byte, what a save writes
 // reads back as the same text (no mojibake grows from save to save), and the list of entries
 // survives being written and read again unchanged.
-#include "core/ListFormat.h"
-#include "core/TextEncoding.h"
+#include "core/page/ListFormat.h"
+#include "core/page/TextEncoding.h"
 
 #include <cstdlib>
 
@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (again.size() != entries.size())
         std::abort();
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (QStringView(saved).mid(again[i].start, again[i].length) != QStringView(text).mid(entries[i].start, entries[i].length))
+        if (QStringView(saved).mid(again[i].start, again[i].length)
+            != QStringView(text).mid(entries[i].start, entries[i].length))
             std::abort();
     }
     return 0;

@@ -1,7 +1,7 @@
 // Finding text: every match the toolkit's own search finds, in order and not overlapping, with or
 // without case; and the lines and entries that hold them lie within the text.
-#include "core/ListFormat.h"
-#include "core/TextSearch.h"
+#include "core/page/ListFormat.h"
+#include "core/search/TextSearch.h"
 
 #include <cstdlib>
 

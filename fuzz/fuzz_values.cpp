@@ -1,5 +1,5 @@
 // Any text a settings file may hold for a box state or a number.
-#include "core/ValueConversion.h"
+#include "core/settings/ValueConversion.h"
 
 #include <cmath>
 #include <cstdlib>

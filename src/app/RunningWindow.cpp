@@ -1,7 +1,7 @@
 #include "app/RunningWindow.h"
 
-#include "ui/MainWindow.h"
-#include "ui/ShowHideKey.h"
+#include "ui/tray/ShowHideKey.h"
+#include "ui/window/MainWindow.h"
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -11,8 +11,8 @@ namespace tabwise {
 void showRunningWindow(MainWindow& window, const QWidget& splash, bool toggle, const QString& activationToken)
 {
     if (splash.isVisible()) {
-        QTimer::singleShot(
-            100, &window, [&window, &splash, activationToken] { showRunningWindow(window, splash, false, activationToken); });
+        QTimer::singleShot(100, &window,
+            [&window, &splash, activationToken] { showRunningWindow(window, splash, false, activationToken); });
         return;
     }
     // Qt's Wayland shell takes the token from the environment when the window asks to be activated;

@@ -1,6 +1,6 @@
 #include "app/SingleInstance.h"
 
-#include "core/UserFolders.h"
+#include "core/settings/UserFolders.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -13,13 +13,12 @@
 # a portable folder; "system" (absolute paths under /usr) only into the package.
 
 # The PNG icons, drawn from the SVG at build time by Qt's own SVG renderer.
-add_executable(tabwise_render_icons ${CMAKE_SOURCE_DIR}/tools/render_icons.cpp)
-target_link_libraries(tabwise_render_icons PRIVATE Qt6::Gui Qt6::Svg)
-target_compile_options(tabwise_render_icons PRIVATE ${TABWISE_WARNINGS})
+add_executable(tabwise_render_icons ${PROJECT_SOURCE_DIR}/tools/render_icons.cpp)
+target_link_libraries(tabwise_render_icons PRIVATE Qt6::Gui Qt6::Svg tabwise_warnings)
 
-set(TABWISE_ICON_SVG ${CMAKE_SOURCE_DIR}/src/resources/tabwise.svg)
+set(TABWISE_ICON_SVG ${PROJECT_SOURCE_DIR}/src/resources/tabwise.svg)
 set(TABWISE_ICON_SIZES 16 32 48 64 128)
-set(TABWISE_ICON_DIR ${CMAKE_BINARY_DIR}/icons/hicolor)
+set(TABWISE_ICON_DIR ${PROJECT_BINARY_DIR}/icons/hicolor)
 set(TABWISE_ICON_PNGS)
 foreach(side ${TABWISE_ICON_SIZES})
   list(APPEND TABWISE_ICON_PNGS ${TABWISE_ICON_DIR}/${side}x${side}/apps/tabwise.png)
@@ -40,18 +39,18 @@ set(TABWISE_DESKTOP_ID org.example.tabwise)
 install(DIRECTORY ${TABWISE_ICON_DIR}/ DESTINATION share/icons/hicolor COMPONENT portable)
 install(FILES ${TABWISE_ICON_SVG} DESTINATION share/icons/hicolor/scalable/apps COMPONENT portable)
 set(TABWISE_DESKTOP_TEMPLATE ${TABWISE_PACKAGING}/tabwise.desktop.in)
-configure_file(${TABWISE_PACKAGING}/portable-entry.cmake.in ${CMAKE_BINARY_DIR}/packaging/portable-entry.cmake @ONLY)
-install(SCRIPT ${CMAKE_BINARY_DIR}/packaging/portable-entry.cmake COMPONENT portable)
+configure_file(${TABWISE_PACKAGING}/portable-entry.cmake.in ${PROJECT_BINARY_DIR}/packaging/portable-entry.cmake @ONLY)
+install(SCRIPT ${PROJECT_BINARY_DIR}/packaging/portable-entry.cmake COMPONENT portable)
 
 # The package: the launcher, the desktop entry and icons where the desktop looks for them.
 set(TABWISE_PACKAGE_APPDIR /usr/lib/tabwise)
 set(TABWISE_LAUNCHER_TO_PROGRAM ../lib/tabwise)
-configure_file(${TABWISE_PACKAGING}/tabwise.sh.in ${CMAKE_BINARY_DIR}/packaging/tabwise @ONLY)
+configure_file(${TABWISE_PACKAGING}/tabwise.sh.in ${PROJECT_BINARY_DIR}/packaging/tabwise @ONLY)
 set(TABWISE_DESKTOP_EXEC tabwise)
 set(TABWISE_DESKTOP_ICON tabwise)
-configure_file(${TABWISE_PACKAGING}/tabwise.desktop.in ${CMAKE_BINARY_DIR}/packaging/${TABWISE_DESKTOP_ID}.desktop @ONLY)
-install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/tabwise DESTINATION /usr/bin COMPONENT system EXCLUDE_FROM_ALL)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/${TABWISE_DESKTOP_ID}.desktop
+configure_file(${TABWISE_PACKAGING}/tabwise.desktop.in ${PROJECT_BINARY_DIR}/packaging/${TABWISE_DESKTOP_ID}.desktop @ONLY)
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/tabwise DESTINATION /usr/bin COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/${TABWISE_DESKTOP_ID}.desktop
         DESTINATION /usr/share/applications COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${TABWISE_PACKAGING}/${TABWISE_DESKTOP_ID}.metainfo.xml
         DESTINATION /usr/share/metainfo COMPONENT system EXCLUDE_FROM_ALL)
@@ -60,7 +59,7 @@ install(FILES ${TABWISE_ICON_SVG} DESTINATION /usr/share/icons/hicolor/scalable/
 
 # What Debian asks of every package: the changelog and the copyright file in its documentation
 # folder, and a manual page for the command; compressed as dpkg-buildpackage would (gzip -9n).
-set(TABWISE_DOC_DIR ${CMAKE_BINARY_DIR}/packaging/doc)
+set(TABWISE_DOC_DIR ${PROJECT_BINARY_DIR}/packaging/doc)
 configure_file(${TABWISE_PACKAGING}/changelog.in ${TABWISE_DOC_DIR}/changelog @ONLY)
 configure_file(${TABWISE_PACKAGING}/tabwise.1 ${TABWISE_DOC_DIR}/tabwise.1 @ONLY)
 add_custom_command(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AtomicFile.h"
+#include "core/page/AtomicFile.h"
 
 #include <QString>
 

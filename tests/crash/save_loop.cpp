@@ -1,8 +1,8 @@
 // Test helper, not shipped: keeps replacing a page through the program's own writer, or keeps copying
 // two page folders by turns as a backup does, so that kill_during_save.sh can kill it at any moment.
 //   save_loop write PAGE SEED | sources DIR SEED | backup DIR TO | check PAGE
-#include "core/CopyPages.h"
-#include "core/PageFile.h"
+#include "core/backup/CopyPages.h"
+#include "core/page/PageFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

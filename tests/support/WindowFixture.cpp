@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "core/FirstStart.h"
+#include "core/settings/FirstStart.h"
 
 namespace tabwise {
 

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "core/PageTable.h"
-#include "core/SettingsStore.h"
-#include "ui/AboutPanel.h"
-#include "ui/BackupPanel.h"
-#include "ui/CommandLabel.h"
-#include "ui/ListBox.h"
-#include "ui/MainWindow.h"
-#include "ui/OptionsPanel.h"
-#include "ui/PageView.h"
-#include "ui/TabControl.h"
-#include "ui/TrayIcon.h"
+#include "core/page/PageTable.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/page/CommandLabel.h"
+#include "ui/page/ListBox.h"
+#include "ui/page/PageView.h"
+#include "ui/panels/AboutPanel.h"
+#include "ui/panels/BackupPanel.h"
+#include "ui/panels/OptionsPanel.h"
+#include "ui/tray/TrayIcon.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/TabControl.h"
 
 #include <QAction>
 #include <QCheckBox>

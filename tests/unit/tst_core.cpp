@@ -2,20 +2,20 @@
 // text box is saved as, what a page prints), reading hostile files, atomic writes, file stamps, the
 // copying that backup and restore do, the settings store, stored box states, spoken names and the
 // autostart entry's text.
-#include "core/AutostartEntry.h"
-#include "core/BoxText.h"
-#include "core/CopyPages.h"
-#include "core/CopyReportText.h"
-#include "core/EntryListModel.h"
-#include "core/FileStamp.h"
-#include "core/FirstStart.h"
-#include "core/LongLines.h"
-#include "core/PageFile.h"
-#include "core/PrintedLines.h"
-#include "core/SettingsStore.h"
-#include "core/TextEncoding.h"
-#include "core/Titles.h"
-#include "core/ValueConversion.h"
+#include "core/backup/CopyPages.h"
+#include "core/backup/CopyReportText.h"
+#include "core/captions/Titles.h"
+#include "core/entries/EntryListModel.h"
+#include "core/page/BoxText.h"
+#include "core/page/FileStamp.h"
+#include "core/page/LongLines.h"
+#include "core/page/PageFile.h"
+#include "core/page/TextEncoding.h"
+#include "core/print/PrintedLines.h"
+#include "core/settings/AutostartEntry.h"
+#include "core/settings/FirstStart.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/ValueConversion.h"
 
 #include <QDir>
 #include <QSet>
@@ -290,7 +290,8 @@ private Q_SLOTS:
             put(path("Tabwise.ini"), garbage);
             SettingsStore store(path("Tabwise.ini"));
             QVERIFY(store.read(Key::StayOnTop).isEmpty());
-            QVERIFY2(store.write(Key::StayOnTop, "1") && store.write(Key::ShowTab2, "0"), qPrintable(store.lastError()));
+            QVERIFY2(
+                store.write(Key::StayOnTop, "1") && store.write(Key::ShowTab2, "0"), qPrintable(store.lastError()));
             QCOMPARE(SettingsStore(path("Tabwise.ini")).read(Key::StayOnTop), "1");
         }
         put(path("file"), ""); // not even the superuser writes below a file

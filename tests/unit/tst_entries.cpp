@@ -1,6 +1,6 @@
 // What a double-click on a list entry may open: web pages over http(s) and one mail address; any
 // other scheme, any local path, empty and all-digit entries are refused with a reason.
-#include "core/EntryAddress.h"
+#include "core/entries/EntryAddress.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // Page history over a temporary state folder: a version per change, exact bytes, pruning by age,
 // a damaged history set aside, clearing, and a history that cannot be written.
-#include "core/AtomicFile.h"
-#include "core/HistoryRecorder.h"
-#include "core/HistoryStore.h"
-#include "core/LineDiff.h"
+#include "core/history/HistoryRecorder.h"
+#include "core/history/HistoryStore.h"
+#include "core/history/LineDiff.h"
+#include "core/page/AtomicFile.h"
 
 #include <QDirIterator>
 #include <QProcess>

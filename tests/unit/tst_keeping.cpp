@@ -1,10 +1,10 @@
 // Drafts of unsaved typing, the baseline a page is compared against, and the watch on the folder.
-#include "core/ConflictCopy.h"
-#include "core/CopyPages.h"
-#include "core/DraftStore.h"
-#include "core/FolderWatch.h"
-#include "core/PageBaseline.h"
-#include "core/PageFile.h"
+#include "core/backup/CopyPages.h"
+#include "core/keeping/DraftStore.h"
+#include "core/keeping/FolderWatch.h"
+#include "core/page/ConflictCopy.h"
+#include "core/page/PageBaseline.h"
+#include "core/page/PageFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Finding text in pages: where a text occurs (case, folding, overlaps), the steps round the end, the
 // entries and lines that hold it, the search of all pages away from the user-interface thread, and
 // the widths of the tabs on the strip.
-#include "core/PageSearch.h"
-#include "core/TabWidths.h"
-#include "core/TextSearch.h"
+#include "core/captions/TabWidths.h"
+#include "core/search/PageSearch.h"
+#include "core/search/TextSearch.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -7,12 +7,12 @@
 #include "app/CommandLine.h"
 #include "app/RunningWindow.h"
 #include "app/SingleInstance.h"
-#include "core/AutostartEntry.h"
+#include "core/settings/AutostartEntry.h"
 #include "platform/linux/PortalGlobalKey.h"
 #include "platform/linux/QtPlatform.h"
 #include "platform/linux/X11GlobalKey.h"
 #include "platform/linux/XdgAutostart.h"
-#include "ui/HelpWindowViewer.h"
+#include "ui/help/HelpWindowViewer.h"
 
 #include <QMenu>
 #include <QMessageBox>

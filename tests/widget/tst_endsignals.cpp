@@ -2,7 +2,7 @@
 // process that runs the window as the program does.
 #include "WindowFixture.h"
 #include "app/TerminationSignals.h"
-#include "core/DraftStore.h"
+#include "core/keeping/DraftStore.h"
 
 #include <QProcess>
 

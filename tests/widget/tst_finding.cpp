@@ -2,10 +2,10 @@
 // list entries opened and copied from the keyboard; the tab strip showing every caption; the key
 // that shows and hides the window from anywhere, through the fake platform.
 #include "WindowFixture.h"
-#include "ui/FindBar.h"
-#include "ui/FindPanel.h"
-#include "ui/HistoryPanel.h"
-#include "ui/KeyField.h"
+#include "ui/find/FindBar.h"
+#include "ui/find/FindPanel.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/panels/KeyField.h"
 
 #include <QClipboard>
 #include <QKeySequenceEdit>

@@ -1,5 +1,5 @@
 // The history panel driven from the keyboard over a history of three versions.
-#include "ui/HistoryPanel.h"
+#include "ui/history/HistoryPanel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

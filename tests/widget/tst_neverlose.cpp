@@ -1,12 +1,12 @@
 // No word typed is lost: switching pages, drafts, changes on disk, a vanished folder, restore.
 #include "WindowFixture.h"
-#include "core/DraftStore.h"
-#include "core/PageFile.h"
-#include "ui/FolderList.h"
-#include "ui/HistoryOptions.h"
-#include "ui/HistoryPanel.h"
-#include "ui/OptionsPanel.h"
-#include "ui/NoteBar.h"
+#include "core/keeping/DraftStore.h"
+#include "core/page/PageFile.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/page/NoteBar.h"
+#include "ui/panels/FolderList.h"
+#include "ui/panels/HistoryOptions.h"
+#include "ui/panels/OptionsPanel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -241,8 +241,8 @@ void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
     QVERIFY(f.platform.messageTexts().value(0).contains(QStringLiteral("deleted for good")));
     f.platform.answers = { 0 };
     history->clearButton()->click();
-    QTRY_COMPARE(f.platform.messageTexts().mid(1), QStringList({ f.platform.messageTexts().value(0),
-                                                        QStringLiteral("The history of your pages is cleared.") }));
+    QTRY_COMPARE(f.platform.messageTexts().mid(1),
+        QStringList({ f.platform.messageTexts().value(0), QStringLiteral("The history of your pages is cleared.") }));
     w.openHistory();
     QCOMPARE(w.historyPanel()->versionList()->topLevelItemCount(), 0);
 }

@@ -1,10 +1,10 @@
 // The five pages, one component over five files: editing, saving and switching, the questions about
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
-#include "ui/NoteBar.h"
-#include "ui/PageColours.h"
-#include "ui/PagePrinter.h"
-#include "ui/PrintJob.h"
+#include "ui/page/NoteBar.h"
+#include "ui/page/PageColours.h"
+#include "ui/print/PagePrinter.h"
+#include "ui/print/PrintJob.h"
 
 #include <QPrinter>
 #include <QProcess>

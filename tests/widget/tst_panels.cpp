@@ -1,14 +1,14 @@
 // The panels over the pages and the windows beside them: the options panel, backup and restore, About,
 // the splash screen and the help viewer over the help file that the build compiles.
 #include "WindowFixture.h"
-#include "ui/ClickableLabel.h"
-#include "ui/DriveList.h"
-#include "ui/FolderList.h"
-#include "ui/HelpBrowser.h"
-#include "ui/HelpWindow.h"
-#include "ui/HelpWindowViewer.h"
-#include "ui/SplashScreen.h"
-#include "ui/WindowSystemNote.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/help/HelpBrowser.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/HelpWindowViewer.h"
+#include "ui/panels/DriveList.h"
+#include "ui/panels/FolderList.h"
+#include "ui/panels/WindowSystemNote.h"
+#include "ui/window/SplashScreen.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -36,7 +36,8 @@ private Q_SLOTS:
         options->okButton()->click(); // stay on top has acted at once
         QVERIFY(f.platform.topmostCalls.size() == 1 && options->isHidden() && !w.tabs()->isTabVisible(2));
         QStringList stored;
-        for (Key key : { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4, Key::ShowTab5, Key::TabName2 })
+        for (Key key : { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4,
+                 Key::ShowTab5, Key::TabName2 })
             stored << f.settings().read(key);
         QCOMPARE(stored, QStringList({ "1", "1", "1", "0", "1", "1", "<b>R&D</b> && more" }));
         // The new name reaches the tab, its tooltip (as text, not markup), the page's commands and

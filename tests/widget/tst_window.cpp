@@ -2,7 +2,7 @@
 // stored states again, the tray with and without a tray host, and its place above the desktop's
 // panels.
 #include "WindowFixture.h"
-#include "ui/WindowPlacement.h"
+#include "ui/window/WindowPlacement.h"
 
 #include <QMenu>
 
@@ -42,7 +42,8 @@ private Q_SLOTS:
             writeFile(f.iniPath(), QByteArray(4096, '\xff') + "\n[Startup\n=\n");
         if (values[0] == "<unwritable>")
             f.spoilSettings();
-        const Key keys[] = { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4, Key::ShowTab5, Key::StartAtLogon };
+        const Key keys[] = { Key::StartMinimized, Key::StayOnTop, Key::ShowTab2, Key::ShowTab3, Key::ShowTab4,
+            Key::ShowTab5, Key::StartAtLogon };
         for (qsizetype i = 0; i < values.size() && values.size() > 1; ++i)
             f.settings().write(keys[i], values[i]);
         MainWindow& w = f.load();

@@ -1,6 +1,6 @@
 #include "platform/linux/XdgAutostart.h"
 
-#include "core/AutostartEntry.h"
+#include "core/settings/AutostartEntry.h"
 
 #include <QFile>
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/history/HistoryStore.h"
+
+#include <QGroupBox>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace tabwise {
+
+// The history of one page laid over the pages, as the options panel is: its versions newest first
+// (date and time, cause, size, lines changed from the version before), and the selected version's
+// text with the lines that differ from the page's current text marked. Up, Down, Home and End move
+// in the list; Enter or Restore hands the version's text to the window, Copy puts it on the
+// clipboard, Escape or Close hides the panel.
+class HistoryPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit HistoryPanel(QWidget* parent = nullptr);
+
+    // Shows the versions of page FILENAME (captioned CAPTION) that STORE holds, beside CURRENTTEXT,
+    // the text the page holds now. STORE is read while the panel is open.
+    void open(HistoryStore& store, const QString& fileName, const QString& caption, const QString& currentText);
+
+    QTreeWidget* versionList() const { return m_list; }
+    QPlainTextEdit* versionText() const { return m_text; }
+    QPushButton* restoreButton() const { return m_restore; }
+    QPushButton* copyButton() const { return m_copy; }
+    // The lines of the shown version (numbered from 0) marked as differing from the page now.
+    QList<int> markedLines() const { return m_marked; }
+
+Q_SIGNALS:
+    // The user chose to put this version's text into the page.
+    void restoreRequested(const QString& text);
+    void closed();
+
+private:
+    void fillList(const QList<HistoryVersion>& versions);
+    void showSelected();
+    void markDifferences();
+    void restore();
+    void close();
+
+    HistoryStore* m_store = nullptr;
+    QList<HistoryVersion> m_versions;
+    QString m_current; // the page's text now, with its line ends as "\n"
+    QList<int> m_marked;
+    QTreeWidget* m_list;
+    QLabel* m_note;
+    QPlainTextEdit* m_text;
+    QPushButton* m_restore;
+    QPushButton* m_copy;
+};
+
+} // namespace tabwise

@@ -1,0 +1,183 @@
+#include "ui/page/PageKeeper.h"
+
+#include "core/history/HistoryRecorder.h"
+#include "core/history/HistoryStore.h"
+#include "core/keeping/DraftKeeper.h"
+#include "core/keeping/FolderWatch.h"
+#include "platform/Platform.h"
+#include "ui/page/NoteBar.h"
+#include "ui/page/PageView.h"
+
+#include <QDir>
+
+namespace tabwise {
+
+PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* window)
+    : QObject(window)
+    , m_appFolder(appFolder)
+    , m_platform(platform)
+    , m_window(window)
+    , m_drafts(new DraftKeeper(DraftStore(appFolder, DraftStore::spareFolderFor(appFolder)), this))
+    , m_history(new HistoryRecorder(appFolder, historyRoot(), this))
+{
+    connect(m_drafts, &DraftKeeper::keepFailed, this, &PageKeeper::reportDraftFailure);
+    // Said once until the history works again; the pages go on working whatever happens to it.
+    connect(m_history, &HistoryRecorder::failed, this, [this](const QString& problem) {
+        m_platform.messages().show(m_window,
+            QStringLiteral("The history of your pages could not be written, so earlier versions "
+                           "may be missing from it:\n\n%1\n\nYour pages are saved as usual.")
+                .arg(problem),
+            msgbox::OkOnly | msgbox::Exclamation);
+    });
+    connect(m_history, &HistoryRecorder::cleared, this, [this](bool ok, const QString& problem) {
+        if (ok)
+            m_platform.messages().show(m_window, QStringLiteral("The history of your pages is cleared."),
+                msgbox::OkOnly | msgbox::Information);
+        else
+            m_platform.messages().show(m_window,
+                QStringLiteral("The history of your pages could not be cleared completely:\n\n") + problem,
+                msgbox::OkOnly | msgbox::Critical);
+    });
+}
+
+PageKeeper::~PageKeeper()
+{
+    m_drafts->flush();
+}
+
+void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* folderNote)
+{
+    m_pages = pages;
+    m_folderNote = folderNote;
+    QStringList files;
+    QList<std::pair<QString, QString>> found;
+    for (PageView* page : m_pages) {
+        const QString file = QString::fromLatin1(page->info().fileName);
+        files << file;
+        found.append({ file, page->filePath() });
+        connect(page, &PageView::versionToKeep, this,
+            [this, file](const QByteArray& bytes, const QString& cause) { m_history->record(file, bytes, cause); });
+    }
+    // Changes made while the program was not running, or a save whose version a crash cut off.
+    m_history->recordFound(found);
+    m_watch = new FolderWatch(m_appFolder, files, this);
+    connect(m_watch, &FolderWatch::filesChanged, this, [this](const QStringList& changed) {
+        for (const QString& file : changed)
+            m_history->recordFile(file, m_appFolder + u'/' + file, QStringLiteral("Changed on disk"));
+        for (PageView* page : m_pages)
+            page->compareWithFile();
+    });
+    connect(
+        m_watch, &FolderWatch::folderLost, this, [this](const QString& reason) { setFolderReachable(false, reason); });
+    connect(m_watch, &FolderWatch::folderBack, this, [this] { setFolderReachable(true, {}); });
+    if (!m_watch->isReachable())
+        setFolderReachable(false, m_watch->unreachableReason());
+}
+
+void PageKeeper::restoreDrafts()
+{
+    QStringList damaged;
+    for (PageView* page : m_pages) {
+        const Draft draft = m_drafts->store().read(QString::fromLatin1(page->info().fileName));
+        if (draft.status == Draft::Status::Ok)
+            page->restoreDraft(draft);
+        else if (draft.status == Draft::Status::Damaged)
+            damaged
+                << QStringLiteral("%1\n\nIt was kept aside as:\n%2").arg(draft.error, DraftStore::setAside(draft.path));
+    }
+    if (!damaged.isEmpty())
+        m_platform.messages().show(m_window,
+            QStringLiteral("Unsaved typing kept from the last session could not be read:\n\n")
+                + damaged.join(QStringLiteral("\n\n")),
+            msgbox::OkOnly | msgbox::Exclamation);
+}
+
+void PageKeeper::checkNow()
+{
+    m_watch->check();
+}
+
+void PageKeeper::keepAllTyping()
+{
+    for (PageView* page : m_pages)
+        page->keepDraftNow();
+    m_drafts->flush();
+}
+
+void PageKeeper::keepBeforeRestore(const QString& folder)
+{
+    const QString cause = QStringLiteral("Before restore from %1").arg(QDir::toNativeSeparators(folder));
+    for (PageView* page : m_pages)
+        m_history->recordFile(QString::fromLatin1(page->info().fileName), page->filePath(), cause);
+    m_history->waitForIdle();
+}
+
+void PageKeeper::keepHistoryFor(int days)
+{
+    m_historyReader.reset(); // dropping versions rewrites what a reader holds open
+    m_history->prune(days);
+}
+
+void PageKeeper::clearHistory()
+{
+    m_historyReader.reset();
+    m_history->clear();
+}
+
+HistoryStore& PageKeeper::historyForReading()
+{
+    m_history->waitForIdle();
+    if (!m_historyReader)
+        m_historyReader = std::make_unique<HistoryStore>(m_appFolder, historyRoot(), HistoryStore::Access::ReadOnly);
+    return *m_historyReader;
+}
+
+void PageKeeper::showRestored(const QString& folder, const QStringList& fileNames, PageView* current)
+{
+    const QString cause = QStringLiteral("Restored from %1").arg(QDir::toNativeSeparators(folder));
+    QStringList kept;
+    for (PageView* page : m_pages) {
+        if (!fileNames.contains(QLatin1String(page->info().fileName)))
+            continue;
+        m_history->recordFile(QString::fromLatin1(page->info().fileName), page->filePath(), cause);
+        if (page->hasUnsavedText())
+            kept << page->name();
+        else if (page == current)
+            page->showFromFile();
+    }
+    if (!kept.isEmpty())
+        m_platform.messages().show(m_window,
+            QStringLiteral("These pages hold unsaved typing and still show it: %1\n\nSave asks "
+                           "whether to keep the restored version beside your typing.")
+                .arg(kept.join(QStringLiteral(", "))),
+            msgbox::OkOnly | msgbox::Information);
+}
+
+void PageKeeper::setFolderReachable(bool reachable, const QString& reason)
+{
+    for (PageView* page : m_pages)
+        page->setFolderReachable(reachable);
+    if (reachable) {
+        m_folderNote->hide();
+        checkNow();
+        return;
+    }
+    m_folderNote->showNote(QStringLiteral("The folder of your pages cannot be reached: %1\n%2\nWhat you see is kept, "
+                                          "and nothing is saved there until the folder is back.")
+                               .arg(QDir::toNativeSeparators(m_appFolder), reason));
+}
+
+void PageKeeper::reportDraftFailure(const QString& pageFile, const QString& error)
+{
+    // Said once per page and run: the typing is still on screen, and Save still works.
+    if (m_draftFailures.contains(pageFile))
+        return;
+    m_draftFailures.insert(pageFile);
+    m_platform.messages().show(m_window,
+        QStringLiteral("Your typing could not be kept in a draft, so a crash could lose it:"
+                       "\n\n%1\n\nSave the page to keep it.")
+            .arg(error),
+        msgbox::OkOnly | msgbox::Exclamation);
+}
+
+} // namespace tabwise

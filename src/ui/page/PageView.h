@@ -1,0 +1,128 @@
+#pragma once
+
+#include "core/keeping/DraftStore.h"
+#include "core/page/PageBaseline.h"
+#include "core/page/PageTable.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace tabwise {
+
+class CommandLabel;
+class DraftKeeper;
+class ListBox;
+class NoteBar;
+class PagePrinter;
+class Platform;
+
+// One page of the notebook: its text box, on a list page its list beside it, and its Edit, Save and
+// Print commands. A text page is shown and edited in its text box; a list page is shown one entry
+// per line in its list and edited as text in its text box. The page reads and writes its own file
+// in the application folder, keeps a draft of unsaved typing, and notices when another program
+// changes its file.
+class PageView : public QWidget {
+    Q_OBJECT
+public:
+    PageView(const PageInfo& info, const QString& appFolder, Platform& platform, DraftKeeper& drafts,
+        QWidget* parent = nullptr);
+
+    const PageInfo& info() const { return m_info; }
+    QString filePath() const;
+    bool isList() const { return m_list != nullptr; }
+
+    QPlainTextEdit* textBox() const { return m_text; }
+    ListBox* entryList() const { return m_list; } // nullptr on a text page
+    CommandLabel* editButton() const { return m_edit; }
+    CommandLabel* saveButton() const { return m_save; }
+    CommandLabel* printButton() const { return m_print; }
+    // The note over the page, made when the page first has something to say.
+    NoteBar* note();
+    PagePrinter* printer() const { return m_printer; }
+
+    // The commands carry the page's name ("&Edit " + name, ...); a screen reader names the text box
+    // and the list after the page's tab caption.
+    void setCommandNames(const QString& name);
+    void setSpokenName(const QString& caption);
+    // The page's name as the user gave it.
+    QString name() const { return m_name; }
+
+    // Reads the page file into the text box; a file that cannot be read is reported, and what the
+    // box shows is kept. Returns success.
+    bool readFile();
+    // The page comes on screen. Unless it holds unsaved typing, it shows its file as the file is
+    // now; a box or list that already shows the unchanged file is not filled again.
+    void showFromFile();
+    // The page leaves the screen: its list sets its entries aside (or lets them go).
+    void leave();
+    // Another program may have changed the file: a page on screen without typing shows the file
+    // anew; a page with typing keeps it and says so.
+    void compareWithFile();
+    // Typing kept from an earlier run: the page comes back in editing, holding it.
+    void restoreDraft(const Draft& draft);
+    // An earlier version's text goes into the page, in editing, as typing that Undo takes back;
+    // the file is written when the user saves.
+    void takeText(const QString& text);
+    // The text the page holds now, as its box shows it.
+    QString currentText() const;
+    // While the application folder cannot be reached, the page reads and writes nothing.
+    void setFolderReachable(bool reachable) { m_folderReachable = reachable; }
+
+    bool hasUnsavedText() const;
+    // The typing is given up and its draft removed: the page shows its file when next shown.
+    void discardUnsavedText();
+    // The draft is written now, not a moment later (the program is ending).
+    void keepDraftNow();
+
+public Q_SLOTS:
+    void startEditing();
+    // Saves the page; false when the typing could not be written and is still unsaved.
+    bool save();
+    void print();
+
+Q_SIGNALS:
+    // The page was saved, or a list page in view was asked to save: the page is done with editing.
+    void saved();
+    void unsavedChanged(bool unsaved);
+    // The page file took (or, for another program's version, had) these bytes: a version for the
+    // page's history.
+    void versionToKeep(const QByteArray& bytes, const QString& cause);
+    // The user asked for the page's history (its text menu).
+    void historyRequested();
+
+private:
+    void hideNote();
+    void buildControls();
+    void loadList();
+    bool writeList();
+    bool writeTextBox();
+    bool keepOtherVersion(bool& proceed);
+    void typingChanged();
+    // The text box's own menu, with Discard Unsaved Typing.
+    void showTextMenu(const QPoint& position);
+    void keepDraft();
+    void openSelectedEntry();
+    void showError(const QString& text);
+
+    const PageInfo& m_info;
+    QString m_appFolder;
+    Platform& m_platform;
+    DraftKeeper& m_drafts;
+    QPlainTextEdit* m_text = nullptr;
+    ListBox* m_list = nullptr;
+    CommandLabel* m_edit = nullptr;
+    CommandLabel* m_save = nullptr;
+    CommandLabel* m_print = nullptr;
+    NoteBar* m_note = nullptr;
+    PagePrinter* m_printer = nullptr;
+    // The file as the page last showed or saved it.
+    PageBaseline m_baseline;
+    QString m_name; // as the user named the page
+    QTimer m_draftTimer;
+    bool m_folderReachable = true;
+    bool m_draftOnDisk = false;
+};
+
+} // namespace tabwise

@@ -1,0 +1,105 @@
+#include "ui/panels/AboutPanel.h"
+
+#include "core/captions/VersionText.h"
+#include "core/entries/EntryAddress.h"
+#include "platform/Platform.h"
+#include "ui/common/Artwork.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/common/Twips.h"
+#include "ui/panels/PanelFocus.h"
+#include "version.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
+
+namespace tabwise {
+
+namespace {
+constexpr const char* makerAddress = "https://tabwise.example.org/";
+
+// The logo's lettering is dark navy: a white card with rounded corners behind it keeps it readable
+// in a dark colour scheme as in a light one.
+QPixmap onLightBacking(const QPixmap& logo)
+{
+    QPixmap backed(logo.size());
+    backed.setDevicePixelRatio(logo.devicePixelRatio());
+    backed.fill(Qt::transparent);
+    QPainter painter(&backed);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QRectF card(QPointF(0, 0), logo.deviceIndependentSize());
+    painter.drawRoundedRect(card, card.height() / 10, card.height() / 10);
+    painter.drawPixmap(0, 0, logo);
+    return backed;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect rect)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    return label;
+}
+} // namespace
+
+AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
+    : QGroupBox(QStringLiteral("About Tabwise"), parent)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("aboutPanel"));
+    setGeometry(twipsRect(0, 0, 5190, 5895));
+    setAutoFillBackground(true);
+    hide();
+}
+
+// Made when the panel first opens: the start does not draw a logo nobody sees yet.
+void AboutPanel::build()
+{
+    QLabel* logo = makeLabel(this, "logo", {}, twipsRect(120, 240, 2250, 1155));
+    logo->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), logo->size(), devicePixelRatioF())));
+    QLabel* heading = makeLabel(this, "heading", QStringLiteral("Tabwise"), twipsRect(2400, 240, 2565, 480));
+    QFont bold = heading->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    heading->setFont(bold);
+    m_version = makeLabel(this, "versionLabel", QStringLiteral("Version 1.01"), twipsRect(2400, 720, 2325, 225));
+    m_productName = makeLabel(this, "productNameLabel", QStringLiteral("Tabwise."), twipsRect(2400, 1080, 2445, 330));
+
+    m_webAddress = new ClickableLabel(QString::fromLatin1(makerAddress), this);
+    m_webAddress->setObjectName(QStringLiteral("webAddressLabel"));
+    m_webAddress->move(px(360), px(1440));
+    // The scheme's link colour: blue in a light scheme, a light blue in a dark one.
+    m_webAddress->setForegroundRole(QPalette::Link);
+    m_webAddress->setCursor(QCursor(artwork(QStringLiteral("globe"), QSize(32, 32), devicePixelRatioF()), 16, 16));
+    m_webAddress->adjustSize();
+    connect(m_webAddress, &ClickableLabel::clicked, this, &AboutPanel::openWebAddress);
+
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("okButton"));
+    m_ok->setGeometry(twipsRect(3960, 2760, 1095, 255));
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, m_ok, &QPushButton::click);
+    PanelFocus::keep(this);
+}
+
+void AboutPanel::open()
+{
+    if (!m_ok)
+        build();
+    show();
+    m_version->setText(buildVersionText());
+    m_productName->setText(QString::fromLatin1(version::productName));
+}
+
+void AboutPanel::openWebAddress()
+{
+    if (!m_platform.openTarget().open(QUrl(m_webAddress->text())))
+        m_platform.messages().show(this, notOpenedText(m_webAddress->text()), msgbox::OkOnly | msgbox::Critical);
+}
+
+} // namespace tabwise

@@ -1,0 +1,90 @@
+#include "ui/print/PagePrinter.h"
+
+#include "platform/Platform.h"
+#include "ui/common/Twips.h"
+#include "ui/page/NoteBar.h"
+#include "ui/print/PrintJob.h"
+#include "ui/print/PrintSpool.h"
+
+#include <QPrinter>
+#include <QPushButton>
+
+namespace tabwise {
+
+PagePrinter::PagePrinter(QWidget* page, Platform& platform)
+    : QObject(page)
+    , m_page(page)
+    , m_platform(platform)
+{
+}
+
+// A document still printing when the page goes (the program ends) is cancelled: nothing is sent.
+PagePrinter::~PagePrinter()
+{
+    delete m_job;
+}
+
+void PagePrinter::print(const QString& name, const QStringList& lines)
+{
+    if (m_job) {
+        showProgress(m_job->percentDone(), m_job->page());
+        return;
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(name);
+    if (!m_platform.printing().showPrinterDialog(m_page, *printer))
+        return;
+    auto spool = std::make_unique<PrintSpool>(*printer);
+    if (!spool->error().isEmpty()) {
+        m_platform.messages().show(m_page, QStringLiteral("The page could not be printed.\n\n") + spool->error(),
+            msgbox::OkOnly | msgbox::Critical);
+        return;
+    }
+    m_name = name;
+    m_printer = std::move(printer);
+    m_spool = std::move(spool);
+    m_job = new PrintJob(*m_printer, lines, this);
+    connect(m_job, &PrintJob::progressed, this, &PagePrinter::showProgress);
+    connect(m_job, &PrintJob::finished, this, &PagePrinter::finish);
+    m_job->start();
+}
+
+void PagePrinter::cancel()
+{
+    if (m_job)
+        m_job->cancel();
+}
+
+void PagePrinter::showProgress(int percent, int page)
+{
+    if (!m_note) {
+        m_note = new NoteBar(m_page);
+        m_note->setObjectName(QStringLiteral("printNote"));
+        QPushButton* cancelButton = m_note->addButton(QStringLiteral("Cancel"));
+        cancelButton->setObjectName(QStringLiteral("cancelPrintButton"));
+        cancelButton->setAccessibleName(QStringLiteral("Cancel printing"));
+        connect(cancelButton, &QPushButton::clicked, this, &PagePrinter::cancel);
+    }
+    m_note->resize(px(5200), m_note->height());
+    m_note->showNote(QStringLiteral("Printing %1: %2 % done, page %3.").arg(m_name).arg(percent).arg(page));
+    m_note->move(0, px(5535) - m_note->height()); // at the foot of the text, above the commands
+}
+
+void PagePrinter::finish(const PrintResult& result)
+{
+    QString error = result.error;
+    if (result.ok)
+        error = m_spool->deliver(m_platform.printing());
+    m_job->deleteLater();
+    m_job = nullptr;
+    m_spool.reset(); // a document not delivered goes with it
+    m_printer.reset();
+    if (m_note)
+        m_note->hide();
+    if (!error.isEmpty())
+        m_platform.messages().show(
+            m_page, QStringLiteral("The page could not be printed.\n\n") + error, msgbox::OkOnly | msgbox::Critical);
+    Q_EMIT finished();
+}
+
+} // namespace tabwise

@@ -1,0 +1,58 @@
+#include "ui/tray/TrayIcon.h"
+
+#include "platform/NotifyIcon.h"
+
+#include <QMenu>
+#include <QWidget>
+
+namespace tabwise {
+
+TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window)
+    : QObject(window)
+    , m_notifyIcon(notifyIcon)
+    , m_window(window)
+    , m_menu(new QMenu(window))
+{
+    setObjectName(QStringLiteral("trayIcon"));
+    m_menu->setObjectName(QStringLiteral("trayMenu"));
+    const auto entry = [this](const char* name, const char* caption) {
+        QAction* action = m_menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_help = entry("helpAction", "&Help");
+    m_about = entry("aboutAction", "&About");
+    m_restore = entry("restoreAction", "&Restore");
+    m_options = entry("optionsAction", "&Options");
+    m_menu->addSeparator();
+    m_exit = entry("exitAction", "E&xit");
+
+    m_notifyIcon.onActivated = [this] { Q_EMIT activated(); };
+    m_notifyIcon.onAvailabilityChanged = [this](bool available) { trayAvailabilityChanged(available); };
+}
+
+bool TrayIcon::add()
+{
+    m_added = true;
+    return m_notifyIcon.addIcon(m_window, QStringLiteral("Tabwise"), m_menu);
+}
+
+void TrayIcon::remove()
+{
+    m_added = false;
+    m_notifyIcon.removeIcon();
+}
+
+bool TrayIcon::available() const
+{
+    return m_notifyIcon.available();
+}
+
+void TrayIcon::trayAvailabilityChanged(bool available)
+{
+    // Hidden in a tray that is gone, the window could not be reached again: it comes back.
+    if (!available && m_added && m_window->isHidden())
+        Q_EMIT activated();
+}
+
+} // namespace tabwise

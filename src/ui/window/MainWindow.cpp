@@ -1,0 +1,379 @@
+#include "ui/window/MainWindow.h"
+
+#include "core/captions/Titles.h"
+#include "core/settings/FirstStart.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/ValueConversion.h"
+#include "platform/Platform.h"
+#include "ui/common/Artwork.h"
+#include "ui/common/BusyCursor.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/common/Twips.h"
+#include "ui/find/Finding.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/page/NoteBar.h"
+#include "ui/page/PageKeeper.h"
+#include "ui/page/PageView.h"
+#include "ui/panels/AboutPanel.h"
+#include "ui/panels/HistoryOptions.h"
+#include "ui/panels/OptionsPanel.h"
+#include "ui/tray/ShowHideKey.h"
+#include "ui/tray/TrayIcon.h"
+#include "ui/window/Accessibility.h"
+#include "ui/window/TabControl.h"
+#include "ui/window/WindowKeys.h"
+#include "ui/window/WindowPlacement.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace tabwise {
+
+namespace {
+// How long a start in the tray waits for the desktop's tray to appear before it shows the window
+// minimized instead (at log-on the program may start before the panel).
+constexpr int trayWaitMilliseconds = 5000;
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_platform(platform)
+    , m_appFolder(appFolder)
+    , m_settings(settings)
+{
+    installAccessibility();
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Tabwise"));
+    setWindowIcon(programIcon());
+    QFont dialogFont = font();
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+    // Fixed single border: the user can neither resize nor maximize the window.
+    setFixedSize(px(5190), px(6255));
+    move(px(4395), px(975));
+
+    m_keeper = new PageKeeper(appFolder, platform, this);
+    buildPages();
+    m_options = new OptionsPanel(platform, settings, appFolder, this);
+    m_about = new AboutPanel(platform, this);
+    m_tray = new TrayIcon(platform.notifyIcon(), this);
+    m_placement = new WindowPlacement(this);
+    connectPanels();
+    connectTray();
+    addWindowKeys(*this);
+    addFinding(*this);
+
+    // At log-off no question can be asked: what was typed goes into its draft, and the page files
+    // stay as they are until the user saves.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, m_keeper, &PageKeeper::keepAllTyping);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_tabs = new TabControl(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setGeometry(twipsRect(0, 0, 5280, 6255));
+    // Five equal tabs of about 20 pixels along the bottom; the options picture keeps the right end.
+    m_tabs->strip()->setTabHeight(px(295));
+    m_tabs->strip()->setStripWidth(px(4940) - 4);
+    for (const PageInfo& info : pageTable) {
+        // Made inside the tab control, so that it measures its commands in the window's font.
+        auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts(), m_tabs);
+        m_pages[std::size_t(info.tabIndex)] = page;
+        m_tabs->addTab(page, QString());
+        m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
+        connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
+        connect(page, &PageView::historyRequested, this, &MainWindow::openHistory);
+        connect(page, &PageView::unsavedChanged, this,
+            [this, tab = info.tabIndex](bool unsaved) { m_tabs->setMarked(tab, unsaved); });
+    }
+    connect(m_tabs, &TabControl::pageChanged, this, &MainWindow::changePage);
+    // A screen reader names a page's text box and list after its tab, whatever the tab is called.
+    connect(m_tabs, &TabControl::captionChanged, this,
+        [this](int tab, const QString& caption) { page(tab)->setSpokenName(caption); });
+
+    // The options picture sits in the lower right corner, level with the tab strip, and belongs to
+    // the first page: it shows only while that page is current.
+    m_optionsButton = new ClickableLabel(m_tabs);
+    m_optionsButton->setObjectName(QStringLiteral("optionsButton"));
+    m_optionsButton->setGeometry(twipsRect(4940, 5970, 240, 240));
+    m_optionsButton->setPixmap(artwork(QStringLiteral("options"), m_optionsButton->size(), devicePixelRatioF()));
+    m_optionsButton->setScaledContents(true);
+    m_optionsButton->setToolTip(QStringLiteral("Options"));
+    m_optionsButton->setAccessibleName(QStringLiteral("Options"));
+    m_optionsButton->setCursor(Qt::PointingHandCursor);
+    m_optionsButton->raise();
+    connect(m_optionsButton, &ClickableLabel::clicked, this, &MainWindow::openOptions);
+
+    auto* folderNote = new NoteBar(this);
+    folderNote->setGeometry(twipsRect(0, 0, 5190, 900));
+    m_keeper->keep(m_pages, folderNote);
+    // Versions that have grown older than the user keeps them go at each start, off the window's thread.
+    if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
+        m_keeper->keepHistoryFor(days);
+}
+
+void MainWindow::connectPanels()
+{
+    connect(m_options, &OptionsPanel::tabNamesChanged, this, &MainWindow::applyTabNames);
+    connect(m_options, &OptionsPanel::tabVisibilityChanged, m_tabs, &QTabWidget::setTabVisible);
+    // Closed, the panel leaves the window titled after the page that is shown (once OK's hidden tabs
+    // are gone); Cancel stays on that page.
+    for (auto closed : { &OptionsPanel::accepted, &OptionsPanel::cancelled })
+        connect(m_options, closed, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
+    connect(m_options, &OptionsPanel::stayOnTopChanged, this, [this](bool onTop) {
+        // The option also places the window's top-left corner, in screen pixels; a start-up
+        // placement still waiting for the desktop's frame must not move it back.
+        m_placement->cancel();
+        m_platform.zOrder().setTopmost(this, onTop, QPoint(464, 259));
+    });
+    connect(m_options, &OptionsPanel::aboutToRestore, m_keeper, &PageKeeper::keepBeforeRestore);
+    connect(m_options, &OptionsPanel::historyKeepDaysChanged, m_keeper, &PageKeeper::keepHistoryFor);
+    connect(m_options, &OptionsPanel::clearHistoryRequested, m_keeper, &PageKeeper::clearHistory);
+    connect(m_options, &OptionsPanel::restored, this, [this](const QString& folder, const QStringList& files) {
+        m_keeper->showRestored(folder, files, currentPage());
+    });
+    // Front to back: the About panel, the options panel, the pages.
+    m_options->raise();
+    m_about->raise();
+}
+
+void MainWindow::connectTray()
+{
+    connect(m_tray, &TrayIcon::activated, this, &MainWindow::restore);
+    connect(m_tray->helpAction(), &QAction::triggered, this, &MainWindow::openHelp);
+    connect(m_tray->aboutAction(), &QAction::triggered, this, &MainWindow::openAbout);
+    connect(m_tray->restoreAction(), &QAction::triggered, this, &MainWindow::restore);
+    connect(m_tray->optionsAction(), &QAction::triggered, this, [this] {
+        restore();
+        m_about->hide();
+        openOptions();
+    });
+    // Closing runs the window's close handling, which unloads it; the unload removes the icon.
+    connect(m_tray->exitAction(), &QAction::triggered, this, &QWidget::close);
+}
+
+PageView* MainWindow::currentPage() const
+{
+    return page(std::max(0, m_tabs->currentIndex()));
+}
+
+void MainWindow::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    seedFirstStart(m_settings);
+
+    page(0)->readFile();
+    m_options->stayOnTopBox()->setChecked(toBoxState(m_settings.read(Key::StayOnTop)) == 1);
+
+    // "1" starts hidden in the tray; anything else starts with the window shown.
+    const bool startHidden = toNumber(m_settings.read(Key::StartMinimized)) == 1.0;
+    m_options->startMinimizedBox()->setChecked(startHidden);
+    if (startHidden) {
+        hide();
+        if (!m_tray->add())
+            awaitTray(); // without a tray a hidden window could never be reached again
+    } else {
+        m_tray->add();
+        show();
+        m_placement->placeBottomRight();
+    }
+
+    showPage(0);
+    for (int tab = 0; tab < pageCount; ++tab)
+        m_tabs->setCaption(tab, m_settings.read(tabNameKey(tab)));
+    m_options->fillNameBoxes();
+    for (int tab = 0; tab < pageCount; ++tab)
+        page(tab)->setCommandNames(m_options->tabName(tab));
+    setTitleFor(m_tabs->caption(0));
+    m_keeper->restoreDrafts();
+    // Once the window is up: a key the desktop refuses is reported over it.
+    QMetaObject::invokeMethod(
+        new ShowHideKey(m_platform, m_settings, *this), &ShowHideKey::apply, Qt::QueuedConnection);
+}
+
+void MainWindow::activate()
+{
+    m_options->applyStoredStates();
+    // Whenever the window comes back, the pages show what their files hold now.
+    m_keeper->checkNow();
+}
+
+void MainWindow::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_tray->remove();
+    Q_EMIT unloaded();
+}
+
+void MainWindow::showPage(int tabIndex)
+{
+    m_tabs->setCurrentIndex(tabIndex);
+}
+
+void MainWindow::changePage(int index, int previous)
+{
+    if (index < 0 || index >= pageCount)
+        return;
+    if (previous >= 0 && previous < pageCount && previous != index)
+        page(previous)->leave();
+    page(index)->showFromFile();
+    setTitleFor(m_tabs->caption(index));
+}
+
+void MainWindow::applyTabNames()
+{
+    for (int tab = 0; tab < pageCount; ++tab) {
+        m_tabs->setCaption(tab, m_options->tabName(tab));
+        page(tab)->setCommandNames(m_options->tabName(tab));
+    }
+}
+
+void MainWindow::setTitleFor(const QString& caption)
+{
+    setWindowTitle(windowTitleText(caption));
+}
+
+int MainWindow::askToSave(int tabIndex)
+{
+    return m_platform.messages().show(this, QStringLiteral("Save changes to ") + m_tabs->caption(tabIndex) + u'?',
+        msgbox::YesNoCancel | msgbox::Question);
+}
+
+bool MainWindow::askBeforeUnloading()
+{
+    for (PageView* page : m_pages) {
+        if (!page->hasUnsavedText())
+            continue;
+        if (m_tabs->isTabVisible(page->info().tabIndex))
+            showPage(page->info().tabIndex);
+        const int answer = askToSave(page->info().tabIndex);
+        if (answer == msgbox::Cancel || (answer == msgbox::Yes && !page->save()))
+            return false;
+        if (answer == msgbox::No)
+            page->discardUnsavedText();
+    }
+    return true;
+}
+
+void MainWindow::endWithoutAsking()
+{
+    m_keeper->keepAllTyping();
+    unload();
+}
+
+void MainWindow::restore()
+{
+    setWindowState(Qt::WindowNoState);
+    setVisible(true);
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openOptions()
+{
+    setTitleFor(QStringLiteral("Options"));
+    m_options->open();
+}
+
+void MainWindow::openAbout()
+{
+    restore();
+    // Over the pages, and over the options panel when that is open.
+    m_about->open();
+}
+
+void MainWindow::openHelp()
+{
+    // The window stays as it is: help opens from the tray while the window is hidden, too.
+    m_platform.helpViewer().showHelp(this, m_appFolder + QStringLiteral("/help/Tabwise.chm"));
+}
+
+void MainWindow::openHistory()
+{
+    if (!m_historyPanel) {
+        m_historyPanel = new HistoryPanel(this);
+        connect(m_historyPanel, &HistoryPanel::restoreRequested, this, &MainWindow::takeVersion);
+    }
+    PageView* page = currentPage();
+    const BusyCursor busy(true);
+    m_historyPanel->open(m_keeper->historyForReading(), QString::fromLatin1(page->info().fileName),
+        m_tabs->caption(page->info().tabIndex), page->currentText());
+    m_historyPanel->raise();
+}
+
+void MainWindow::takeVersion(const QString& text)
+{
+    // The version goes in as typing, which Undo takes back; still, typing is not replaced unasked.
+    PageView* page = currentPage();
+    if (page->hasUnsavedText()) {
+        const int answer = m_platform.messages().choose(this,
+            QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
+                .arg(m_tabs->caption(page->info().tabIndex)),
+            { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0);
+        if (answer != 1)
+            return;
+    }
+    m_historyPanel->hide();
+    page->takeText(text);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Activation runs when the window goes from hidden to shown (the first show, back from the
+    // tray), after the handler that showed it has finished; never when the user merely switches
+    // between programs.
+    if (!event->spontaneous() && m_loaded)
+        QMetaObject::invokeMethod(this, &MainWindow::activate, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Once unloaded (the program ends without a question) the application's closing of its windows
+    // asks nothing more.
+    if (!m_unloaded && !askBeforeUnloading()) {
+        event->ignore();
+        return;
+    }
+    unload();
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Queued, so that the window system has finished minimizing before the window is hidden.
+    if (event->type() == QEvent::WindowStateChange)
+        QMetaObject::invokeMethod(this, &MainWindow::hideIfMinimized, Qt::QueuedConnection);
+}
+
+void MainWindow::hideIfMinimized()
+{
+    // Without a tray a hidden window could not be reached again: it stays on the taskbar.
+    if (isMinimized() && m_tray->available())
+        hide();
+}
+
+void MainWindow::awaitTray()
+{
+    QTimer::singleShot(trayWaitMilliseconds, this, [this] {
+        if (!m_unloaded && isHidden() && !m_tray->available())
+            showMinimized();
+    });
+}
+
+} // namespace tabwise

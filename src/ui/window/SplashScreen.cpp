@@ -1,0 +1,99 @@
+#include "ui/window/SplashScreen.h"
+
+#include "core/captions/VersionText.h"
+#include "ui/common/Artwork.h"
+#include "ui/common/Twips.h"
+#include "version.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace tabwise {
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, qreal points, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    label->setFont(font);
+    label->move(px(left), px(top));
+    label->adjustSize(); // the label sizes itself to its text
+    return label;
+}
+
+} // namespace
+
+SplashScreen::SplashScreen(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("splashScreen"));
+    setWindowIcon(programIcon());
+    m_timer = new QTimer(this);
+    m_timer->setInterval(displayMilliseconds);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &SplashScreen::handOver);
+    m_timer->start();
+    buildLayout();
+}
+
+void SplashScreen::buildLayout()
+{
+    setFixedSize(px(7380), px(4245));
+    if (const QScreen* display = QGuiApplication::primaryScreen())
+        move(display->availableGeometry().center() - rect().center());
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(twipsRect(150, 60, 7080, 4050));
+
+    auto* logoPanel = new QFrame(frame);
+    logoPanel->setGeometry(twipsRect(120, 240, 1870, 2450));
+    logoPanel->setAutoFillBackground(true);
+    QPalette black = logoPanel->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    logoPanel->setPalette(black);
+
+    auto* logo = new QLabel(logoPanel);
+    logo->setGeometry(twipsRect(30, 30, 1815, 2385));
+    logo->setPixmap(artwork(QStringLiteral("splash"), logo->size(), devicePixelRatioF()));
+
+    auto* title = new QLabel(QStringLiteral("Tabwise"), logoPanel);
+    title->setGeometry(twipsRect(30, 600, 1725, 1455));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setAutoFillBackground(true);
+    QPalette paper = title->palette();
+    paper.setColor(QPalette::Window, QColor(0xEB, 0xED, 0xBB));
+    paper.setColor(QPalette::WindowText, Qt::black);
+    title->setPalette(paper);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    m_productName
+        = makeLabel(frame, "productNameLabel", QString::fromLatin1(version::productName), 2160, 480, 20.25, true);
+    makeLabel(frame, "platformLabel", QStringLiteral("Platform: Linux"), 2160, 1200, 15.75, true);
+    m_version = makeLabel(frame, "versionLabel", buildVersionText(), 2160, 1680, 12, true);
+    QLabel* notice = makeLabel(frame, "noticeLabel", QStringLiteral("Made by the"), 4440, 3060, 8.25, false);
+    QLabel* maker = makeLabel(frame, "makerLabel", QStringLiteral("Tabwise team"), 5640, 3060, 8.25, false);
+    // The notice runs on into the maker's name, whatever width the desktop's font gives it.
+    maker->move(notice->geometry().right() + 4, maker->y());
+}
+
+void SplashScreen::handOver()
+{
+    if (m_handedOver)
+        return;
+    m_handedOver = true;
+    Q_EMIT finished();
+    close();
+}
+
+} // namespace tabwise
