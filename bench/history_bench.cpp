@@ -217,7 +217,7 @@ void openLongHistory(const QString& state, const QString& current)
         count = int(store.versions(notes)->size());
         listing.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
-        historyPanel.open(store, notes, QStringLiteral("Notes"), current);
+        historyPanel.open(store, 0, notes, QStringLiteral("Notes"), current);
         QCoreApplication::processEvents();
         panel.push_back(clock.nsecsElapsed() / 1e6);
     }

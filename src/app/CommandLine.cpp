@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "version.h"
+
 #include <QCommandLineParser>
 
 namespace tabwise {
@@ -10,6 +12,9 @@ CommandLine readCommandLine(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Tabwise, a notebook of five tabbed pages."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
     parser.addOption(help);
+    const QCommandLineOption version(
+        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the program's name and version."));
+    parser.addOption(version);
     const QCommandLineOption show(
         QStringLiteral("show"), QStringLiteral("Show the window, starting Tabwise if needed."));
     const QCommandLineOption toggle(QStringLiteral("toggle"),
@@ -20,6 +25,14 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (!parser.parse(arguments)) {
         command.output = parser.errorText() + u'\n' + parser.helpText();
         command.exitCode = 2;
+    } else if (parser.isSet(version)) {
+        // The numbers the About panel shows: "Tabwise 1.0.10".
+        command.output = QStringLiteral("%1 %2.%3.%4\n")
+                             .arg(QLatin1String(version::productName))
+                             .arg(version::major)
+                             .arg(version::minor)
+                             .arg(version::revision);
+        command.exitCode = 0;
     } else if (parser.isSet(help)) {
         command.output = parser.helpText();
         command.exitCode = 0;

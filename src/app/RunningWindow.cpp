@@ -1,7 +1,9 @@
 #include "app/RunningWindow.h"
 
-#include "ui/tray/ShowHideKey.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/WindowActions.h"
+
+#include <QAction>
 
 #include <QGuiApplication>
 #include <QTimer>
@@ -21,7 +23,7 @@ void showRunningWindow(MainWindow& window, const QWidget& splash, bool toggle, c
     if (withToken)
         qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
     if (toggle)
-        toggleWindow(window);
+        window.actions()->showHide->trigger();
     else
         window.restore();
     if (withToken)

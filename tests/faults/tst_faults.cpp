@@ -101,6 +101,8 @@ private Q_SLOTS:
         }
         w.openOptions();
         QVERIFY(w.optionsPanel()->backupPanel()->showFolder(base + "/backup"));
+        if (action < Backup)
+            w.optionsPanel()->cancel(); // the pages take no clicks under the panel
         const auto app = snapshot(base + "/app"), backup = snapshot(base + "/backup");
         const QString shown = page->textBox()->toPlainText();
         const std::function<void()> undo = makeWritesFail(place.isEmpty() ? place : base + '/' + place, disk);

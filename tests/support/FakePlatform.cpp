@@ -16,16 +16,22 @@ QStringList FakePlatform::messageTexts() const
 int FakePlatform::show(QWidget*, const QString& prompt, int style, const QString& title)
 {
     messagesShown.append({ prompt, style, title });
-    if (!answers.isEmpty())
-        return answers.takeFirst();
     const int buttons = style & 0x7;
-    return buttons == msgbox::YesNo || buttons == msgbox::YesNoCancel ? msgbox::Yes : msgbox::Ok;
+    if (answers.isEmpty()) // Enter
+        return buttons != msgbox::YesNo && buttons != msgbox::YesNoCancel ? msgbox::Ok
+            : style & msgbox::DefaultButton2                              ? msgbox::No
+                                                                          : msgbox::Yes;
+    const int answer = answers.takeFirst();
+    if (answer != Dismissed)
+        return answer;
+    return buttons == msgbox::YesNo ? msgbox::No : buttons == msgbox::YesNoCancel ? msgbox::Cancel : msgbox::Ok;
 }
 
-int FakePlatform::choose(QWidget*, const QString& prompt, const QStringList& buttons, int defaultButton)
+int FakePlatform::choose(QWidget*, const Question& question)
 {
-    messagesShown.append({ prompt, -1, buttons.join(u'|') });
-    return answers.isEmpty() ? defaultButton : answers.takeFirst();
+    messagesShown.append({ question.prompt, -1, question.buttons.join(u'|') });
+    const int answer = answers.isEmpty() ? question.defaultButton : answers.takeFirst();
+    return answer == Dismissed ? question.dismissButton : answer;
 }
 
 bool FakePlatform::addIcon(QWidget*, const QString& tip, QMenu* menu)

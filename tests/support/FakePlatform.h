@@ -30,7 +30,9 @@ public:
         QPoint topLeft;
     };
 
-    // Message boxes: answered from the front of the queue; when it is empty, with the first button.
+    // Message boxes: answered from the front of the queue; when it is empty, with the default button
+    // (Enter). Dismissed (Escape, or the box closed) answers as a user who pressed Escape would.
+    static constexpr int Dismissed = -100;
     QList<int> answers;
     QList<Message> messagesShown;
     QStringList messageTexts() const;
@@ -84,7 +86,7 @@ public:
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
-    int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
+    int choose(QWidget* owner, const Question& question) override;
     bool addIcon(QWidget* owner, const QString& tip, QMenu* menu) override;
     void removeIcon() override;
     bool available() const override { return trayPresent; }

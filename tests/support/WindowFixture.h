@@ -12,6 +12,7 @@
 #include "ui/tray/TrayIcon.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/TabControl.h"
+#include "ui/window/WindowActions.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,8 @@
-// Drafts of unsaved typing, the baseline a page is compared against, and the watch on the folder.
+// Drafts of unsaved typing, the baseline a page is compared against, the watch on the folder, and
+// what a save of a page's document does (what is written, what is asked, what is refused).
 #include "core/backup/CopyPages.h"
+#include "core/document/PageDocument.h"
+#include "core/keeping/DraftKeeper.h"
 #include "core/keeping/DraftStore.h"
 #include "core/keeping/FolderWatch.h"
 #include "core/page/ConflictCopy.h"
@@ -8,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +28,12 @@ void put(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 } // namespace
 
 class TestKeeping : public QObject {
@@ -38,6 +48,8 @@ private Q_SLOTS:
     void watchSeesAnAtomicReplaceWithOldTimes();
     void watchSeesTheFolderGoAndComeBack();
     void conflictCopyNamesSayWhatTheyAre();
+    void saveDecides_data();
+    void saveDecides();
 };
 
 void TestKeeping::draftKeepsTypingAndItsBase_data()
@@ -178,6 +190,98 @@ void TestKeeping::conflictCopyNamesSayWhatTheyAre()
     put(first, "taken");
     QCOMPARE(conflictCopyPath(dir.path(), QStringLiteral("notes.ntr"), when),
         dir.path() + QStringLiteral("/notes (changed on disk 2026-12-07 1405 2).ntr"));
+}
+
+void TestKeeping::saveDecides_data()
+{
+    // What the file held when the page read it, what stands there at the save, whether the page
+    // holds typing ("mine"), the user's answer should the document ask; then what it asked, how the
+    // save went, the file afterwards and whether the other version was kept beside it.
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<QByteArray>("atSave");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("copyKept");
+    using S = SaveOutcome::Status;
+    const int keep = int(ConflictChoice::KeepBoth), replace = int(ConflictChoice::Replace),
+              cancel = int(ConflictChoice::Cancel);
+    QTest::newRow("typing over the file as read") << QByteArray("base\r\n") << QByteArray("base\r\n") << true << keep
+                                                  << false << int(S::Saved) << QByteArray("mine\r\n") << false;
+    QTest::newRow("typing on a page never saved")
+        << QByteArray() << QByteArray() << true << keep << false << int(S::Saved) << QByteArray("mine\r\n") << false;
+    QTest::newRow("nothing typed, file as read") << QByteArray("base\r\n") << QByteArray("base\r\n") << false << keep
+                                                 << false << int(S::Unchanged) << QByteArray("base\r\n") << false;
+    QTest::newRow("nothing typed, no final line end: its own bytes and one")
+        << QByteArray("a\rb") << QByteArray("a\rb") << false << keep << false << int(S::Saved) << QByteArray("a\rb\r\n")
+        << false;
+    QTest::newRow("nothing typed, changed elsewhere: shown, not written")
+        << QByteArray("base\r\n") << QByteArray("theirs\r\n") << false << keep << false << int(S::OtherVersion)
+        << QByteArray("theirs\r\n") << false;
+    QTest::newRow("typing over a change: keep both") << QByteArray("base\r\n") << QByteArray("theirs\r\n") << true
+                                                     << keep << true << int(S::Saved) << QByteArray("mine\r\n") << true;
+    QTest::newRow("typing over a change: replace")
+        << QByteArray("base\r\n") << QByteArray("theirs\r\n") << true << replace << true << int(S::Saved)
+        << QByteArray("mine\r\n") << false;
+    QTest::newRow("typing over a change: cancel")
+        << QByteArray("base\r\n") << QByteArray("theirs\r\n") << true << cancel << true << int(S::Cancelled)
+        << QByteArray("theirs\r\n") << false;
+    QTest::newRow("typing over a file deleted meanwhile: nothing to keep")
+        << QByteArray("base\r\n") << QByteArray("<missing>") << true << cancel << false << int(S::Saved)
+        << QByteArray("mine\r\n") << false;
+    QTest::newRow("typing over a file made elsewhere meanwhile")
+        << QByteArray() << QByteArray("theirs\r\n") << true << keep << true << int(S::Saved) << QByteArray("mine\r\n")
+        << true;
+    QTest::newRow("a folder where the page was: refused")
+        << QByteArray("base\r\n") << QByteArray("<folder>") << true << replace << false << int(S::Refused)
+        << QByteArray("<missing>") << false;
+}
+
+void TestKeeping::saveDecides()
+{
+    QFETCH(QByteArray, read);
+    QFETCH(QByteArray, atSave);
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(int, status);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, copyKept);
+    QTemporaryDir dir;
+    DraftKeeper drafts(DraftStore(dir.path(), dir.filePath(QStringLiteral("spare"))));
+    PageDocument document(pageTable[0], dir.path(), drafts);
+    QSignalSpy versions(&document, &PageDocument::versionToKeep);
+    if (!read.isEmpty())
+        put(document.path(), read);
+    QVERIFY(document.read().ok());
+    QFile::remove(document.path());
+    if (atSave == "<folder>")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notes.ntr")));
+    else if (atSave != "<missing>" && !atSave.isEmpty())
+        put(document.path(), atSave);
+
+    QStringList questions;
+    const SaveOutcome outcome = document.save(
+        typed, [] { return QStringLiteral("mine"); },
+        [&](const QString& copyName) {
+            questions << copyName;
+            return ConflictChoice(answer);
+        });
+    QCOMPARE(int(outcome.status), status);
+    QCOMPARE(questions.size(), asked ? 1 : 0);
+    QCOMPARE(QFileInfo(document.path()).isDir() ? QByteArray("<missing>") : bytesOf(document.path()), after);
+    const QStringList copies = QDir(dir.path()).entryList({ QStringLiteral("notes (changed on disk *).ntr") });
+    QCOMPARE(copies.size(), copyKept ? 1 : 0);
+    QCOMPARE(outcome.keptCopyName, copyKept ? copies.value(0) : QString());
+    if (copyKept) {
+        QCOMPARE(copies[0], questions[0]);
+        QCOMPARE(bytesOf(dir.filePath(copies[0])), atSave);
+    }
+    QVERIFY(outcome.status != SaveOutcome::Status::Refused || outcome.error.contains(document.path()));
+    // Every write is a version for the history: the page's, and the other one kept beside it.
+    QCOMPARE(versions.size(), (status == int(SaveOutcome::Status::Saved) ? 1 : 0) + (copyKept ? 1 : 0));
 }
 
 QTEST_GUILESS_MAIN(TestKeeping)

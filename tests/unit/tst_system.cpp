@@ -110,6 +110,7 @@ private Q_SLOTS:
         QTest::newRow("--toggle") << QStringList("--toggle") << int(StartRequest::Toggle) << -1;
         QTest::newRow("a file name is no option") << QStringList("notes.txt") << int(StartRequest::Start) << -1;
         QTest::newRow("--help") << QStringList("--help") << int(StartRequest::Start) << 0;
+        QTest::newRow("--version") << QStringList("--version") << int(StartRequest::Start) << 0;
         QTest::newRow("both") << QStringList({ "--show", "--toggle" }) << int(StartRequest::Start) << 2;
         QTest::newRow("unknown") << QStringList("--tooggle") << int(StartRequest::Start) << 2;
     }
@@ -121,7 +122,10 @@ private Q_SLOTS:
         const CommandLine command = readCommandLine(QStringList("tabwise") + arguments);
         QCOMPARE(int(command.request), request);
         QCOMPARE(command.exitCode, exitCode);
-        QCOMPARE(command.output.contains("--toggle"), exitCode >= 0);
+        if (arguments == QStringList("--version"))
+            QCOMPARE(command.output, "Tabwise 1.0.10\n");
+        else
+            QCOMPARE(command.output.contains("--toggle"), exitCode >= 0);
     }
 
     void applicationFolderFromTheLauncher()

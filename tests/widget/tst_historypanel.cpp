@@ -29,8 +29,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy restored(&panel, &HistoryPanel::restoreRequested);
-        QSignalSpy closed(&panel, &HistoryPanel::closed);
-        panel.open(store, QStringLiteral("notes.ntr"), QStringLiteral("Notes"), QStringLiteral("one\n2\nthree"));
+        QSignalSpy closed(&panel, &HistoryPanel::openChanged);
+        panel.open(store, 0, QStringLiteral("notes.ntr"), QStringLiteral("Notes"), QStringLiteral("one\n2\nthree"));
 
         QTreeWidget* list = panel.versionList();
         QCOMPARE(list->topLevelItemCount(), 3);
@@ -52,10 +52,11 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\n2\n"));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(restored.size(), 1);
-        QCOMPARE(restored.first().first().toString(), QStringLiteral("one\n2\n"));
+        QCOMPARE(restored.first().last().toString(), QStringLiteral("one\n2\n"));
         QTest::keyClick(list, Qt::Key_Escape);
         QVERIFY(panel.isHidden());
-        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed.size(), 2); // opened, closed
+        QCOMPARE(closed.last().first().toBool(), false);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTreeWidget>
 
 using namespace tabwise;
@@ -30,9 +31,8 @@ private Q_SLOTS:
     void switchingKeepsTypingAndItsDraft();
     void draftComesBackAtStart();
     void closingAsksAndNoForgetsTheDraft();
+    void discardingTypingIsAskedSafely();
     void changeOnDiskIsShownOrNoted();
-    void saveOverAChangedFileKeepsBoth_data();
-    void saveOverAChangedFileKeepsBoth();
     void vanishedFolderIsSaidNotEmptied();
     void restoreKeepsTheOldPagesAndNamesTyping();
     void historyKeepsEveryVersionAndGivesItBack();
@@ -107,6 +107,34 @@ void TestNeverLose::closingAsksAndNoForgetsTheDraft()
     QVERIFY(!QFile::exists(f.appFolder() + QStringLiteral("/phone.ntr")));
 }
 
+void TestNeverLose::discardingTypingIsAskedSafely()
+{
+    // Enter and Escape keep the typing; only Yes gives it up, with its draft.
+    WindowFixture f;
+    f.writePage("phone.ntr", "on disk\r\n");
+    MainWindow& w = f.load();
+    w.showPage(1);
+    typeOn(w.page(1), QStringLiteral(" typed"));
+    w.page(1)->keepDraftNow();
+    QTRY_VERIFY(QFile::exists(draftPath(f, 1)));
+    QStringList shown;
+    for (const int answer : { -1, int(FakePlatform::Dismissed), int(msgbox::Yes) }) {
+        f.platform.answers.clear();
+        if (answer != -1)
+            f.platform.answers = { answer };
+        Q_EMIT w.page(1)->textBox()->customContextMenuRequested(QPoint(5, 5));
+        auto* menu = w.page(1)->textBox()->findChild<QMenu*>();
+        const QList<QAction*> actions = menu->actions();
+        const auto discard = std::find_if(actions.begin(), actions.end(),
+            [](QAction* a) { return a->text() == QStringLiteral("&Discard Unsaved Typing"); });
+        (*discard)->trigger();
+        delete menu;
+        shown << w.page(1)->textBox()->toPlainText();
+    }
+    QCOMPARE(shown, QStringList({ "on disk\n typed", "on disk\n typed", "on disk\n" }));
+    QTRY_VERIFY(!QFile::exists(draftPath(f, 1)));
+}
+
 void TestNeverLose::changeOnDiskIsShownOrNoted()
 {
     WindowFixture f;
@@ -118,41 +146,6 @@ void TestNeverLose::changeOnDiskIsShownOrNoted()
     f.writePage("notes.ntr", "newer still\r\n");
     QTRY_VERIFY_WITH_TIMEOUT(w.page(0)->note()->text().contains(QStringLiteral("Changed on disk")), 3000);
     QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("new from elsewhere\nmine"));
-}
-
-void TestNeverLose::saveOverAChangedFileKeepsBoth_data()
-{
-    QTest::addColumn<int>("answer"); // Keep both, Replace, Cancel
-    QTest::addColumn<QByteArray>("page");
-    QTest::addColumn<bool>("copyKept");
-    QTest::newRow("keep both") << 0 << QByteArray("mine\r\n") << true;
-    QTest::newRow("replace") << 1 << QByteArray("mine\r\n") << false;
-    QTest::newRow("cancel") << 2 << QByteArray("theirs\r\n") << false;
-}
-
-void TestNeverLose::saveOverAChangedFileKeepsBoth()
-{
-    QFETCH(int, answer);
-    QFETCH(QByteArray, page);
-    QFETCH(bool, copyKept);
-    WindowFixture f;
-    f.writePage("other.ntr", "base\r\n");
-    MainWindow& w = f.load();
-    w.showPage(4);
-    w.page(4)->editButton()->click();
-    w.page(4)->textBox()->selectAll();
-    QTest::keyClicks(w.page(4)->textBox(), QStringLiteral("mine"));
-    f.writePage("other.ntr", "theirs\r\n");
-    f.platform.answers = { answer };
-    w.page(4)->saveButton()->click();
-    QCOMPARE(f.pageBytes("other.ntr"), page);
-    const QStringList copies = QDir(f.appFolder()).entryList({ QStringLiteral("other (changed on disk *).ntr") });
-    QCOMPARE(copies.size(), copyKept ? 1 : 0);
-    if (copyKept) {
-        QCOMPARE(f.pageBytes(copies[0].toUtf8().constData()), QByteArray("theirs\r\n"));
-        QVERIFY(w.page(4)->note()->text().contains(copies[0]));
-    }
-    QCOMPARE(w.page(4)->hasUnsavedText(), answer == 2);
 }
 
 void TestNeverLose::vanishedFolderIsSaidNotEmptied()
@@ -218,9 +211,12 @@ void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
         causes << panel->versionList()->topLevelItem(i)->text(1);
     QCOMPARE(causes, (QStringList { "Changed on disk", "Saved", "Found" }));
     QTest::keyClick(panel->versionList(), Qt::Key_End);
-    f.platform.answers = { 0, 1 }; // keep the typing, then replace it
-    QTest::keyClick(panel->versionList(), Qt::Key_Return);
-    QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\ntyping"));
+    // The typing is kept when the question is answered so, and when it is dismissed; then replaced.
+    f.platform.answers = { 0, FakePlatform::Dismissed, 1 };
+    for (int keep = 0; keep < 2; ++keep) {
+        QTest::keyClick(panel->versionList(), Qt::Key_Return);
+        QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("elsewhere\ntyping"));
+    }
     QTest::keyClick(panel->versionList(), Qt::Key_Return);
     QVERIFY(panel->isHidden());
     QCOMPARE(w.page(0)->textBox()->toPlainText(), QStringLiteral("found\n"));

@@ -122,7 +122,7 @@ private Q_SLOTS:
         f.platform.answers = answers;
         for (int tab : { 0, 3 }) // a page shown again reads its file
             how == "switch" ? w.showPage(tab) : void();
-        how == "close" ? void(w.close()) : how == "exit" ? w.trayIcon()->exitAction()->trigger() : void();
+        how == "close" ? void(w.close()) : how == "exit" ? w.actions()->exit->trigger() : void();
         if (how == "session") // no question can be asked
             w.endWithoutAsking();
         QCOMPARE(f.platform.messageTexts(),
@@ -196,11 +196,20 @@ private Q_SLOTS:
             QVERIFY(w.page(0)->textBox()->toPlainText() == "keep me" && w.page(0)->hasUnsavedText());
             if (pipe)
                 continue;
-            const QString email = f.appFolder() + "/email.ntr"; // a list that cannot be read says so too
-            QVERIFY(QDir().mkpath(email));
+            // A list that cannot be read says so too, and its Edit shows what the list shows, never
+            // the text of an earlier edit.
+            const QString email = f.appFolder() + "/email.ntr";
+            f.writePage("email.ntr", "a@b\r\n");
+            w.showPage(2);
+            typeOn(w.page(2), "earlier");
+            QVERIFY(w.page(2)->save());
+            QVERIFY(QFile::remove(email) && QDir().mkpath(email));
+            w.showPage(0);
             w.showPage(2);
             QCOMPARE(f.platform.messageTexts().last(),
                 "The page could not be read:\n\n" + email + "\n\nThis is a folder, not a page file.");
+            w.page(2)->editButton()->click();
+            QCOMPARE(w.page(2)->textBox()->toPlainText(), "\n"); // its one empty entry
         }
     }
 

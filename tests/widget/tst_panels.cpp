@@ -126,8 +126,11 @@ private Q_SLOTS:
         for (const auto& [tab, copy] : { std::pair { 0, "restored" }, { 2, "restored" }, { 0, "again" } }) {
             writeFile(backup + '/' + pageFileName(tab), QByteArray(copy) + "\r\n");
             w.showPage(tab);
-            if (copy == QLatin1String("again"))
+            if (copy == QLatin1String("again")) { // typed with the panel closed
+                w.optionsPanel()->cancel();
                 QTest::keyClicks(w.page(0)->textBox(), "typed ");
+                w.openOptions();
+            }
             const qsizetype told = f.platform.messagesShown.size();
             panel->restoreButton()->click();
             QCOMPARE(f.platform.messagesShown[told].prompt,

@@ -2,9 +2,16 @@
 // stored states again, the tray with and without a tray host, and its place above the desktop's
 // panels.
 #include "WindowFixture.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/find/FindBar.h"
+#include "ui/find/FindPanel.h"
+#include "ui/history/HistoryPanel.h"
+#include "ui/page/PageColours.h"
+#include "ui/window/PanelStack.h"
 #include "ui/window/WindowPlacement.h"
 
 #include <QMenu>
+#include <QTreeWidget>
 
 using namespace tabwise;
 
@@ -148,6 +155,9 @@ private Q_SLOTS:
         QCOMPARE(w.frameGeometry().topLeft(), corner + expected);
     }
 
+    void panelsOverThePages();
+    void historyActsOnItsOwnPage();
+
     void trayMenu()
     {
         WindowFixture f;
@@ -169,6 +179,81 @@ private Q_SLOTS:
         QCOMPARE(f.platform.trayRemoves, 1);
     }
 };
+
+void tst_Window::panelsOverThePages()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "kept\r\n");
+    MainWindow& w = f.load();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The options picture belongs to the first page.
+    QStringList pictureShown;
+    for (int tab : { 0, 1, 4, 0 }) {
+        w.showPage(tab);
+        pictureShown << (w.optionsButton()->isVisible() ? "shown" : "hidden");
+    }
+    QCOMPARE(pictureShown, QStringList({ "shown", "hidden", "hidden", "shown" }));
+
+    // A panel opened over another comes to the front, and the title follows the front panel.
+    typeOn(w.page(0), "typed");
+    w.openHistory();
+    QCOMPARE(w.panels()->top(), w.historyPanel());
+    QCOMPARE(w.windowTitle(), "Tabwise (Notes)");
+    const auto front = [&w] { return w.panels()->top() ? w.panels()->top()->objectName() : QString("pages"); };
+    QStringList fronts;
+    for (QAction* opener : { w.actions()->about, w.actions()->options, w.actions()->findInAllPages }) {
+        opener->trigger();
+        fronts << front() + ' ' + w.windowTitle();
+    }
+    QCOMPARE(fronts,
+        QStringList({ "aboutPanel Tabwise (Notes)", "optionsPanel Tabwise (Options)", "findPanel Tabwise (Options)" }));
+    // While any panel is open, no key reaches the page beneath: its commands (their access keys
+    // are those of buttons out of reach), save, print, find.
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(!w.page(0)->saveButton()->isEnabled() && !w.page(0)->editButton()->isEnabled());
+    QVERIFY(!w.page(0)->printButton()->isEnabled() && !w.findChild<FindBar*>());
+    QCOMPARE(f.pageBytes("notes.ntr"), "kept\r\n");
+    QCOMPARE(f.platform.printerDialogs, 0);
+    w.findChild<FindPanel*>()->close();
+    w.optionsPanel()->cancel();
+    QCOMPARE(front() + ' ' + w.windowTitle(), "historyPanel Tabwise (Notes)");
+    w.historyPanel()->close();
+    QCOMPARE(front(), "pages");
+    QVERIFY(w.page(0)->saveButton()->isEnabled());
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier); // in view again, the page takes its keys
+    QCOMPARE(f.pageBytes("notes.ntr"), "kept\r\ntyped\r\n");
+}
+
+void tst_Window::historyActsOnItsOwnPage()
+{
+    WindowFixture f;
+    f.writePage("notes.ntr", "first\r\n");
+    f.writePage("other.ntr", "other\r\n");
+    MainWindow& w = f.load();
+    typeOn(w.page(0), "second");
+    QVERIFY(w.page(0)->save());
+    w.page(0)->keepDraftNow();
+    w.openHistory();
+    HistoryPanel* panel = w.historyPanel();
+    QTRY_COMPARE(panel->versionList()->topLevelItemCount(), 2);
+    // Another page comes on screen: the history of the first closes instead of acting on it.
+    w.showPage(4);
+    QVERIFY(panel->isHidden());
+    QTest::keyClick(panel->versionList(), Qt::Key_Return);
+    QVERIFY(!w.page(4)->hasUnsavedText());
+    // A version handed over goes to the page it came from, whatever page is current.
+    w.showPage(0);
+    w.openHistory();
+    w.showPage(4);
+    Q_EMIT panel->restoreRequested(0, "first\n");
+    QCOMPARE(w.tabs()->currentIndex(), 0);
+    QCOMPARE(w.page(0)->textBox()->toPlainText(), "first\n");
+    QCOMPARE(w.page(4)->textBox()->toPlainText(), "other\n");
+    QCOMPARE(f.pageBytes("other.ntr"), "other\r\n");
+}
 
 QTEST_MAIN(tst_Window)
 #include "tst_window.moc"

@@ -23,10 +23,12 @@ int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const
     case msgbox::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
+        box.setDefaultButton(style & msgbox::DefaultButton2 ? QMessageBox::No : QMessageBox::Yes);
         break;
     case msgbox::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(style & msgbox::DefaultButton2 ? QMessageBox::No : QMessageBox::Yes);
         break;
     default: box.setStandardButtons(QMessageBox::Ok); break;
     }
@@ -38,23 +40,23 @@ int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const
     }
 }
 
-int QtMessageBoxes::choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton)
+int QtMessageBoxes::choose(QWidget* owner, const Question& question)
 {
     QMessageBox box(owner);
     box.setWindowTitle(QStringLiteral("Tabwise"));
     box.setTextFormat(Qt::PlainText);
-    box.setText(prompt);
+    box.setText(question.prompt);
     box.setIcon(QMessageBox::Question);
     QList<QPushButton*> pushed;
-    for (const QString& caption : buttons)
+    for (const QString& caption : question.buttons)
         pushed << box.addButton(caption, QMessageBox::ActionRole);
     if (!pushed.isEmpty()) {
-        box.setEscapeButton(pushed.last());
-        box.setDefaultButton(pushed.value(defaultButton, pushed.first()));
+        box.setEscapeButton(pushed.value(question.dismissButton, pushed.last()));
+        box.setDefaultButton(pushed.value(question.defaultButton, pushed.first()));
     }
     box.exec();
     const qsizetype index = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
-    return index < 0 ? int(buttons.size()) - 1 : int(index);
+    return index < 0 ? question.dismissButton : int(index);
 }
 
 } // namespace tabwise

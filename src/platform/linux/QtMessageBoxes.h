@@ -7,7 +7,7 @@ namespace tabwise {
 class QtMessageBoxes : public MessageBoxes {
 public:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;
-    int choose(QWidget* owner, const QString& prompt, const QStringList& buttons, int defaultButton) override;
+    int choose(QWidget* owner, const Question& question) override;
 };
 
 } // namespace tabwise

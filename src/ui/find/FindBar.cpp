@@ -145,8 +145,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event)
 
 QWidget* findTarget(const PageView& page)
 {
-    ListBox* list = page.entryList();
-    return list && list->isVisibleTo(&page) ? static_cast<QWidget*>(list) : page.textBox();
+    return page.mode() == PageView::Mode::List ? static_cast<QWidget*>(page.entryList()) : page.textBox();
 }
 
 void selectText(QPlainTextEdit* box, qsizetype start, qsizetype length)

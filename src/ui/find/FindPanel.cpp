@@ -1,10 +1,8 @@
 #include "ui/find/FindPanel.h"
 
-#include "ui/common/Twips.h"
 #include "ui/find/FindBar.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/PageView.h"
-#include "ui/panels/PanelFocus.h"
 #include "ui/window/TabControl.h"
 
 #include <QCheckBox>
@@ -14,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -27,7 +24,7 @@ enum Role { TabRole = Qt::UserRole, LineRole, ColumnRole };
 } // namespace
 
 FindPanel::FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& pages, QWidget* parent)
-    : QGroupBox(QStringLiteral("Find in All Pages"), parent)
+    : OverlayPanel(QStringLiteral("Find in All Pages"), parent)
     , m_tabs(tabs)
     , m_pages(pages)
     , m_field(new QLineEdit(this))
@@ -36,9 +33,6 @@ FindPanel::FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& p
     , m_results(new QListWidget(this))
 {
     setObjectName(QStringLiteral("findPanel"));
-    setGeometry(twipsRect(0, 0, 5190, 5895));
-    setAutoFillBackground(true);
-    hide();
     m_field->setObjectName(QStringLiteral("findAllField"));
     m_field->setAccessibleName(QStringLiteral("Find in all pages"));
     m_status->setObjectName(QStringLiteral("findAllStatus"));
@@ -52,7 +46,7 @@ FindPanel::FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& p
     column->addLayout(row);
     column->addWidget(m_status);
     column->addWidget(m_results, 1);
-    PanelFocus::keep(this);
+    keepFocusInside();
 
     for (QWidget* watched : std::initializer_list<QWidget*> { m_field, m_results })
         watched->installEventFilter(this);
@@ -60,9 +54,6 @@ FindPanel::FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& p
     connect(m_matchCase, &QCheckBox::toggled, this, &FindPanel::search);
     connect(&m_search, &PageSearch::found, this, &FindPanel::showHits);
     connect(m_results, &QListWidget::itemDoubleClicked, this, &FindPanel::choose);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &FindPanel::close);
 }
 
 void FindPanel::open()
@@ -132,7 +123,7 @@ void FindPanel::showHits(const QList<PageHits>& hits)
 bool FindPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
-        return QGroupBox::eventFilter(watched, event);
+        return OverlayPanel::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Return:
@@ -148,7 +139,7 @@ bool FindPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     default: break;
     }
-    return QGroupBox::eventFilter(watched, event);
+    return OverlayPanel::eventFilter(watched, event);
 }
 
 void FindPanel::choose(QListWidgetItem* item)

@@ -3,7 +3,7 @@
 #include "core/page/PageTable.h"
 #include "core/search/PageSearch.h"
 
-#include <QGroupBox>
+#include "ui/panels/OverlayPanel.h"
 
 #include <array>
 
@@ -22,7 +22,7 @@ class TabControl;
 // and the lines that hold the text, grouped by page under the page's caption. It searches what the
 // pages hold now, unsaved typing included, away from the user-interface thread. Up and Down move
 // in the results, Enter or a double-click shows that page with the match selected, Escape closes.
-class FindPanel : public QGroupBox {
+class FindPanel : public OverlayPanel {
     Q_OBJECT
 public:
     FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& pages, QWidget* parent = nullptr);
@@ -34,6 +34,7 @@ public:
     // Shows the panel over the pages with the focus in its field.
     void open();
     void close();
+    void dismiss() override { close(); }
 
 Q_SIGNALS:
     // The results of the text in the field are shown.

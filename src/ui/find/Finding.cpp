@@ -1,37 +1,28 @@
 #include "ui/find/Finding.h"
 
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/find/FindBar.h"
 #include "ui/find/FindPanel.h"
-#include "ui/page/PageView.h"
-#include "ui/panels/AboutPanel.h"
-#include "ui/panels/OptionsPanel.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/PanelStack.h"
 #include "ui/window/TabControl.h"
+#include "ui/window/WindowActions.h"
 
-#include <QShortcut>
+#include <QAction>
 
 namespace tabwise {
 
 namespace {
 
-template <typename Action> void addKey(MainWindow& window, const QKeySequence& keys, Action action)
-{
-    auto* shortcut = new QShortcut(keys, &window);
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &window, action);
-}
-
 // The bar takes the row of the page's commands, between the page's text and the tab strip.
 void placeBar(FindBar* bar, MainWindow& window)
 {
-    const int top = window.tabs()->currentWidget()->mapTo(&window, QPoint(0, px(5535))).y() + 1;
-    bar->setGeometry(0, top, window.width(), px(5895) - top);
+    const int top = window.tabs()->currentWidget()->mapTo(&window, QPoint(0, px(measure::pageTextHeight))).y() + 1;
+    bar->setGeometry(0, top, window.width(), px(measure::panelHeight) - top);
 }
 
-// The find bar and the find panel, each made when a key first asks for it: the first window
-// shows neither. Front to back: the About panel, the options panel, the find panel, the find bar,
-// the pages.
+// The find bar and the find panel, each made when first asked for: the first window shows
+// neither. A panel that opens over the pages comes in front of the bar.
 class Finders : public QObject {
 public:
     explicit Finders(MainWindow& window)
@@ -44,11 +35,11 @@ public:
     {
         if (!m_bar) {
             m_bar = new FindBar(&m_window);
-            m_bar->stackUnder(m_panel ? static_cast<QWidget*>(m_panel) : m_window.optionsPanel());
             m_bar->setPage(m_window.currentPage());
             connect(m_window.tabs(), &TabControl::pageChanged, m_bar,
                 [bar = m_bar, &window = m_window] { bar->setPage(window.currentPage()); });
         }
+        placeBar(m_bar, m_window);
         return m_bar;
     }
 
@@ -59,12 +50,10 @@ public:
             for (int tab = 0; tab < pageCount; ++tab)
                 pages[std::size_t(tab)] = m_window.page(tab);
             m_panel = new FindPanel(m_window.tabs(), pages, &m_window);
-            m_panel->stackUnder(m_window.optionsPanel());
+            m_window.panels()->add(m_panel);
         }
         return m_panel;
     }
-
-    bool panelHidden() const { return !m_panel || m_panel->isHidden(); }
 
 private:
     MainWindow& m_window;
@@ -77,24 +66,11 @@ private:
 void addFinding(MainWindow& window)
 {
     auto* finders = new Finders(window);
-    const auto panelOpen = [&window] { return window.optionsPanel()->isVisible() || window.aboutPanel()->isVisible(); };
-    const auto pagesInView = [panelOpen, finders] { return !panelOpen() && finders->panelHidden(); };
-    const auto onBar = [&window, finders, pagesInView](void (FindBar::*step)()) {
-        return [&window, finders, pagesInView, step] {
-            if (!pagesInView())
-                return;
-            FindBar* bar = finders->bar();
-            placeBar(bar, window);
-            (bar->*step)();
-        };
-    };
-    addKey(window, QKeySequence::Find, onBar(&FindBar::open));
-    addKey(window, QKeySequence::FindNext, onBar(&FindBar::findNext));
-    addKey(window, QKeySequence::FindPrevious, onBar(&FindBar::findPrevious));
-    addKey(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), [finders, panelOpen] {
-        if (!panelOpen())
-            finders->panel()->open();
-    });
+    const WindowActions& actions = *window.actions();
+    QObject::connect(actions.find, &QAction::triggered, finders, [finders] { finders->bar()->open(); });
+    QObject::connect(actions.findNext, &QAction::triggered, finders, [finders] { finders->bar()->findNext(); });
+    QObject::connect(actions.findPrevious, &QAction::triggered, finders, [finders] { finders->bar()->findPrevious(); });
+    QObject::connect(actions.findInAllPages, &QAction::triggered, finders, [finders] { finders->panel()->open(); });
 }
 
 } // namespace tabwise

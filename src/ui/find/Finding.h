@@ -4,9 +4,9 @@ namespace tabwise {
 
 class MainWindow;
 
-// Finding text: the find bar of the current page (Ctrl+F; F3 and Shift+F3 find again) and the
-// panel that finds in all pages (Ctrl+Shift+F). Both stay quiet while the options or the About
-// panel is open.
+// Finding text: the window's find actions open the find bar of the current page (Find; Find Next
+// and Find Previous find again) and the panel that finds in all pages. Both are made when first
+// asked for.
 void addFinding(MainWindow& window);
 
 } // namespace tabwise

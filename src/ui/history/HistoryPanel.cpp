@@ -2,8 +2,6 @@
 
 #include "core/page/LongLines.h"
 #include "core/page/TextEncoding.h"
-#include "ui/common/Twips.h"
-#include "ui/panels/PanelFocus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -63,15 +61,12 @@ void addShortcut(QWidget* panel, QKeySequence keys, const std::function<void()>&
 } // namespace
 
 HistoryPanel::HistoryPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("History"), parent)
+    : OverlayPanel(QStringLiteral("History"), parent)
     , m_list(new QTreeWidget)
     , m_note(new QLabel)
     , m_text(new QPlainTextEdit)
 {
     setObjectName(QStringLiteral("historyPanel"));
-    setGeometry(twipsRect(0, 0, 5190, 5895));
-    setAutoFillBackground(true);
-    hide();
 
     m_list->setObjectName(QStringLiteral("versionList"));
     m_list->setHeaderLabels({ QStringLiteral("Date and time"), QStringLiteral("Cause"), QStringLiteral("Size"),
@@ -107,14 +102,14 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     connect(closeButton, &QPushButton::clicked, this, &HistoryPanel::close);
     addShortcut(this, QKeySequence(Qt::Key_Return), [this] { restore(); });
     addShortcut(this, QKeySequence(Qt::Key_Enter), [this] { restore(); });
-    addShortcut(this, QKeySequence(Qt::Key_Escape), [this] { close(); });
-    PanelFocus::keep(this);
+    keepFocusInside();
 }
 
 void HistoryPanel::open(
-    HistoryStore& store, const QString& fileName, const QString& caption, const QString& currentText)
+    HistoryStore& store, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText)
 {
     m_store = &store;
+    m_tabIndex = tabIndex;
     m_current = withPlainLineEnds(currentText);
     setTitle(QStringLiteral("History of %1").arg(caption));
     const std::optional<QList<HistoryVersion>> versions = store.versions(fileName);
@@ -124,7 +119,6 @@ void HistoryPanel::open(
     else if (versions->isEmpty())
         m_note->setText(QStringLiteral("No version of this page has been kept yet."));
     show();
-    raise();
     m_list->setFocus();
 }
 
@@ -192,7 +186,7 @@ void HistoryPanel::markDifferences()
 void HistoryPanel::restore()
 {
     if (m_restore->isEnabled())
-        Q_EMIT restoreRequested(m_text->toPlainText());
+        Q_EMIT restoreRequested(m_tabIndex, m_text->toPlainText());
 }
 
 void HistoryPanel::close()
@@ -200,7 +194,6 @@ void HistoryPanel::close()
     hide();
     m_text->clear();
     m_store = nullptr;
-    Q_EMIT closed();
 }
 
 } // namespace tabwise

@@ -2,7 +2,7 @@
 
 #include "core/history/HistoryStore.h"
 
-#include <QGroupBox>
+#include "ui/panels/OverlayPanel.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -16,14 +16,20 @@ namespace tabwise {
 // text with the lines that differ from the page's current text marked. Up, Down, Home and End move
 // in the list; Enter or Restore hands the version's text to the window, Copy puts it on the
 // clipboard, Escape or Close hides the panel.
-class HistoryPanel : public QGroupBox {
+class HistoryPanel : public OverlayPanel {
     Q_OBJECT
 public:
     explicit HistoryPanel(QWidget* parent = nullptr);
 
-    // Shows the versions of page FILENAME (captioned CAPTION) that STORE holds, beside CURRENTTEXT,
-    // the text the page holds now. STORE is read while the panel is open.
-    void open(HistoryStore& store, const QString& fileName, const QString& caption, const QString& currentText);
+    // Shows the versions of the page at TABINDEX, file FILENAME, captioned CAPTION, that STORE
+    // holds, beside CURRENTTEXT, the text the page holds now. STORE is read while the panel is open.
+    // The panel belongs to that page: what it restores goes there.
+    void open(
+        HistoryStore& store, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText);
+    // The page whose history is shown.
+    int pageIndex() const { return m_tabIndex; }
+    void close();
+    void dismiss() override { close(); }
 
     QTreeWidget* versionList() const { return m_list; }
     QPlainTextEdit* versionText() const { return m_text; }
@@ -33,18 +39,17 @@ public:
     QList<int> markedLines() const { return m_marked; }
 
 Q_SIGNALS:
-    // The user chose to put this version's text into the page.
-    void restoreRequested(const QString& text);
-    void closed();
+    // The user chose to put this version's text into the page at TABINDEX.
+    void restoreRequested(int tabIndex, const QString& text);
 
 private:
     void fillList(const QList<HistoryVersion>& versions);
     void showSelected();
     void markDifferences();
     void restore();
-    void close();
 
     HistoryStore* m_store = nullptr;
+    int m_tabIndex = -1;
     QList<HistoryVersion> m_versions;
     QString m_current; // the page's text now, with its line ends as "\n"
     QList<int> m_marked;

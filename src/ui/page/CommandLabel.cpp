@@ -2,7 +2,7 @@
 
 #include "core/captions/Titles.h"
 #include "core/page/PageTable.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 
 #include <QPainter>
 #include <QStyle>

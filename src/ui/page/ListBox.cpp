@@ -104,7 +104,7 @@ void ListBox::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(QStringLiteral("&Copy"), this, &ListBox::copyEntry);
         menu->addSeparator();
     }
-    menu->addAction(QStringLiteral("&History..."), this, &ListBox::historyRequested);
+    menu->addActions(m_pageActions);
     menu->popup(event->reason() == QContextMenuEvent::Mouse || !index.isValid()
             ? event->globalPos()
             : viewport()->mapToGlobal(visualRect(index).center()));

@@ -40,12 +40,12 @@ public:
     void selectEntry(qsizetype row);
     // Puts the selected entry on the clipboard.
     void copyEntry() const;
+    // The list's menu offers these after the entry's own (the page's history).
+    void setPageActions(const QList<QAction*>& actions) { m_pageActions = actions; }
 
 Q_SIGNALS:
     // An entry was double-clicked, or opened with Enter or from its menu.
     void entryActivated();
-    // The page's history was asked for from the list's menu.
-    void historyRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,6 +54,7 @@ protected:
 private:
     EntryListModel m_model;
     std::optional<FileStamp> m_source;
+    QList<QAction*> m_pageActions;
     bool m_parked = false;
 };
 

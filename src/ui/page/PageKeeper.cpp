@@ -55,7 +55,7 @@ void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* fo
         const QString file = QString::fromLatin1(page->info().fileName);
         files << file;
         found.append({ file, page->filePath() });
-        connect(page, &PageView::versionToKeep, this,
+        connect(&page->document(), &PageDocument::versionToKeep, this,
             [this, file](const QByteArray& bytes, const QString& cause) { m_history->record(file, bytes, cause); });
     }
     // Changes made while the program was not running, or a save whose version a crash cut off.

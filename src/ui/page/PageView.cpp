@@ -2,14 +2,13 @@
 
 #include "core/captions/Titles.h"
 #include "core/entries/EntryAddress.h"
-#include "core/keeping/DraftKeeper.h"
+#include "core/keeping/DraftStore.h"
 #include "core/page/LongLines.h"
-#include "core/page/PageFile.h"
 #include "core/page/TextEncoding.h"
 #include "core/print/PrintedLines.h"
 #include "platform/Platform.h"
 #include "ui/common/BusyCursor.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/page/CommandLabel.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/NoteBar.h"
@@ -25,16 +24,21 @@ namespace tabwise {
 
 namespace {
 
-// Typing is kept in its draft this long after the first keystroke not yet kept.
-constexpr int draftDelayMilliseconds = 700;
-
 CommandLabel* makeCommand(QWidget* page, const char* name, int left, const QFont& font)
 {
     auto* label = new CommandLabel(page);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
-    label->setGeometry(twipsRect(left, 5640, 0, 195));
+    label->setGeometry(twipsRect(left, measure::commandRowTop, 0, measure::commandRowHeight));
     return label;
+}
+
+// The text box's raw text with its paragraph breaks as line feeds: what a draft keeps.
+QString typedText(const QPlainTextEdit* box)
+{
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 } // namespace
@@ -43,45 +47,40 @@ PageView::PageView(
     const PageInfo& info, const QString& appFolder, Platform& platform, DraftKeeper& drafts, QWidget* parent)
     : QWidget(parent)
     , m_info(info)
-    , m_appFolder(appFolder)
     , m_platform(platform)
-    , m_drafts(drafts)
+    , m_document(new PageDocument(info, appFolder, drafts, this))
+    , m_mode(info.kind == PageKind::List ? Mode::List : Mode::Text)
 {
     setObjectName(QLatin1String(info.name) + QStringLiteral("Page"));
     buildControls();
     setCommandNames(QString::fromLatin1(info.defaultCaption));
     setSpokenName(QString::fromLatin1(info.defaultCaption));
-    m_draftTimer.setSingleShot(true);
-    m_draftTimer.setInterval(draftDelayMilliseconds);
-    connect(&m_draftTimer, &QTimer::timeout, this, &PageView::keepDraft);
-    connect(m_text->document(), &QTextDocument::modificationChanged, this, &PageView::typingChanged);
-    connect(m_text->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (hasUnsavedText() && !m_draftTimer.isActive())
-            m_draftTimer.start();
+    m_document->setTypingSource([this] { return typedText(m_text); });
+    connect(m_text->document(), &QTextDocument::modificationChanged, this, [this](bool unsaved) {
+        m_document->setUnsaved(unsaved);
+        Q_EMIT unsavedChanged(unsaved);
     });
+    connect(m_text->document(), &QTextDocument::contentsChanged, m_document, &PageDocument::textChanged);
 }
 
 void PageView::buildControls()
 {
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("textBox"));
-    m_text->setGeometry(twipsRect(0, 0, 5200, 5535));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab leaves the text box, as in any dialog-like window; the pages hold no tab characters.
     m_text->setTabChangesFocus(true);
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_text, &QWidget::customContextMenuRequested, this, &PageView::showTextMenu);
-    setViewingColour(m_text);
     if (m_info.kind == PageKind::List) {
-        m_text->hide(); // lies under the list until the page is edited
         m_list = new ListBox(this);
         m_list->setObjectName(QStringLiteral("entryList"));
-        m_list->setGeometry(twipsRect(0, 0, 5205, 5490));
         setViewingColour(m_list);
         connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
-        connect(m_list, &ListBox::historyRequested, this, &PageView::historyRequested);
     }
+    placeBoxes();
+    setMode(m_mode);
     const QFont font = CommandLabel::rowFont(this->font());
     m_print = makeCommand(this, "printButton", 120, font);
     m_edit = makeCommand(this, "editButton", 1800, font);
@@ -92,21 +91,38 @@ void PageView::buildControls()
     connect(m_save, &CommandLabel::clicked, this, &PageView::save);
 }
 
+void PageView::setMode(Mode mode)
+{
+    m_mode = mode;
+    const bool showsList = mode == Mode::List;
+    if (m_list) {
+        m_list->setVisible(showsList);
+        m_text->setVisible(!showsList);
+    }
+    if (mode == Mode::Editing)
+        setEditingColour(m_text);
+    else
+        setViewingColour(m_text);
+}
+
+void PageView::placeBoxes()
+{
+    // A note over the page pushes the text down rather than covering its first lines.
+    const int top = m_note && m_note->isVisible() ? m_note->height() : 0;
+    m_text->setGeometry(measure::pageTextRect().adjusted(0, top, 0, 0));
+    if (m_list)
+        m_list->setGeometry(measure::pageListRect().adjusted(0, top, 0, 0));
+}
+
 NoteBar* PageView::note()
 {
     if (m_note)
         return m_note;
-    // The note pushes the text down rather than covering its first lines.
     m_note = new NoteBar(this);
-    m_note->setGeometry(twipsRect(0, 0, 5200, 600));
+    m_note->setGeometry(twipsRect(0, 0, measure::pageTextWidth, 600));
     // Tab reaches its close button after the page's text or list, before the page's commands.
     QWidget::setTabOrder(m_list ? static_cast<QWidget*>(m_list) : m_text, m_note->findChild<QToolButton*>());
-    connect(m_note, &NoteBar::shownChanged, this, [this](bool shown) {
-        const int top = shown ? m_note->height() : 0;
-        m_text->setGeometry(twipsRect(0, 0, 5200, 5535).adjusted(0, top, 0, 0));
-        if (m_list)
-            m_list->setGeometry(twipsRect(0, 0, 5205, 5490).adjusted(0, top, 0, 0));
-    });
+    connect(m_note, &NoteBar::shownChanged, this, &PageView::placeBoxes);
     return m_note;
 }
 
@@ -118,7 +134,7 @@ void PageView::hideNote()
 
 QString PageView::filePath() const
 {
-    return pagePath(m_appFolder, m_info.fileName);
+    return m_document->path();
 }
 
 void PageView::setCommandNames(const QString& name)
@@ -139,25 +155,38 @@ void PageView::setSpokenName(const QString& caption)
         m_list->setAccessibleName(name);
 }
 
+void PageView::setHistoryAction(QAction* action)
+{
+    m_historyAction = action;
+    if (m_list)
+        m_list->setPageActions({ action });
+}
+
+void PageView::setFolderReachable(bool reachable)
+{
+    m_document->setFolderReachable(reachable);
+}
+
+void PageView::fillText(const QString& text)
+{
+    m_text->setLineWrapMode(
+        hasLineLongerThan(text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    m_text->setPlainText(text);
+}
+
 bool PageView::readFile()
 {
-    if (!m_folderReachable)
+    if (!m_document->isFolderReachable())
         return false;
-    const QString path = filePath();
-    const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
-    const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
-    const PageRead read = readPageFile(path);
+    const BusyCursor busy(fileStamp(filePath()).size > BusyCursor::largePage);
+    const PageRead read = m_document->read();
     if (!read.ok()) {
-        m_baseline.clear();
         showError(QStringLiteral("The page could not be read:\n\n") + read.error);
         return false;
     }
-    m_text->setLineWrapMode(
-        hasLineLongerThan(read.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(read.text);
+    fillText(read.text);
     // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
     Q_EMIT unsavedChanged(hasUnsavedText());
-    m_baseline.set(read.content, stamp);
     hideNote();
     return true;
 }
@@ -165,16 +194,15 @@ bool PageView::readFile()
 void PageView::showFromFile()
 {
     // A page with unsaved typing is shown again still being edited, with its typing.
-    if (!m_folderReachable || hasUnsavedText())
+    if (!m_document->isFolderReachable() || hasUnsavedText())
         return;
     if (!m_list) {
-        if (m_baseline.compare(filePath()) != PageBaseline::Disk::Same)
+        if (m_document->compareWithDisk() != PageBaseline::Disk::Same)
             readFile();
         return;
     }
-    m_text->hide();
+    setMode(Mode::List);
     m_list->clear();
-    m_list->show();
     if (!m_list->restoreUnchanged(fileStamp(filePath())))
         loadList();
 }
@@ -187,10 +215,10 @@ void PageView::leave()
 
 void PageView::compareWithFile()
 {
-    if (!m_folderReachable)
+    if (!m_document->isFolderReachable())
         return;
     QString error;
-    const PageBaseline::Disk disk = m_baseline.compare(filePath(), &error);
+    const PageBaseline::Disk disk = m_document->compareWithDisk(&error);
     if (disk == PageBaseline::Disk::Same)
         return;
     if (disk == PageBaseline::Disk::Unreadable) {
@@ -204,7 +232,7 @@ void PageView::compareWithFile()
     }
     if (!isVisible())
         return; // read anew when it comes on screen
-    if (m_list && m_text->isHidden()) {
+    if (m_mode == Mode::List) {
         m_list->clear();
         loadList();
     } else {
@@ -214,75 +242,122 @@ void PageView::compareWithFile()
 
 void PageView::restoreDraft(const Draft& draft)
 {
-    if (m_list) {
-        m_list->hide();
-        m_text->show();
-    }
-    m_text->setLineWrapMode(
-        hasLineLongerThan(draft.text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(draft.text);
-    if (draft.base)
-        m_baseline.set(*draft.base, std::nullopt);
-    else
-        m_baseline.clear();
+    setMode(Mode::Editing);
+    fillText(draft.text);
     m_text->document()->setModified(true);
-    m_draftOnDisk = true;
-    setEditingColour(m_text);
+    m_document->adoptDraft(draft);
     note()->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
 void PageView::takeText(const QString& text)
 {
-    if (m_list) {
-        m_list->hide();
-        m_text->show();
-    }
+    setMode(Mode::Editing);
     QTextCursor all(m_text->document());
     all.select(QTextCursor::Document);
     all.insertText(text);
-    setEditingColour(m_text);
     m_text->setFocus();
 }
 
 QString PageView::currentText() const
 {
-    if (m_list && m_text->isHidden())
-        return m_list->fileText();
-    return m_text->toPlainText();
+    return m_mode == Mode::List ? m_list->fileText() : m_text->toPlainText();
 }
 
 void PageView::loadList()
 {
     // One entry per line. A file that is missing or empty adds one empty entry; so does one that
     // cannot be read, and the user is told why.
-    const QString path = filePath();
-    const std::optional<FileStamp> stamp = settledFileStamp(path); // taken before the read
-    const BusyCursor busy(fileStamp(path).size > BusyCursor::largePage);
-    const PageRead read = readPageFile(path);
+    const std::optional<FileStamp> stamp = settledFileStamp(filePath()); // taken before the read
+    const BusyCursor busy(fileStamp(filePath()).size > BusyCursor::largePage);
+    const PageRead read = m_document->read();
     m_list->appendFileText(read.text, read.ok() ? stamp : std::nullopt);
-    if (read.ok()) {
-        m_baseline.set(read.content, stamp);
-        return;
-    }
-    m_baseline.clear();
-    showError(QStringLiteral("The page could not be read:\n\n") + read.error);
+    if (!read.ok())
+        showError(QStringLiteral("The page could not be read:\n\n") + read.error);
 }
 
 void PageView::startEditing()
 {
     // A list page already being edited keeps the text being edited, and its file is not touched.
-    if (m_list && m_text->isHidden()) {
+    // Otherwise its entries are written back and the text box shows the file; when the file cannot
+    // be read (or its folder reached), it shows the entries the list showed.
+    if (m_mode == Mode::List) {
         const QString entries = m_list->fileText();
         writeList();
-        m_list->hide();
-        m_text->show();
-        if (!m_folderReachable)
-            m_text->setPlainText(entries);
-        else
-            readFile();
+        setMode(Mode::Editing);
+        if (!readFile())
+            fillText(entries);
     }
-    setEditingColour(m_text);
+    setMode(Mode::Editing);
     m_text->setFocus();
+}
+
+bool PageView::save()
+{
+    // A list page being viewed already shows its file's entries, each once, and the file stays.
+    if (m_mode != Mode::List) {
+        const SaveOutcome outcome = m_document->save(
+            hasUnsavedText(), [this] { return m_text->document()->toRawText(); },
+            [this](const QString& copyName) { return askAboutOtherVersion(copyName); });
+        switch (outcome.status) {
+        case SaveOutcome::Status::Refused: showError(outcome.error); return false;
+        case SaveOutcome::Status::Cancelled: return false;
+        case SaveOutcome::Status::OtherVersion:
+            if (!readFile())
+                return false;
+            break;
+        case SaveOutcome::Status::Unchanged: break;
+        case SaveOutcome::Status::Saved:
+            m_text->document()->setModified(false);
+            if (outcome.keptCopyName.isEmpty())
+                hideNote();
+            else
+                note()->showNote(
+                    QStringLiteral("The other program's version was kept as \"%1\".").arg(outcome.keptCopyName));
+            break;
+        }
+        // A page that cannot be written stays as it is above, in editing, with its text.
+        setMode(m_list ? Mode::List : Mode::Text);
+        if (m_list) {
+            m_list->clear();
+            loadList();
+        }
+    }
+    Q_EMIT saved();
+    return !hasUnsavedText();
+}
+
+ConflictChoice PageView::askAboutOtherVersion(const QString& copyName)
+{
+    // Keeping both is the default; Escape keeps everything as it is.
+    const int answer = m_platform.messages().choose(this,
+        { QStringLiteral("\"%1\" was changed on disk by another program since this page was read.\n\nKeep both: your "
+                         "typing becomes the page, and the other version is kept beside it as \"%2\".")
+                .arg(m_name, copyName),
+            { QStringLiteral("Keep &Both"), QStringLiteral("&Replace It"), QStringLiteral("&Cancel") }, 0, 2 });
+    return answer == 0 ? ConflictChoice::KeepBoth : answer == 1 ? ConflictChoice::Replace : ConflictChoice::Cancel;
+}
+
+bool PageView::writeList()
+{
+    // The list is written back as it was read; a file changed meanwhile is read again first, never
+    // written over.
+    if (!m_document->isFolderReachable())
+        return false;
+    const PageBaseline::Disk disk = m_document->compareWithDisk();
+    if (disk == PageBaseline::Disk::Unreadable)
+        return false;
+    if (disk == PageBaseline::Disk::Changed) {
+        m_list->clear();
+        loadList();
+    }
+    const FileWrite written = m_document->write(encodePageText(m_list->fileText()));
+    if (!written.ok) {
+        m_platform.messages().show(this, QStringLiteral("There has been a error!\n\n") + written.error, msgbox::OkOnly,
+            QStringLiteral("Error"));
+        return false;
+    }
+    m_list->clear();
+    return true;
 }
 
 bool PageView::hasUnsavedText() const
@@ -290,34 +365,9 @@ bool PageView::hasUnsavedText() const
     return m_text->document()->isModified();
 }
 
-void PageView::typingChanged()
-{
-    const bool unsaved = hasUnsavedText();
-    // Filling the box (which passes through "modified" on its way) leaves no draft to forget.
-    if (!unsaved) {
-        m_draftTimer.stop();
-        if (m_draftOnDisk)
-            m_drafts.forget(QString::fromLatin1(m_info.fileName));
-        m_draftOnDisk = false;
-    }
-    Q_EMIT unsavedChanged(unsaved);
-}
-
-void PageView::keepDraft()
-{
-    if (!hasUnsavedText())
-        return;
-    QString text = m_text->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    m_draftOnDisk = true;
-    m_drafts.keep(QString::fromLatin1(m_info.fileName), text,
-        m_baseline.isKnown() ? std::optional<QByteArray>(m_baseline.content()) : std::nullopt);
-}
-
 void PageView::keepDraftNow()
 {
-    m_draftTimer.stop();
-    keepDraft();
+    m_document->keepDraftNow();
 }
 
 void PageView::showTextMenu(const QPoint& position)
@@ -325,11 +375,13 @@ void PageView::showTextMenu(const QPoint& position)
     QMenu* menu = m_text->createStandardContextMenu(position);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("&History..."), this, &PageView::historyRequested);
+    if (m_historyAction)
+        menu->addAction(m_historyAction);
     QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
+        // Keeping the typing is what Enter and Escape do.
         const int answer = m_platform.messages().show(this,
             QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),
-            msgbox::YesNo | msgbox::Question);
+            msgbox::YesNo | msgbox::Question | msgbox::DefaultButton2);
         if (answer != msgbox::Yes)
             return;
         discardUnsavedText();
@@ -342,7 +394,7 @@ void PageView::showTextMenu(const QPoint& position)
 void PageView::discardUnsavedText()
 {
     m_text->document()->setModified(false);
-    m_baseline.clear(); // the box no longer shows its file: the next showing reads it
+    m_document->forgetBaseline(); // the box no longer shows its file: the next showing reads it
     hideNote();
 }
 
@@ -350,11 +402,14 @@ void PageView::print()
 {
     // What the page shows, saved or not: the text box of a text page or of a list page being
     // edited, else every entry of the list in list order.
+    if (m_mode != Mode::List) {
+        m_printer->print(m_name, textPageLines(m_text->toPlainText()));
+        return;
+    }
     QStringList entries;
-    const bool showsList = m_list && m_text->isHidden();
-    for (qsizetype i = 0; showsList && i < m_list->entryCount(); ++i)
+    for (qsizetype i = 0; i < m_list->entryCount(); ++i)
         entries << m_list->entry(i);
-    m_printer->print(m_name, showsList ? listPageLines(entries) : textPageLines(m_text->toPlainText()));
+    m_printer->print(m_name, listPageLines(entries));
 }
 
 void PageView::openSelectedEntry()

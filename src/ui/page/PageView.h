@@ -1,12 +1,10 @@
 #pragma once
 
-#include "core/keeping/DraftStore.h"
-#include "core/page/PageBaseline.h"
-#include "core/page/PageTable.h"
+#include "core/document/PageDocument.h"
 
-#include <QTimer>
 #include <QWidget>
 
+class QAction;
 class QPlainTextEdit;
 
 namespace tabwise {
@@ -17,21 +15,27 @@ class ListBox;
 class NoteBar;
 class PagePrinter;
 class Platform;
+struct Draft;
 
-// One page of the notebook: its text box, on a list page its list beside it, and its Edit, Save and
-// Print commands. A text page is shown and edited in its text box; a list page is shown one entry
-// per line in its list and edited as text in its text box. The page reads and writes its own file
-// in the application folder, keeps a draft of unsaved typing, and notices when another program
-// changes its file.
+// One page of the notebook as the user sees it: its text box, on a list page its list, and its
+// Edit, Save and Print commands, over the page's document (its file, drafts and versions). A text
+// page is shown and edited in its text box; a list page is shown one entry per line in its list and
+// edited as text in its text box.
 class PageView : public QWidget {
     Q_OBJECT
 public:
+    // What the page shows: a list page's list, a text page's text as viewed, or the text box in
+    // editing (on either kind of page).
+    enum class Mode { List, Text, Editing };
+
     PageView(const PageInfo& info, const QString& appFolder, Platform& platform, DraftKeeper& drafts,
         QWidget* parent = nullptr);
 
     const PageInfo& info() const { return m_info; }
+    PageDocument& document() const { return *m_document; }
     QString filePath() const;
     bool isList() const { return m_list != nullptr; }
+    Mode mode() const { return m_mode; }
 
     QPlainTextEdit* textBox() const { return m_text; }
     ListBox* entryList() const { return m_list; } // nullptr on a text page
@@ -48,6 +52,8 @@ public:
     void setSpokenName(const QString& caption);
     // The page's name as the user gave it.
     QString name() const { return m_name; }
+    // The menu of the text box and of the list gains this entry (the page's history).
+    void setHistoryAction(QAction* action);
 
     // Reads the page file into the text box; a file that cannot be read is reported, and what the
     // box shows is kept. Returns success.
@@ -65,10 +71,10 @@ public:
     // An earlier version's text goes into the page, in editing, as typing that Undo takes back;
     // the file is written when the user saves.
     void takeText(const QString& text);
-    // The text the page holds now, as its box shows it.
+    // The text the page holds now, as it shows it.
     QString currentText() const;
     // While the application folder cannot be reached, the page reads and writes nothing.
-    void setFolderReachable(bool reachable) { m_folderReachable = reachable; }
+    void setFolderReachable(bool reachable);
 
     bool hasUnsavedText() const;
     // The typing is given up and its draft removed: the page shows its file when next shown.
@@ -86,30 +92,24 @@ Q_SIGNALS:
     // The page was saved, or a list page in view was asked to save: the page is done with editing.
     void saved();
     void unsavedChanged(bool unsaved);
-    // The page file took (or, for another program's version, had) these bytes: a version for the
-    // page's history.
-    void versionToKeep(const QByteArray& bytes, const QString& cause);
-    // The user asked for the page's history (its text menu).
-    void historyRequested();
 
 private:
-    void hideNote();
     void buildControls();
+    void setMode(Mode mode);
+    void placeBoxes();
+    void fillText(const QString& text);
+    void hideNote();
     void loadList();
     bool writeList();
-    bool writeTextBox();
-    bool keepOtherVersion(bool& proceed);
-    void typingChanged();
-    // The text box's own menu, with Discard Unsaved Typing.
+    ConflictChoice askAboutOtherVersion(const QString& copyName);
     void showTextMenu(const QPoint& position);
-    void keepDraft();
     void openSelectedEntry();
     void showError(const QString& text);
 
     const PageInfo& m_info;
-    QString m_appFolder;
     Platform& m_platform;
-    DraftKeeper& m_drafts;
+    PageDocument* m_document;
+    Mode m_mode;
     QPlainTextEdit* m_text = nullptr;
     ListBox* m_list = nullptr;
     CommandLabel* m_edit = nullptr;
@@ -117,12 +117,8 @@ private:
     CommandLabel* m_print = nullptr;
     NoteBar* m_note = nullptr;
     PagePrinter* m_printer = nullptr;
-    // The file as the page last showed or saved it.
-    PageBaseline m_baseline;
+    QAction* m_historyAction = nullptr;
     QString m_name; // as the user named the page
-    QTimer m_draftTimer;
-    bool m_folderReachable = true;
-    bool m_draftOnDisk = false;
 };
 
 } // namespace tabwise

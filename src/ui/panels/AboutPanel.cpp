@@ -5,13 +5,11 @@
 #include "platform/Platform.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/ClickableLabel.h"
-#include "ui/common/Twips.h"
-#include "ui/panels/PanelFocus.h"
+#include "ui/common/Measures.h"
 #include "version.h"
 
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QUrl>
 
 namespace tabwise {
@@ -46,13 +44,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 } // namespace
 
 AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
-    : QGroupBox(QStringLiteral("About Tabwise"), parent)
+    : OverlayPanel(QStringLiteral("About Tabwise"), parent)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("aboutPanel"));
-    setGeometry(twipsRect(0, 0, 5190, 5895));
-    setAutoFillBackground(true);
-    hide();
 }
 
 // Made when the panel first opens: the start does not draw a logo nobody sees yet.
@@ -81,10 +76,7 @@ void AboutPanel::build()
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setGeometry(twipsRect(3960, 2760, 1095, 255));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, m_ok, &QPushButton::click);
-    PanelFocus::keep(this);
+    keepFocusInside();
 }
 
 void AboutPanel::open()

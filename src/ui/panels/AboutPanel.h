@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include "ui/panels/OverlayPanel.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +14,7 @@ class Platform;
 // product's name and version, the maker's logo and web address, which opens in the browser when
 // clicked. Its controls are made when it first opens, its texts refreshed each time it opens; Ok
 // (or Escape) hides it.
-class AboutPanel : public QGroupBox {
+class AboutPanel : public OverlayPanel {
     Q_OBJECT
 public:
     explicit AboutPanel(Platform& platform, QWidget* parent = nullptr);
@@ -25,6 +25,7 @@ public:
     QPushButton* okButton() const { return m_ok; }
 
     void open();
+    void dismiss() override { hide(); }
 
 private:
     void build();

@@ -6,7 +6,7 @@
 #include "core/settings/SettingsStore.h"
 #include "platform/Platform.h"
 #include "ui/common/Artwork.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/panels/DriveList.h"
 #include "ui/panels/FolderList.h"
 

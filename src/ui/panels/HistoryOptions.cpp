@@ -60,10 +60,10 @@ void HistoryOptions::askToClear()
 {
     // Keeping it is the default and what Escape does.
     const int answer = m_platform.messages().choose(window(),
-        QStringLiteral("Clear the history of all pages?\n\nEvery earlier version of every page is deleted for good, "
-                       "including any text you have since removed from a page, such as a password typed by "
-                       "mistake. This cannot be undone. The pages themselves stay as they are."),
-        { QStringLiteral("&Clear History"), QStringLiteral("&Keep It") }, 1);
+        { QStringLiteral("Clear the history of all pages?\n\nEvery earlier version of every page is deleted for good, "
+                         "including any text you have since removed from a page, such as a password typed by "
+                         "mistake. This cannot be undone. The pages themselves stay as they are."),
+            { QStringLiteral("&Clear History"), QStringLiteral("&Keep It") }, 1, 1 });
     if (answer == 0)
         Q_EMIT clearConfirmed();
 }

@@ -3,13 +3,12 @@
 #include "core/settings/SettingsStore.h"
 #include "core/settings/ValueConversion.h"
 #include "platform/Platform.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/panels/BackupPanel.h"
 #include "ui/panels/DriveList.h"
 #include "ui/panels/FolderList.h"
 #include "ui/panels/HistoryOptions.h"
 #include "ui/panels/KeyField.h"
-#include "ui/panels/PanelFocus.h"
 #include "ui/panels/RuledFrame.h"
 #include "ui/panels/WindowSystemNote.h"
 
@@ -19,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -60,15 +58,12 @@ QLine twipsLine(int x1, int y1, int x2, int y2)
 } // namespace
 
 OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent)
-    : QGroupBox(QStringLiteral("Program Options"), parent)
+    : OverlayPanel(QStringLiteral("Program Options"), parent)
     , m_platform(platform)
     , m_settings(settings)
     , m_appFolder(appFolder)
 {
     setObjectName(QStringLiteral("optionsPanel"));
-    setGeometry(twipsRect(0, 0, 5190, 5895));
-    setAutoFillBackground(true);
-    hide();
 
     buildStartOptions();
     buildTabTable();
@@ -78,9 +73,6 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
     // Acting on the state change, not the click: setting a box from code acts as a click does.
     connect(m_startAtLogon, &QCheckBox::stateChanged, this, &OptionsPanel::changeStartAtLogon);
     connect(m_stayOnTop, &QCheckBox::stateChanged, this, [this] { Q_EMIT stayOnTopChanged(m_stayOnTop->isChecked()); });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, m_cancel, &QPushButton::click);
 }
 
 void OptionsPanel::buildStartOptions()
@@ -210,7 +202,7 @@ void OptionsPanel::setTabOrder()
     order << historyOptions()->keepList() << historyOptions()->clearButton();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    PanelFocus::keep(this);
+    keepFocusInside();
 }
 
 QString OptionsPanel::tabName(int tabIndex) const
@@ -220,6 +212,10 @@ QString OptionsPanel::tabName(int tabIndex) const
 
 void OptionsPanel::open()
 {
+    if (isVisible()) {
+        show(); // what the user has changed in it stays
+        return;
+    }
     backupPanel();
     fitCaptions();
     show();

@@ -2,7 +2,7 @@
 
 #include "core/page/PageTable.h"
 
-#include <QGroupBox>
+#include "ui/panels/OverlayPanel.h"
 
 #include <array>
 
@@ -23,7 +23,7 @@ class SettingsStore;
 // and whether tabs 2 to 5 are shown), and how long the history of the pages is kept. OK stores everything and tells the
 // window; Cancel only closes. Start at log-on acts at once when its box changes, however it changes; so does stay on
 // top, through the window.
-class OptionsPanel : public QGroupBox {
+class OptionsPanel : public OverlayPanel {
     Q_OBJECT
 public:
     OptionsPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent = nullptr);
@@ -43,7 +43,11 @@ public:
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
     QString tabName(int tabIndex) const;
 
-    // Shows the panel with the backup folder of the last backup.
+    QString titleWord() const override { return QStringLiteral("Options"); }
+    void dismiss() override { cancel(); }
+
+    // Shows the panel with the backup folder of the last backup; an open panel comes to the front
+    // as it is.
     void open();
     // Puts the stored tab names into the name boxes.
     void fillNameBoxes();

@@ -1,7 +1,7 @@
 #include "ui/print/PagePrinter.h"
 
 #include "platform/Platform.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/page/NoteBar.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrintSpool.h"
@@ -65,9 +65,9 @@ void PagePrinter::showProgress(int percent, int page)
         cancelButton->setAccessibleName(QStringLiteral("Cancel printing"));
         connect(cancelButton, &QPushButton::clicked, this, &PagePrinter::cancel);
     }
-    m_note->resize(px(5200), m_note->height());
+    m_note->resize(px(measure::pageTextWidth), m_note->height());
     m_note->showNote(QStringLiteral("Printing %1: %2 % done, page %3.").arg(m_name).arg(percent).arg(page));
-    m_note->move(0, px(5535) - m_note->height()); // at the foot of the text, above the commands
+    m_note->move(0, px(measure::pageTextHeight) - m_note->height()); // at the foot of the text, above the commands
 }
 
 void PagePrinter::finish(const PrintResult& result)

@@ -7,7 +7,7 @@
 
 namespace tabwise {
 
-TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window)
+TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window, const QList<QAction*>& entries)
     : QObject(window)
     , m_notifyIcon(notifyIcon)
     , m_window(window)
@@ -15,17 +15,12 @@ TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window)
 {
     setObjectName(QStringLiteral("trayIcon"));
     m_menu->setObjectName(QStringLiteral("trayMenu"));
-    const auto entry = [this](const char* name, const char* caption) {
-        QAction* action = m_menu->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    m_help = entry("helpAction", "&Help");
-    m_about = entry("aboutAction", "&About");
-    m_restore = entry("restoreAction", "&Restore");
-    m_options = entry("optionsAction", "&Options");
-    m_menu->addSeparator();
-    m_exit = entry("exitAction", "E&xit");
+    for (QAction* entry : entries) {
+        if (entry)
+            m_menu->addAction(entry);
+        else
+            m_menu->addSeparator();
+    }
 
     m_notifyIcon.onActivated = [this] { Q_EMIT activated(); };
     m_notifyIcon.onAvailabilityChanged = [this](bool available) { trayAvailabilityChanged(available); };

@@ -11,20 +11,16 @@ namespace tabwise {
 class NotifyIcon;
 
 // The program's icon in the desktop's notification area and its menu (Help, About, Restore,
-// Options, Exit), which is the icon's own context menu. Activating the icon asks for the window
-// back; so does a tray that goes away while the window is hidden in it, so that the window can
-// always be reached.
+// Options, Exit: the window's own actions), which is the icon's own context menu. Activating the
+// icon asks for the window back; so does a tray that goes away while the window is hidden in it,
+// so that the window can always be reached.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(NotifyIcon& notifyIcon, QWidget* window);
+    // The menu holds ENTRIES in order; a null entry is a separator.
+    TrayIcon(NotifyIcon& notifyIcon, QWidget* window, const QList<QAction*>& entries);
 
     QMenu* menu() const { return m_menu; }
-    QAction* helpAction() const { return m_help; }
-    QAction* aboutAction() const { return m_about; }
-    QAction* restoreAction() const { return m_restore; }
-    QAction* optionsAction() const { return m_options; }
-    QAction* exitAction() const { return m_exit; }
 
     // Adds the icon, with the tip "Tabwise"; false when the desktop has no tray right now (a tray
     // that comes later still gets the icon).
@@ -44,11 +40,6 @@ private:
     NotifyIcon& m_notifyIcon;
     QWidget* m_window;
     QMenu* m_menu;
-    QAction* m_help;
-    QAction* m_about;
-    QAction* m_restore;
-    QAction* m_options;
-    QAction* m_exit;
     bool m_added = false;
 };
 

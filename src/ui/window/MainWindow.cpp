@@ -8,7 +8,7 @@
 #include "ui/common/Artwork.h"
 #include "ui/common/BusyCursor.h"
 #include "ui/common/ClickableLabel.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "ui/find/Finding.h"
 #include "ui/history/HistoryPanel.h"
 #include "ui/page/NoteBar.h"
@@ -17,11 +17,12 @@
 #include "ui/panels/AboutPanel.h"
 #include "ui/panels/HistoryOptions.h"
 #include "ui/panels/OptionsPanel.h"
-#include "ui/tray/ShowHideKey.h"
 #include "ui/tray/TrayIcon.h"
 #include "ui/window/Accessibility.h"
+#include "ui/window/PanelStack.h"
+#include "ui/window/ShowHideKey.h"
 #include "ui/window/TabControl.h"
-#include "ui/window/WindowKeys.h"
+#include "ui/window/WindowActions.h"
 #include "ui/window/WindowPlacement.h"
 
 #include <QAction>
@@ -55,18 +56,23 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     dialogFont.setPointSize(8);
     setFont(dialogFont);
     // Fixed single border: the user can neither resize nor maximize the window.
-    setFixedSize(px(5190), px(6255));
+    setFixedSize(px(measure::windowWidth), px(measure::windowHeight));
     move(px(4395), px(975));
 
+    m_actions = new WindowActions(this);
+    m_panels = new PanelStack(this);
     m_keeper = new PageKeeper(appFolder, platform, this);
     buildPages();
+    buildOptionsButton();
     m_options = new OptionsPanel(platform, settings, appFolder, this);
     m_about = new AboutPanel(platform, this);
-    m_tray = new TrayIcon(platform.notifyIcon(), this);
+    m_panels->add(m_options);
+    m_panels->add(m_about);
+    m_tray = new TrayIcon(platform.notifyIcon(), this,
+        { m_actions->help, m_actions->about, m_actions->restore, m_actions->options, nullptr, m_actions->exit });
     m_placement = new WindowPlacement(this);
     connectPanels();
-    connectTray();
-    addWindowKeys(*this);
+    connectActions();
     addFinding(*this);
 
     // At log-off no question can be asked: what was typed goes into its draft, and the page files
@@ -81,7 +87,7 @@ void MainWindow::buildPages()
 {
     m_tabs = new TabControl(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_tabs->setGeometry(twipsRect(0, 0, 5280, 6255));
+    m_tabs->setGeometry(twipsRect(0, 0, 5280, measure::windowHeight));
     // Five equal tabs of about 20 pixels along the bottom; the options picture keeps the right end.
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
@@ -89,10 +95,10 @@ void MainWindow::buildPages()
         // Made inside the tab control, so that it measures its commands in the window's font.
         auto* page = new PageView(info, m_appFolder, m_platform, m_keeper->drafts(), m_tabs);
         m_pages[std::size_t(info.tabIndex)] = page;
+        page->setHistoryAction(m_actions->history);
         m_tabs->addTab(page, QString());
         m_tabs->setCaption(info.tabIndex, QString::fromLatin1(info.defaultCaption));
         connect(page, &PageView::saved, m_tabs, qOverload<>(&QWidget::setFocus));
-        connect(page, &PageView::historyRequested, this, &MainWindow::openHistory);
         connect(page, &PageView::unsavedChanged, this,
             [this, tab = info.tabIndex](bool unsaved) { m_tabs->setMarked(tab, unsaved); });
     }
@@ -101,6 +107,16 @@ void MainWindow::buildPages()
     connect(m_tabs, &TabControl::captionChanged, this,
         [this](int tab, const QString& caption) { page(tab)->setSpokenName(caption); });
 
+    auto* folderNote = new NoteBar(this);
+    folderNote->setGeometry(twipsRect(0, 0, measure::windowWidth, 900));
+    m_keeper->keep(m_pages, folderNote);
+    // Versions that have grown older than the user keeps them go at each start, off the window's thread.
+    if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
+        m_keeper->keepHistoryFor(days);
+}
+
+void MainWindow::buildOptionsButton()
+{
     // The options picture sits in the lower right corner, level with the tab strip, and belongs to
     // the first page: it shows only while that page is current.
     m_optionsButton = new ClickableLabel(m_tabs);
@@ -111,25 +127,36 @@ void MainWindow::buildPages()
     m_optionsButton->setToolTip(QStringLiteral("Options"));
     m_optionsButton->setAccessibleName(QStringLiteral("Options"));
     m_optionsButton->setCursor(Qt::PointingHandCursor);
+    m_optionsButton->setVisible(m_tabs->currentIndex() == 0);
     m_optionsButton->raise();
     connect(m_optionsButton, &ClickableLabel::clicked, this, &MainWindow::openOptions);
+}
 
-    auto* folderNote = new NoteBar(this);
-    folderNote->setGeometry(twipsRect(0, 0, 5190, 900));
-    m_keeper->keep(m_pages, folderNote);
-    // Versions that have grown older than the user keeps them go at each start, off the window's thread.
-    if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
-        m_keeper->keepHistoryFor(days);
+void MainWindow::connectActions()
+{
+    connect(m_actions->save, &QAction::triggered, this, [this] { currentPage()->save(); });
+    connect(m_actions->print, &QAction::triggered, this, [this] { currentPage()->print(); });
+    connect(m_actions->history, &QAction::triggered, this, &MainWindow::openHistory);
+    connect(m_actions->help, &QAction::triggered, this, &MainWindow::openHelp);
+    connect(m_actions->about, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(m_actions->restore, &QAction::triggered, this, &MainWindow::restore);
+    // From the tray the window comes back first, without the About panel.
+    connect(m_actions->options, &QAction::triggered, this, [this] {
+        restore();
+        m_about->hide();
+        openOptions();
+    });
+    connect(m_actions->showHide, &QAction::triggered, this, [this] { toggleWindow(*this); });
+    // Closing runs the window's close handling, which unloads it; the unload removes the icon.
+    connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_tray, &TrayIcon::activated, this, &MainWindow::restore);
 }
 
 void MainWindow::connectPanels()
 {
+    connect(m_panels, &PanelStack::changed, this, &MainWindow::panelsChanged);
     connect(m_options, &OptionsPanel::tabNamesChanged, this, &MainWindow::applyTabNames);
     connect(m_options, &OptionsPanel::tabVisibilityChanged, m_tabs, &QTabWidget::setTabVisible);
-    // Closed, the panel leaves the window titled after the page that is shown (once OK's hidden tabs
-    // are gone); Cancel stays on that page.
-    for (auto closed : { &OptionsPanel::accepted, &OptionsPanel::cancelled })
-        connect(m_options, closed, this, [this] { setTitleFor(m_tabs->caption(m_tabs->currentIndex())); });
     connect(m_options, &OptionsPanel::stayOnTopChanged, this, [this](bool onTop) {
         // The option also places the window's top-left corner, in screen pixels; a start-up
         // placement still waiting for the desktop's frame must not move it back.
@@ -142,24 +169,6 @@ void MainWindow::connectPanels()
     connect(m_options, &OptionsPanel::restored, this, [this](const QString& folder, const QStringList& files) {
         m_keeper->showRestored(folder, files, currentPage());
     });
-    // Front to back: the About panel, the options panel, the pages.
-    m_options->raise();
-    m_about->raise();
-}
-
-void MainWindow::connectTray()
-{
-    connect(m_tray, &TrayIcon::activated, this, &MainWindow::restore);
-    connect(m_tray->helpAction(), &QAction::triggered, this, &MainWindow::openHelp);
-    connect(m_tray->aboutAction(), &QAction::triggered, this, &MainWindow::openAbout);
-    connect(m_tray->restoreAction(), &QAction::triggered, this, &MainWindow::restore);
-    connect(m_tray->optionsAction(), &QAction::triggered, this, [this] {
-        restore();
-        m_about->hide();
-        openOptions();
-    });
-    // Closing runs the window's close handling, which unloads it; the unload removes the icon.
-    connect(m_tray->exitAction(), &QAction::triggered, this, &QWidget::close);
 }
 
 PageView* MainWindow::currentPage() const
@@ -196,7 +205,7 @@ void MainWindow::load()
     m_options->fillNameBoxes();
     for (int tab = 0; tab < pageCount; ++tab)
         page(tab)->setCommandNames(m_options->tabName(tab));
-    setTitleFor(m_tabs->caption(0));
+    updateTitle();
     m_keeper->restoreDrafts();
     // Once the window is up: a key the desktop refuses is reported over it.
     QMetaObject::invokeMethod(
@@ -231,7 +240,23 @@ void MainWindow::changePage(int index, int previous)
     if (previous >= 0 && previous < pageCount && previous != index)
         page(previous)->leave();
     page(index)->showFromFile();
-    setTitleFor(m_tabs->caption(index));
+    if (m_optionsButton)
+        m_optionsButton->setVisible(index == 0);
+    // The history shown is that of the page it was opened on: it closes when another page is shown.
+    if (m_historyPanel && m_historyPanel->isVisible() && m_historyPanel->pageIndex() != index)
+        m_historyPanel->close();
+    updateTitle();
+}
+
+void MainWindow::panelsChanged()
+{
+    // While a panel lies over the pages, no key reaches them: neither their commands' access keys
+    // nor the window's page commands.
+    const bool pagesInView = m_panels->isEmpty();
+    for (PageView* page : m_pages)
+        page->setEnabled(pagesInView);
+    m_actions->setPagesInView(pagesInView);
+    updateTitle();
 }
 
 void MainWindow::applyTabNames()
@@ -240,11 +265,14 @@ void MainWindow::applyTabNames()
         m_tabs->setCaption(tab, m_options->tabName(tab));
         page(tab)->setCommandNames(m_options->tabName(tab));
     }
+    updateTitle();
 }
 
-void MainWindow::setTitleFor(const QString& caption)
+void MainWindow::updateTitle()
 {
-    setWindowTitle(windowTitleText(caption));
+    // After the panel in front when it names itself ("Options"), else after the page shown.
+    const QString word = m_panels->titleWord();
+    setWindowTitle(windowTitleText(word.isEmpty() ? m_tabs->caption(m_tabs->currentIndex()) : word));
 }
 
 int MainWindow::askToSave(int tabIndex)
@@ -285,14 +313,12 @@ void MainWindow::restore()
 
 void MainWindow::openOptions()
 {
-    setTitleFor(QStringLiteral("Options"));
     m_options->open();
 }
 
 void MainWindow::openAbout()
 {
     restore();
-    // Over the pages, and over the options panel when that is open.
     m_about->open();
 }
 
@@ -306,29 +332,31 @@ void MainWindow::openHistory()
 {
     if (!m_historyPanel) {
         m_historyPanel = new HistoryPanel(this);
+        m_panels->add(m_historyPanel);
         connect(m_historyPanel, &HistoryPanel::restoreRequested, this, &MainWindow::takeVersion);
     }
     PageView* page = currentPage();
     const BusyCursor busy(true);
-    m_historyPanel->open(m_keeper->historyForReading(), QString::fromLatin1(page->info().fileName),
-        m_tabs->caption(page->info().tabIndex), page->currentText());
-    m_historyPanel->raise();
+    m_historyPanel->open(m_keeper->historyForReading(), page->info().tabIndex,
+        QString::fromLatin1(page->info().fileName), m_tabs->caption(page->info().tabIndex), page->currentText());
 }
 
-void MainWindow::takeVersion(const QString& text)
+void MainWindow::takeVersion(int tabIndex, const QString& text)
 {
-    // The version goes in as typing, which Undo takes back; still, typing is not replaced unasked.
-    PageView* page = currentPage();
-    if (page->hasUnsavedText()) {
+    // The version goes into the page whose history is shown, as typing that Undo takes back; still,
+    // typing is not replaced unasked, and keeping it is what Escape and closing the question do.
+    PageView* target = page(tabIndex);
+    if (target->hasUnsavedText()) {
         const int answer = m_platform.messages().choose(this,
-            QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
-                .arg(m_tabs->caption(page->info().tabIndex)),
-            { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0);
+            { QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
+                    .arg(m_tabs->caption(tabIndex)),
+                { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0, 0 });
         if (answer != 1)
             return;
     }
-    m_historyPanel->hide();
-    page->takeText(text);
+    m_historyPanel->close();
+    showPage(tabIndex);
+    target->takeText(text);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -14,15 +14,18 @@ class HistoryPanel;
 class PageKeeper;
 class OptionsPanel;
 class PageView;
+class PanelStack;
 class Platform;
 class SettingsStore;
 class TabControl;
 class TrayIcon;
+class WindowActions;
 class WindowPlacement;
 
-// The program's one working window: the five pages on the tab control, the options panel and the
-// About panel laid over them, and the tray icon. It wires these together; what a page, a panel or
-// the tray does is their own.
+// The program's one working window: the five pages on the tab control, the panels laid over them
+// and the tray icon. It wires these together and owns what they share: which panels are open and
+// which is in front (the title follows the front one, and the pages take no keys while any is
+// open), and the window's commands as actions. What a page, a panel or the tray does is their own.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +38,8 @@ public:
     OptionsPanel* optionsPanel() const { return m_options; }
     AboutPanel* aboutPanel() const { return m_about; }
     HistoryPanel* historyPanel() const { return m_historyPanel; } // nullptr until first opened
+    PanelStack* panels() const { return m_panels; }
+    WindowActions* actions() const { return m_actions; }
     TrayIcon* trayIcon() const { return m_tray; }
     ClickableLabel* optionsButton() const { return m_optionsButton; }
     const QString& appFolder() const { return m_appFolder; }
@@ -67,17 +72,19 @@ protected:
 
 private:
     void buildPages();
+    void buildOptionsButton();
+    void connectActions();
     void connectPanels();
-    void connectTray();
     void activate();
     void unload();
     void changePage(int index, int previous);
+    void panelsChanged();
     void applyTabNames();
-    void setTitleFor(const QString& caption);
+    void updateTitle();
     int askToSave(int tabIndex);
     bool askBeforeUnloading();
     void hideIfMinimized();
-    void takeVersion(const QString& text);
+    void takeVersion(int tabIndex, const QString& text);
     void awaitTray();
 
     Platform& m_platform;
@@ -86,6 +93,8 @@ private:
     TabControl* m_tabs = nullptr;
     std::array<PageView*, pageCount> m_pages {};
     ClickableLabel* m_optionsButton = nullptr;
+    WindowActions* m_actions = nullptr;
+    PanelStack* m_panels = nullptr;
     OptionsPanel* m_options = nullptr;
     AboutPanel* m_about = nullptr;
     HistoryPanel* m_historyPanel = nullptr;

@@ -2,7 +2,7 @@
 
 #include "core/captions/VersionText.h"
 #include "ui/common/Artwork.h"
-#include "ui/common/Twips.h"
+#include "ui/common/Measures.h"
 #include "version.h"
 
 #include <QFrame>

@@ -3,6 +3,7 @@
 #include "core/captions/TabWidths.h"
 
 #include <QProxyStyle>
+#include <QShortcut>
 #include <QStyleOptionTab>
 #include <QTextDocument>
 
@@ -118,6 +119,17 @@ TabControl::TabControl(QWidget* parent)
         m_previous = index;
         Q_EMIT pageChanged(index, previous);
     });
+    // Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PageDown / Ctrl+PageUp go to the next or previous shown
+    // tab while the focus is on the tabs or a page (not in a panel over them).
+    const auto addKeys = [this](std::initializer_list<QKeySequence> keys, int step) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, step] { setCurrentIndex(neighbour(step)); });
+        }
+    };
+    addKeys({ QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown) }, 1);
+    addKeys({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp) }, -1);
 }
 
 void TabControl::setCaption(int index, const QString& caption)

@@ -1,4 +1,4 @@
-#include "ui/tray/ShowHideKey.h"
+#include "ui/window/ShowHideKey.h"
 
 #include "core/settings/SettingsStore.h"
 #include "platform/Platform.h"
@@ -6,7 +6,9 @@
 #include "ui/panels/OptionsPanel.h"
 #include "ui/tray/TrayIcon.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/WindowActions.h"
 
+#include <QAction>
 #include <QApplication>
 
 namespace tabwise {
@@ -22,7 +24,7 @@ ShowHideKey::ShowHideKey(Platform& platform, SettingsStore& settings, MainWindow
         // While the key is being chosen in the options panel, pressing it changes nothing.
         const QWidget* focus = QApplication::focusWidget();
         if (!focus || !m_window.optionsPanel()->showHideKeyField()->isAncestorOf(focus))
-            toggleWindow(m_window);
+            m_window.actions()->showHide->trigger();
     };
     key.onRefused = [this](const QString& reason) {
         m_platform.messages().show(&m_window,
