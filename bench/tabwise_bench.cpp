@@ -8,7 +8,7 @@
 #include "ui/page/CommandLabel.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/PageView.h"
-#include "ui/window/TabControl.h"
+#include "ui/page/TabControl.h"
 
 #include <QPlainTextEdit>
 

@@ -6,12 +6,12 @@
 #include "ui/page/CommandLabel.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/PageView.h"
+#include "ui/page/TabControl.h"
 #include "ui/panels/AboutPanel.h"
 #include "ui/panels/BackupPanel.h"
 #include "ui/panels/OptionsPanel.h"
 #include "ui/tray/TrayIcon.h"
 #include "ui/window/MainWindow.h"
-#include "ui/window/TabControl.h"
 #include "ui/window/WindowActions.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The five pages, one component over five files: editing, saving and switching, the questions about
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
-#include "ui/page/NoteBar.h"
+#include "ui/common/NoteBar.h"
 #include "ui/page/PageColours.h"
 #include "ui/print/PagePrinter.h"
 #include "ui/print/PrintJob.h"

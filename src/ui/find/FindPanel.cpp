@@ -3,7 +3,7 @@
 #include "ui/find/FindBar.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/PageView.h"
-#include "ui/window/TabControl.h"
+#include "ui/page/TabControl.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

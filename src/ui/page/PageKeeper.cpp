@@ -5,7 +5,7 @@
 #include "core/keeping/DraftKeeper.h"
 #include "core/keeping/FolderWatch.h"
 #include "platform/Platform.h"
-#include "ui/page/NoteBar.h"
+#include "ui/common/NoteBar.h"
 #include "ui/page/PageView.h"
 
 #include <QDir>

@@ -1,7 +1,6 @@
 #include "ui/page/PageView.h"
 
 #include "core/captions/Titles.h"
-#include "core/entries/EntryAddress.h"
 #include "core/keeping/DraftStore.h"
 #include "core/page/LongLines.h"
 #include "core/page/TextEncoding.h"
@@ -9,13 +8,14 @@
 #include "platform/Platform.h"
 #include "ui/common/BusyCursor.h"
 #include "ui/common/Measures.h"
+#include "ui/common/NoteBar.h"
 #include "ui/page/CommandLabel.h"
+#include "ui/page/EntryOpener.h"
 #include "ui/page/ListBox.h"
-#include "ui/page/NoteBar.h"
 #include "ui/page/PageColours.h"
+#include "ui/page/TextMenu.h"
 #include "ui/print/PagePrinter.h"
 
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolButton>
@@ -72,12 +72,14 @@ void PageView::buildControls()
     // Tab leaves the text box, as in any dialog-like window; the pages hold no tab characters.
     m_text->setTabChangesFocus(true);
     m_text->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_text, &QWidget::customContextMenuRequested, this, &PageView::showTextMenu);
+    connect(m_text, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& position) { showTextMenu(*this, m_platform, m_historyAction, position); });
     if (m_info.kind == PageKind::List) {
         m_list = new ListBox(this);
         m_list->setObjectName(QStringLiteral("entryList"));
         setViewingColour(m_list);
-        connect(m_list, &ListBox::entryActivated, this, &PageView::openSelectedEntry);
+        connect(m_list, &ListBox::entryActivated, this,
+            [this] { openEntry(this, m_platform, m_info.target, m_list->selectedEntry()); });
     }
     placeBoxes();
     setMode(m_mode);
@@ -370,27 +372,6 @@ void PageView::keepDraftNow()
     m_document->keepDraftNow();
 }
 
-void PageView::showTextMenu(const QPoint& position)
-{
-    QMenu* menu = m_text->createStandardContextMenu(position);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addSeparator();
-    if (m_historyAction)
-        menu->addAction(m_historyAction);
-    QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), this, [this] {
-        // Keeping the typing is what Enter and Escape do.
-        const int answer = m_platform.messages().show(this,
-            QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(m_name),
-            msgbox::YesNo | msgbox::Question | msgbox::DefaultButton2);
-        if (answer != msgbox::Yes)
-            return;
-        discardUnsavedText();
-        showFromFile();
-    });
-    discard->setEnabled(hasUnsavedText());
-    menu->popup(m_text->viewport()->mapToGlobal(position));
-}
-
 void PageView::discardUnsavedText()
 {
     m_text->document()->setModified(false);
@@ -410,18 +391,6 @@ void PageView::print()
     for (qsizetype i = 0; i < m_list->entryCount(); ++i)
         entries << m_list->entry(i);
     m_printer->print(m_name, listPageLines(entries));
-}
-
-void PageView::openSelectedEntry()
-{
-    // Only a web page or a new mail message to one address leaves the program, as one argument and
-    // never through a shell; anything else in the entry is refused with the reason.
-    const QString entry = m_list->selectedEntry();
-    const EntryAddress address = entryAddress(m_info.target, entry);
-    if (!address.url.isValid())
-        showError(address.refusal);
-    else if (!m_platform.openTarget().open(address.url))
-        showError(notOpenedText(entry));
 }
 
 void PageView::showError(const QString& text)

@@ -102,8 +102,6 @@ private:
     void loadList();
     bool writeList();
     ConflictChoice askAboutOtherVersion(const QString& copyName);
-    void showTextMenu(const QPoint& position);
-    void openSelectedEntry();
     void showError(const QString& text);
 
     const PageInfo& m_info;

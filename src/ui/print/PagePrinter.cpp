@@ -2,7 +2,7 @@
 
 #include "platform/Platform.h"
 #include "ui/common/Measures.h"
-#include "ui/page/NoteBar.h"
+#include "ui/common/NoteBar.h"
 #include "ui/print/PrintJob.h"
 #include "ui/print/PrintSpool.h"
 

@@ -1,4 +1,4 @@
-#include "ui/window/TabControl.h"
+#include "ui/page/TabControl.h"
 
 #include "core/captions/TabWidths.h"
 

@@ -1,11 +1,11 @@
-#include "ui/find/Finding.h"
+#include "ui/window/Finding.h"
 
 #include "ui/common/Measures.h"
 #include "ui/find/FindBar.h"
 #include "ui/find/FindPanel.h"
+#include "ui/page/TabControl.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelStack.h"
-#include "ui/window/TabControl.h"
 #include "ui/window/WindowActions.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/page/NoteBar.h"
+#include "ui/common/NoteBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
