@@ -1,14 +1,23 @@
 // Spelling: which words are checked, the Hunspell checker over a dictionary written here (never the
 // system's), the system's dictionaries and their names, the personal dictionary's file, and the
 // engine that checks off the window's thread and keeps what it found.
+#include "core/spelling/HunspellChecker.h"
 #include "core/spelling/SpellingWords.h"
 
+#include <QStringConverter>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tabwise;
 
 namespace {
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write(bytes);
+}
 
 QString joined(const QString& text, const QList<TextRange>& ranges)
 {
@@ -79,6 +88,50 @@ private Q_SLOTS:
         QFETCH(QString, slice);
         const TextRange range = sliceAround(text, from, to);
         QCOMPARE(text.sliced(range.start, range.length), slice);
+    }
+
+    void hunspellInTheDictionarysCharacterSet_data()
+    {
+        QTest::addColumn<QByteArray>("set");
+        QTest::newRow("UTF-8") << QByteArray("UTF-8");
+        QTest::newRow("Latin-1") << QByteArray("ISO8859-1");
+        QTest::newRow("Cyrillic, Microsoft's name") << QByteArray("microsoft-cp1251");
+    }
+    void hunspellInTheDictionarysCharacterSet()
+    {
+        QFETCH(QByteArray, set);
+        const bool cyrillic = set.contains("1251");
+        const QString word = cyrillic ? QStringLiteral("\u0434\u043e\u043c") : QStringLiteral("caf\u00e9");
+        QStringEncoder encode(set == "microsoft-cp1251" ? "windows-1251" : set.constData());
+        put(path("t.aff"), "SET " + set + "\nTRY " + encode(word + "abcdefst'") + "\nSFX S Y 1\nSFX S 0 s .\n");
+        put(path("t.dic"), "3\n" + encode(word) + "/S\ndon't\ntabwise\n");
+        HunspellChecker checker(path("t.aff"), path("t.dic"));
+        QCOMPARE(checker.errorText(), QString());
+        for (const QString& good :
+            { word, word + u's', word.toUpper(), QStringLiteral("don\u2019t"), QStringLiteral("Tabwise") })
+            QVERIFY2(checker.isCorrect(good), qPrintable(good));
+        const QString typo = word.chopped(1) + u'x';
+        const QString foreign = cyrillic ? QStringLiteral("caf\u00e9") : QStringLiteral("\u0434\u043e\u043c");
+        for (const QString& bad : { typo, foreign, QString(120, u'a') })
+            QVERIFY2(!checker.isCorrect(bad), qPrintable(bad));
+        QCOMPARE(checker.suggestions(typo, 5).value(0), word);
+        QCOMPARE(checker.suggestions(QStringLiteral("dont\u2019t"), 5).value(0), QStringLiteral("don\u2019t"));
+        QVERIFY(checker.suggestions(foreign, 5).isEmpty());
+        checker.ignore(typo);
+        QVERIFY(checker.isCorrect(typo));
+    }
+
+    void hunspellThatCannotReadSaysWhy()
+    {
+        put(path("odd.aff"), "SET ISCII-DEVANAGARI\n");
+        put(path("odd.dic"), "1\nword\n");
+        for (const auto& [aff, dic, reason] :
+            { std::tuple("odd.aff", "odd.dic", "ISCII-DEVANAGARI"), std::tuple("odd.aff", "gone.dic", "gone.dic") }) {
+            HunspellChecker checker(path(aff), path(dic));
+            QVERIFY(checker.isCorrect(QStringLiteral("wrod"))); // nothing marked
+            QVERIFY(checker.suggestions(QStringLiteral("wrod"), 5).isEmpty());
+            QVERIFY2(checker.errorText().contains(QLatin1String(reason)), qPrintable(checker.errorText()));
+        }
     }
 };
 
