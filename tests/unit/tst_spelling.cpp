@@ -1,9 +1,11 @@
 // Spelling: which words are checked, the Hunspell checker over a dictionary written here (never the
 // system's), the system's dictionaries and their names, the personal dictionary's file, and the
 // engine that checks off the window's thread and keeps what it found.
+#include "core/spelling/Dictionaries.h"
 #include "core/spelling/HunspellChecker.h"
 #include "core/spelling/SpellingWords.h"
 
+#include <QDir>
 #include <QStringConverter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,6 +134,45 @@ private Q_SLOTS:
             QVERIFY(checker.suggestions(QStringLiteral("wrod"), 5).isEmpty());
             QVERIFY2(checker.errorText().contains(QLatin1String(reason)), qPrintable(checker.errorText()));
         }
+    }
+
+    void systemDictionaries()
+    {
+        QDir(path("a")).mkpath(QStringLiteral("."));
+        QDir(path("b")).mkpath(QStringLiteral("."));
+        for (const char* code : { "a/en_GB", "a/de_DE", "a/de_CH", "a/sr-Latn", "b/en_US", "b/de_DE" }) {
+            put(path(code + QStringLiteral(".aff")), "SET UTF-8\n");
+            put(path(code + QStringLiteral(".dic")), "0\n");
+        }
+        put(path("a/alone.dic"), "0\n"); // without its .aff
+        const QList<Dictionary> all = installedDictionaries({ path("a"), path("b") });
+        QStringList codes;
+        for (const Dictionary& d : all)
+            codes << d.code;
+        QCOMPARE(codes.join(u' '), "de_CH de_DE en_GB en_US sr-Latn");
+        QCOMPARE(all.at(1).dicPath, path("a/de_DE.dic"));
+
+        const auto chosen = [&](const QString& setting, const QStringList& ui) {
+            const auto found = chosenDictionary(setting, all, ui);
+            return found ? found->code : QStringLiteral("none");
+        };
+        QCOMPARE(chosen({}, { "de-CH", "de" }), "de_CH");
+        QCOMPARE(chosen({}, { "de-AT", "de" }), "de_DE");
+        QCOMPARE(chosen({}, { "en-AU" }), "en_US"); // the language's own country before others
+        QCOMPARE(chosen({}, { "fr-FR", "fr" }), "en_US"); // English when none fits
+        QCOMPARE(chosen("en_GB", { "de-DE" }), "en_GB");
+        QCOMPARE(chosen("xx_XX", { "de-DE" }), "de_DE"); // no longer installed: the default
+        QCOMPARE(chosen(" off ", { "de-DE" }), "none");
+        QVERIFY(!defaultDictionary(all.mid(0, 2), { "fr" }));
+
+        QCOMPARE(dictionaryName("en_US"), "English (United States)");
+        QCOMPARE(dictionaryName("sr-Latn"), "Serbian (Latin)");
+        QCOMPARE(dictionaryName("ca_ES-valencia"), "Catalan (Spain, valencia)");
+        QCOMPARE(dictionaryName("zz_frob"), "zz_frob");
+        const QList<LanguageChoice> choices = languageChoices(all);
+        QCOMPARE(choices.size(), 6);
+        QCOMPARE(choices.at(0).setting + '=' + choices.at(0).text, "Off=Off");
+        QCOMPARE(choices.at(1).setting + '=' + choices.at(1).text, "en_GB=English (United Kingdom)");
     }
 };
 
