@@ -1,8 +1,10 @@
 // Spelling: which words are checked, the Hunspell checker over a dictionary written here (never the
 // system's), the system's dictionaries and their names, the personal dictionary's file, and the
 // engine that checks off the window's thread and keeps what it found.
+#include "core/settings/SettingsStore.h"
 #include "core/spelling/Dictionaries.h"
 #include "core/spelling/HunspellChecker.h"
+#include "core/spelling/SpellingOptions.h"
 #include "core/spelling/SpellingWords.h"
 
 #include <QDir>
@@ -173,6 +175,18 @@ private Q_SLOTS:
         QCOMPARE(choices.size(), 6);
         QCOMPARE(choices.at(0).setting + '=' + choices.at(0).text, "Off=Off");
         QCOMPARE(choices.at(1).setting + '=' + choices.at(1).text, "en_GB=English (United Kingdom)");
+    }
+
+    void checkSpellingSettings()
+    {
+        SettingsStore store(path("spelling.ini"));
+        QCOMPARE(QList<bool>({ checksSpelling(store, 0), checksSpelling(store, 1), checksSpelling(store, 2),
+                     checksSpelling(store, 4) }),
+            QList<bool>({ true, false, false, true }));
+        QVERIFY(store.write(Key::CheckSpellingNotes, QStringLiteral("0")));
+        QVERIFY(store.write(Key::CheckSpellingOther, QStringLiteral("garbage")));
+        QVERIFY(!checksSpelling(store, 0));
+        QVERIFY(checksSpelling(store, 4));
     }
 };
 
