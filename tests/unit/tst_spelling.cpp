@@ -4,13 +4,17 @@
 #include "core/settings/SettingsStore.h"
 #include "core/spelling/Dictionaries.h"
 #include "core/spelling/HunspellChecker.h"
+#include "core/spelling/PersonalDictionary.h"
 #include "core/spelling/SpellingOptions.h"
 #include "core/spelling/SpellingWords.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QStringConverter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace tabwise;
 
@@ -21,6 +25,12 @@ void put(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
     file.write(bytes);
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 QString joined(const QString& text, const QList<TextRange>& ranges)
@@ -187,6 +197,65 @@ private Q_SLOTS:
         QVERIFY(store.write(Key::CheckSpellingOther, QStringLiteral("garbage")));
         QVERIFY(!checksSpelling(store, 0));
         QVERIFY(checksSpelling(store, 4));
+    }
+
+    void personalDictionaryFile()
+    {
+        const QString file = path("own/Tabwise/dictionary.txt");
+        PersonalDictionary dictionary(file);
+        QSignalSpy changed(&dictionary, &PersonalDictionary::changed);
+        QVERIFY(dictionary.add(QStringLiteral(" Tabwise ")).ok);
+        QVERIFY(dictionary.add(QStringLiteral("Tabwise")).ok);
+        QCOMPARE(bytesOf(file), "Tabwise\n");
+        QCOMPARE(changed.size(), 1);
+        struct stat info { };
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0600);
+        QVERIFY(!dictionary.add(QStringLiteral("two words")).ok);
+
+        // Edited by hand, replaced as an editor does: read again; what is not a word stays in it.
+        const QByteArray edited = "\xEF\xBB\xBFgrüß\r\n\r\n  spaced  \r\nnot a word\r\n" + QByteArray("bin\0ary", 7)
+            + "\r\n\xff\xfe\r\nend";
+        put(file + ".new", edited);
+        QVERIFY(QFile::remove(file) && QFile::rename(file + ".new", file));
+        QTRY_COMPARE(changed.size(), 2);
+        QStringList words = dictionary.words().values();
+        words.sort();
+        QCOMPARE(words.join(u' '), QString::fromUtf8("end grüß spaced"));
+        QVERIFY(dictionary.add(QStringLiteral("neu")).ok);
+        QCOMPARE(bytesOf(file), edited + "\r\nneu\r\n");
+        QVERIFY(isListed(dictionary.words(), QStringLiteral("Neu")));
+        QVERIFY(!isListed(dictionary.words(), QStringLiteral("GRÜSS")));
+    }
+
+    void personalDictionaryThatCannotBeUsed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("huge") << "huge";
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("below a file") << "below";
+    }
+    void personalDictionaryThatCannotBeUsed()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString file = dir.filePath(QStringLiteral("dictionary.txt"));
+        const QByteArray huge(PersonalDictionary::largestFile + 1, 'w');
+        if (kind == "huge")
+            put(file, huge);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        if (kind == "below") {
+            put(file, "");
+            file += QStringLiteral("/dictionary.txt");
+        }
+        PersonalDictionary dictionary(file);
+        QVERIFY(dictionary.words().isEmpty());
+        const FileWrite added = dictionary.add(QStringLiteral("word"));
+        QVERIFY(!added.ok);
+        QVERIFY2(added.error.contains(file), qPrintable(added.error));
+        if (kind == "huge")
+            QVERIFY(bytesOf(file) == huge);
     }
 };
 
