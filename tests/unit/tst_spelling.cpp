@@ -5,10 +5,14 @@
 #include "core/spelling/Dictionaries.h"
 #include "core/spelling/HunspellChecker.h"
 #include "core/spelling/PersonalDictionary.h"
+#include "core/spelling/SpellChecker.h"
+#include "core/spelling/SpellingEngine.h"
 #include "core/spelling/SpellingOptions.h"
 #include "core/spelling/SpellingWords.h"
 
 #include <QDir>
+#include <QMutex>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStringConverter>
 #include <QTemporaryDir>
@@ -40,6 +44,40 @@ QString joined(const QString& text, const QList<TextRange>& ranges)
         words << text.sliced(range.start, range.length);
     return words.join(u'|');
 }
+
+// Knows the words it is given; counts what it is asked, and can be held while it checks.
+class FakeChecker : public SpellChecker {
+public:
+    explicit FakeChecker(QStringList words)
+        : m_words(std::move(words))
+    {
+    }
+    bool isCorrect(const QString& word) override
+    {
+        m_gate.acquire();
+        m_gate.release();
+        const QMutexLocker lock(&m_mutex);
+        m_asked << word;
+        return m_words.contains(word);
+    }
+    QStringList suggestions(const QString& word, int max) override { return QStringList(max + 1, word + u'!'); }
+    void ignore(const QString& word) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_words << word;
+    }
+    QStringList asked()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return std::exchange(m_asked, {});
+    }
+    QSemaphore m_gate { 1 }; // take it to hold the checking thread
+
+private:
+    QMutex m_mutex;
+    QStringList m_words;
+    QStringList m_asked;
+};
 
 } // namespace
 
@@ -256,6 +294,65 @@ private Q_SLOTS:
         QVERIFY2(added.error.contains(file), qPrintable(added.error));
         if (kind == "huge")
             QVERIFY(bytesOf(file) == huge);
+    }
+
+    void engineChecksAwayAndKeepsResults()
+    {
+        PersonalDictionary personal(path("engine/dictionary.txt"));
+        SpellingEngine engine(personal);
+        auto checker = std::make_shared<FakeChecker>(QStringList { "good", "words" });
+        engine.setChecker(checker);
+        QSignalSpy checked(&engine, &SpellingEngine::checked);
+        QSignalSpy changed(&engine, &SpellingEngine::resultsChanged);
+        const QString first = QStringLiteral("good wrods and baad words");
+        QVERIFY(!engine.misspelled(first));
+        engine.request({ first, first, QStringLiteral("good") });
+        QTRY_COMPARE(checked.size(), 2);
+        QCOMPARE(joined(first, *engine.misspelled(first)), "wrods|and|baad");
+        QCOMPARE(checker->asked().size(), 6);
+
+        // Known pieces are not checked again; a changed one is.
+        engine.request({ first, QStringLiteral("good wrods") });
+        QTRY_COMPARE(checked.size(), 3);
+        QCOMPARE(checker->asked(), QStringList({ "good", "wrods" }));
+
+        // A request gives up what the one before still had waiting.
+        checker->m_gate.acquire();
+        engine.request({ QStringLiteral("held") });
+        engine.request({ QStringLiteral("dropped") });
+        engine.request({ QStringLiteral("wanted") });
+        checker->m_gate.release();
+        QTRY_COMPARE(checked.size(), 5);
+        QCOMPARE(checker->asked(), QStringList({ "held", "wanted" }));
+
+        // Taken as correct: the results change without checking again.
+        engine.ignore(QStringLiteral("and"));
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(engine.addToDictionary(QStringLiteral("baad")).ok);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(joined(first, *engine.misspelled(first)), "wrods");
+        QCOMPARE(engine.suggestions(QStringLiteral("wrods")).size(), SpellingEngine::maxSuggestions);
+        QVERIFY(checker->asked().isEmpty());
+
+        // A word taken out of the personal dictionary on disk: what was found is found again.
+        put(path("engine/dictionary.txt"), "other\n");
+        personal.reload();
+        QCOMPARE(changed.size(), 3);
+        QVERIFY(!engine.misspelled(first));
+
+        // Another dictionary: a batch checked by the one before is dropped; the ignored stay ignored.
+        checker->m_gate.acquire();
+        engine.request({ first });
+        auto next = std::make_shared<FakeChecker>(QStringList());
+        engine.setChecker(next);
+        checker->m_gate.release();
+        engine.request({ first });
+        QTRY_VERIFY(engine.misspelled(first));
+        QCOMPARE(joined(first, *engine.misspelled(first)), "good|wrods|baad|words");
+
+        engine.setChecker(nullptr);
+        QCOMPARE(engine.misspelled(first)->size(), 0);
+        QCOMPARE(engine.misspelled(QString(SpellingEngine::longestPiece + 1, u'x'))->size(), 0);
     }
 };
 
