@@ -109,18 +109,17 @@ void SpellingEngine::dispatch()
 void SpellingEngine::finish(quint64 generation, const QStringList& pieces, const QList<QList<TextRange>>& found)
 {
     m_busy = false;
-    if (generation == m_generation) {
-        for (qsizetype i = 0; i < pieces.size(); ++i) {
-            // A word may have been taken as correct while the batch was checked.
-            QList<TextRange> misspelled;
-            for (const TextRange& range : found.at(i)) {
-                if (!isListed(m_personalWords, pieces.at(i).sliced(range.start, range.length)))
-                    misspelled.append(range);
-            }
-            m_results.insert(pieces.at(i), new QList<TextRange>(std::move(misspelled)), costOf(pieces.at(i)));
+    // A receiver of checked() may change the dictionary: the rest of the batch is then dropped.
+    for (qsizetype i = 0; i < pieces.size() && generation == m_generation; ++i) {
+        // A word may have been taken as correct while the batch was checked.
+        QList<TextRange> misspelled;
+        for (const TextRange& range : found.at(i)) {
+            const QString word = pieces.at(i).sliced(range.start, range.length);
+            if (!isListed(m_personalWords, word) && !isListed(m_ignored, word))
+                misspelled.append(range);
         }
-        for (const QString& piece : pieces)
-            Q_EMIT checked(piece);
+        m_results.insert(pieces.at(i), new QList<TextRange>(misspelled), costOf(pieces.at(i)));
+        Q_EMIT checked(pieces.at(i), misspelled);
     }
     dispatch();
 }
@@ -134,7 +133,7 @@ void SpellingEngine::ignore(const QString& word)
 {
     if (m_ignored.contains(word))
         return;
-    m_ignored.append(word);
+    m_ignored.insert(word);
     if (m_checker)
         m_checker->ignore(word);
     dropListed({ word });

@@ -56,8 +56,8 @@ public:
     FileWrite addToDictionary(const QString& word);
 
 Q_SIGNALS:
-    // The misspelled words of PIECE are known now.
-    void checked(const QString& piece);
+    // The misspelled words of PIECE are known now: MISSPELLED (as misspelled() gives them).
+    void checked(const QString& piece, const QList<tabwise::TextRange>& misspelled);
     // What was known before may no longer hold (another dictionary, a word taken as correct, the
     // personal dictionary changed on disk): views ask misspelled() again for what they show.
     void resultsChanged();
@@ -72,7 +72,7 @@ private:
     PersonalDictionary& m_personal;
     QSet<QString> m_personalWords; // as last seen; handed to the checking thread with each batch
     std::shared_ptr<SpellChecker> m_checker;
-    QStringList m_ignored;
+    QSet<QString> m_ignored;
     mutable QCache<QString, QList<TextRange>> m_results;
     QStringList m_waiting;
     bool m_busy = false;
