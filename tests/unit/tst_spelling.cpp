@@ -164,8 +164,8 @@ private Q_SLOTS:
         put(path("t.dic"), "3\n" + encode(word) + "/S\ndon't\ntabwise\n");
         HunspellChecker checker(path("t.aff"), path("t.dic"));
         QCOMPARE(checker.errorText(), QString());
-        for (const QString& good :
-            { word, word + u's', word.toUpper(), QStringLiteral("don\u2019t"), QStringLiteral("Tabwise") })
+        for (const QString& good : { word, word + u's', word.toUpper(), word.left(2) + u'\u00AD' + word.mid(2),
+                 QStringLiteral("don\u2019t"), QStringLiteral("Tabwise") })
             QVERIFY2(checker.isCorrect(good), qPrintable(good));
         const QString typo = word.chopped(1) + u'x';
         const QString foreign = cyrillic ? QStringLiteral("caf\u00e9") : QStringLiteral("\u0434\u043e\u043c");

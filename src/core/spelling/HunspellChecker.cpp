@@ -16,6 +16,7 @@ namespace {
 constexpr qsizetype longestWord = 100;
 
 constexpr char16_t typographicApostrophe = u'\u2019';
+constexpr char16_t softHyphen = u'\u00AD';
 
 // The name Qt knows a character set by, from the name a Hunspell .aff file gives it.
 QByteArray converterName(const std::string& setName)
@@ -93,11 +94,13 @@ bool HunspellChecker::spell(const QString& word)
     return bytes && m_hunspell->spell(*bytes);
 }
 
-bool HunspellChecker::isCorrect(const QString& word)
+bool HunspellChecker::isCorrect(const QString& given)
 {
     const QMutexLocker lock(&m_mutex);
-    if (!load() || m_ignored.contains(word))
+    if (!load() || m_ignored.contains(given))
         return true;
+    // A soft hyphen only says where the word may be broken at a line's end.
+    const QString word = QString(given).remove(softHyphen);
     if (word.size() > longestWord)
         return false;
     if (spell(word))
