@@ -40,16 +40,18 @@ FileBytes readBytes(const QString& path)
     // Not a FIFO or a device: opening or reading those may wait for ever.
     if (!info.isFile())
         return unreadable(QCoreApplication::translate("Spelling", "It is not a file."));
-    if (info.size() > PersonalDictionary::largestFile)
+    const auto tooLarge = [&] {
         return unreadable(QCoreApplication::translate(
             "Spelling", "It is larger than %n MB.", nullptr, int(PersonalDictionary::largestFile / (1024 * 1024))));
+    };
+    if (info.size() > PersonalDictionary::largestFile)
+        return tooLarge();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return unreadable(file.errorString());
     FileBytes read { file.read(PersonalDictionary::largestFile + 1), {} };
-    if (read.bytes.size() > PersonalDictionary::largestFile)
-        return unreadable(QCoreApplication::translate(
-            "Spelling", "It is larger than %n MB.", nullptr, int(PersonalDictionary::largestFile / (1024 * 1024))));
+    if (read.bytes.size() > PersonalDictionary::largestFile) // grown since it was looked at
+        return tooLarge();
     return read;
 }
 
@@ -143,8 +145,7 @@ FileWrite PersonalDictionary::add(const QString& given)
     const FileWrite written = writeFileAtomically(m_path, file.bytes + word.toUtf8() + lineEnd);
     if (!written.ok)
         return written;
-    m_stamp = fileStamp(m_path);
-    m_words.insert(word);
+    read(); // the words as the file now holds them
     watch();
     Q_EMIT changed();
     return written;
