@@ -8,9 +8,10 @@ packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libchm-dev fp-utils libcups2-dev libgit2-dev
+  libhunspell-dev # spell checking
   libxcb1-dev # the XEmbed tray and the show/hide key on X11 (Qt D-Bus for the rest is in qt6-base-dev)
   # run
-  qt6-qpa-plugins fonts-dejavu-core
+  qt6-qpa-plugins fonts-dejavu-core hunspell-en-us
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr git
   dbus-daemon dbus-bin python3-dbus python3-gi at-spi2-core python3-pyatspi weston qt6-wayland

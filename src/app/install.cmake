@@ -94,8 +94,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tabwise.example.org/")
 # The Qt 6 and CHM libraries the program links, found from the executable by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Named as well, since the help viewer depends on it whether or not the linker keeps the link.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1")
-# Wayland sessions, opening web and mail entries, and a font the window is laid out with.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-dejavu-core")
+# Named as well, since the help viewer and spell checking depend on them whether or not the linker
+# keeps the link.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libhunspell-1.7-0")
+# Wayland sessions, opening web and mail entries, a font the window is laid out with, and a
+# dictionary to check spelling with (every hunspell-* package serves; English is the fallback).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-dejavu-core, hunspell-en-us | hunspell-dictionary")
 include(CPack)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 // Every preference the program keeps, with its section, key name and the value the window's own
 // design stands for. No key name is spelled anywhere else.
@@ -23,6 +24,10 @@ enum class Key {
     BackupDir,
     ShowHide, // the key that shows and hides the window from anywhere
     KeepDays, // how many days of page history are kept; 0 for all
+    CheckSpellingNotes, // the text pages' "Check Spelling", one each
+    CheckSpellingPhone,
+    CheckSpellingOther,
+    SpellingLanguage, // the code of the dictionary ("en_US"), "Off", or empty for the desktop's language
 };
 
 struct KeyInfo {
@@ -32,7 +37,7 @@ struct KeyInfo {
     const char* designValue; // nullptr: no design value
 };
 
-inline constexpr std::array<KeyInfo, 15> keyTable { {
+inline constexpr std::array<KeyInfo, 19> keyTable { {
     { Key::StartMinimized, "Startup", "Value", "0" },
     { Key::StayOnTop, "Startup", "Value2", "0" },
     { Key::ShowTab2, "Startup", "Value4", "1" },
@@ -48,7 +53,21 @@ inline constexpr std::array<KeyInfo, 15> keyTable { {
     { Key::BackupDir, "Backup", "BackupDir", nullptr },
     { Key::ShowHide, "Keys", "ShowHide", nullptr },
     { Key::KeepDays, "History", "KeepDays", nullptr },
+    { Key::CheckSpellingNotes, "Spelling", "Notes", "1" },
+    { Key::CheckSpellingPhone, "Spelling", "PhoneNumbers", "0" },
+    { Key::CheckSpellingOther, "Spelling", "Other", "1" },
+    { Key::SpellingLanguage, "Spelling", "Language", nullptr },
 } };
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < keyTable.size(); ++i) {
+            if (keyTable[i].key != static_cast<Key>(i))
+                return false;
+        }
+        return true;
+    }(),
+    "the key table is in the order of Key");
 
 constexpr const KeyInfo& keyInfo(Key key)
 {
@@ -63,6 +82,17 @@ constexpr Key tabNameKey(int tabIndex)
 constexpr Key showKey(int tabIndex)
 {
     return static_cast<Key>(static_cast<int>(Key::ShowTab2) + tabIndex - 1);
+}
+
+// The "Check Spelling" key of the tab at index 0..4; none for the list pages.
+constexpr std::optional<Key> checkSpellingKey(int tabIndex)
+{
+    switch (tabIndex) {
+    case 0: return Key::CheckSpellingNotes;
+    case 1: return Key::CheckSpellingPhone;
+    case 4: return Key::CheckSpellingOther;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace tabwise

@@ -26,6 +26,11 @@ QString userStateFolder()
     return xdgFolder("XDG_STATE_HOME", ".local/state");
 }
 
+QString userDataFolder()
+{
+    return xdgFolder("XDG_DATA_HOME", ".local/share");
+}
+
 QString folderId(const QString& appFolder)
 {
     const QFileInfo folder(appFolder);

@@ -11,6 +11,8 @@ namespace tabwise {
 QString userConfigFolder();
 // $XDG_STATE_HOME, or ~/.local/state: what the program keeps for itself between runs.
 QString userStateFolder();
+// $XDG_DATA_HOME, or ~/.local/share: what the user keeps with the program (their own words).
+QString userDataFolder();
 
 // A short name that stands for one application folder, the same for every spelling of it (links,
 // "..", a final "/"): the program's own state for that folder is kept under this name.
