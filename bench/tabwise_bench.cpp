@@ -4,6 +4,7 @@
 #include "FindBench.h"
 #include "Floors.h"
 #include "PrintBench.h"
+#include "TypingBench.h"
 #include "WindowFixture.h"
 #include "ui/page/CommandLabel.h"
 #include "ui/page/ListBox.h"
@@ -269,7 +270,7 @@ int main(int argc, char* argv[])
     if (args.size() == 4 && args[1] == QStringLiteral("--memory"))
         return memoryRun(args[2], args[3].toInt());
 
-    // Arguments choose what runs: "start", "text", "list", "find", "print", "memory"; none runs
+    // Arguments choose what runs: "start", "text", "list", "typing", "find", "print", "memory"; none runs
     // everything.
     const QStringList only = args.mid(1);
     const auto wanted = [&](const char* part) { return only.isEmpty() || only.contains(QLatin1String(part)); };
@@ -288,6 +289,8 @@ int main(int argc, char* argv[])
         benchListPage(100000, 9);
         benchListPage(1000000, 5);
     }
+    if (wanted("typing"))
+        benchTypingStalls();
     if (wanted("find"))
         benchFind();
     if (wanted("print"))
