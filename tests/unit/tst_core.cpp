@@ -81,6 +81,9 @@ private Q_SLOTS:
             << QByteArray("a\r\nb") << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
         QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\r\n") << QStringList { "", "", "x", "" }
                                      << QByteArray("\r\n\r\nx\r\n\r\n");
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "a\r\nb")
+                                         << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
     }
     void listRoundTrip()
     {
@@ -103,7 +106,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("utf8"); // written back as it was
         QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9") << "caf\u00e9" << true;
-        QTest::newRow("byte-order mark kept") << QByteArray("\xef\xbb\xbfhi") << QChar(0xfeff) + QString("hi") << true;
+        // A byte-order mark at the front is read past (and not written back); one further on stays.
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbfhi") << "hi" << false;
+        QTest::newRow("byte-order mark only") << QByteArray("\xef\xbb\xbf") << "" << false;
+        QTest::newRow("byte-order mark, Windows-1252") << QByteArray("\xef\xbb\xbf\xe9") << "\u00e9" << false;
+        QTest::newRow("U+FEFF further on") << QByteArray("a\xef\xbb\xbf\xef\xbb\xbf") << "a\ufeff\ufeff" << true;
         QTest::newRow("NUL bytes") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3) << true;
         QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x80\x81") << "caf\u00e9 \u20ac\u0081" << false;
         QTest::newRow("UTF-8 cut off at the end") << QByteArray("ab\xe2\x82") << "ab\u00e2\u201a" << false;
