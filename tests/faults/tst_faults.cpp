@@ -3,7 +3,8 @@
 // (chattr +i, which holds the superuser too; the permission bits for anybody else), saving a page,
 // the Edit of a list page, printing to a file, a backup and a restore each fail with a message that
 // names the place and the system's reason, both folders keep their files as they were and the page
-// keeps the text on screen.
+// keeps the text on screen. Pages that are symbolic links, and links in the backup folder, never
+// let a backup or a restore write where the user did not choose.
 #include "WindowFixture.h"
 
 #include <QProcess>
@@ -131,6 +132,48 @@ private Q_SLOTS:
         // The Edit could not store the entries: the box shows the file, which still holds them.
         QCOMPARE(page->textBox()->toPlainText(), action == EditList ? "old\n" : shown);
         QCOMPARE(page->hasUnsavedText(), action != EditList);
+    }
+
+    void pageLinks()
+    {
+        QTemporaryDir temporary;
+        const QString base = temporary.path();
+        writeFile(base + "/synced/notes.ntr", "synced\r\n");
+        writeFile(base + "/app/email.ntr", "e\r\n");
+        writeFile(base + "/elsewhere", "elsewhere");
+        QVERIFY(QFile::link(base + "/synced/notes.ntr", base + "/app/notes.ntr"));
+        QVERIFY(QFile::link(base + "/unmounted/web.ntr", base + "/app/web.ntr")); // its file is missing
+        QVERIFY(QDir().mkpath(base + "/backup") && QFile::link(base + "/elsewhere", base + "/backup/email.ntr"));
+        WindowFixture f(base + "/app");
+        MainWindow& w = f.load();
+        w.openOptions();
+        BackupPanel* panel = w.optionsPanel()->backupPanel();
+        QVERIFY(panel->showFolder(base + "/backup"));
+        f.platform.answers = { msgbox::Yes };
+        panel->backupButton()->click();
+        QCOMPARE(f.platform.messageTexts().last(),
+            "The backup into\n" + base + "/backup\nis not complete.\n\nCopied: email.ntr, notes.ntr\n\nNot copied:\n"
+                + "web.ntr: This is a link to " + base
+                + "/unmounted/web.ntr, which does not exist.\n\nIn the backup folder, email.ntr was a link to a file "
+                  "elsewhere: the copy took the link's place, and the file it led to is as it was.");
+        const auto backup = snapshot(base + "/backup");
+        QCOMPARE(backup.keys(), QStringList({ "email.ntr", "notes.ntr" }));
+        QCOMPARE(backup["email.ntr"] + backup["notes.ntr"] + f.pageBytes("../elsewhere"), "e\r\nsynced\r\nelsewhere");
+
+        // A restore writes through the page's link, keeps what it replaces, and names the page
+        // whose link leads nowhere.
+        writeFile(base + "/backup/notes.ntr", "restored\r\n");
+        writeFile(base + "/backup/web.ntr", "w\r\n");
+        f.platform.answers = { msgbox::Yes };
+        panel->restoreButton()->click();
+        QVERIFY(f.platform.messageTexts().last().endsWith("\nweb.ntr: The file in the destination is a link to " + base
+            + "/unmounted/web.ntr, which does not exist."));
+        QVERIFY(QFileInfo(base + "/app/notes.ntr").isSymLink() && !QFileInfo::exists(base + "/unmounted"));
+        QCOMPARE(f.pageBytes("../synced/notes.ntr"), "restored\r\n");
+        QCOMPARE(w.page(0)->textBox()->toPlainText(), "restored\n");
+        const QStringList kept = QDir(base + "/app").entryList({ "Before restore*" }, QDir::Dirs);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(snapshot(base + "/app/" + kept[0]), backup);
     }
 };
 

@@ -81,6 +81,9 @@ private Q_SLOTS:
             << QByteArray("a\r\nb") << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
         QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\r\n") << QStringList { "", "", "x", "" }
                                      << QByteArray("\r\n\r\nx\r\n\r\n");
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "a\r\nb")
+                                         << QStringList { "a", "b" } << QByteArray("a\r\nb\r\n");
     }
     void listRoundTrip()
     {
@@ -103,7 +106,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("utf8"); // written back as it was
         QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9") << "caf\u00e9" << true;
-        QTest::newRow("byte-order mark kept") << QByteArray("\xef\xbb\xbfhi") << QChar(0xfeff) + QString("hi") << true;
+        // A byte-order mark at the front is read past (and not written back); one further on stays.
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbfhi") << "hi" << false;
+        QTest::newRow("byte-order mark only") << QByteArray("\xef\xbb\xbf") << "" << false;
+        QTest::newRow("byte-order mark, Windows-1252") << QByteArray("\xef\xbb\xbf\xe9") << "\u00e9" << false;
+        QTest::newRow("U+FEFF further on") << QByteArray("a\xef\xbb\xbf\xef\xbb\xbf") << "a\ufeff\ufeff" << true;
         QTest::newRow("NUL bytes") << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3) << true;
         QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x80\x81") << "caf\u00e9 \u20ac\u0081" << false;
         QTest::newRow("UTF-8 cut off at the end") << QByteArray("ab\xe2\x82") << "ab\u00e2\u201a" << false;
@@ -198,7 +205,11 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(from + "/folder.ntr") && QDir().mkpath(to + "/d.ntr"));
         for (const char* name : { "a.ntr", "b.ntr", "d.ntr", "ro.ntr", "c.txt" })
             put(from + '/' + name, QByteArray("new ") + name);
-        QVERIFY(QFile::link(from + "/a.ntr", from + "/link.ntr"));
+        put(path("outside"), "outside");
+        // A page that is a link is copied as its file; one that leads nowhere is named. Links in the
+        // destination give way to the copies, and nothing is written where they lead.
+        QVERIFY(QFile::link(from + "/a.ntr", from + "/link.ntr") && QFile::link(path("gone"), from + "/gone.ntr"));
+        QVERIFY(QFile::link(path("outside"), to + "/a.ntr") && QFile::link(path("nowhere"), to + "/link.ntr"));
         put(to + "/b.ntr", "old b");
         QVERIFY(QFile::setPermissions(to + "/b.ntr", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
         put(to + "/ro.ntr", "old ro");
@@ -206,17 +217,37 @@ private Q_SLOTS:
         put(to + "/keep.ntr", "keep");
 
         const CopyOutcome outcome = copyPageFiles(from, to);
-        QCOMPARE(outcome.copied, QStringList({ "a.ntr", "b.ntr" }));
-        QCOMPARE(bytesOf(to + "/a.ntr") + bytesOf(to + "/b.ntr") + bytesOf(to + "/ro.ntr"),
-            QByteArray("new a.ntrnew b.ntrold ro"));
+        QCOMPARE(outcome.copied, QStringList({ "a.ntr", "b.ntr", "link.ntr" }));
+        QCOMPARE(bytesOf(to + "/a.ntr") + bytesOf(to + "/b.ntr") + bytesOf(to + "/ro.ntr") + bytesOf(to + "/link.ntr")
+                + bytesOf(path("outside")),
+            QByteArray("new a.ntrnew b.ntrold ronew a.ntroutside"));
+        QVERIFY(!QFileInfo(to + "/a.ntr").isSymLink() && !QFileInfo::exists(path("nowhere")));
         QCOMPARE(QPair(modeOf(to + "/a.ntr"), modeOf(to + "/b.ntr")), QPair(0600, 0604)); // new, replaced
         QCOMPARE(QDir(to).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList({ "a.ntr", "b.ntr", "d.ntr", "keep.ntr", "ro.ntr" }));
+            QStringList({ "a.ntr", "b.ntr", "d.ntr", "keep.ntr", "link.ntr", "ro.ntr" }));
+        QVERIFY(!outcome.copiedAllThereWas() && outcome.notCopied[1].linkToNothing);
         QCOMPARE(copyFailureText(CopyKind::Backup, outcome, from, to),
             "The backup into\n" + to
-                + "\nis not complete.\n\nCopied: a.ntr, b.ntr\n\nNot copied:\nd.ntr: The destination holds a "
-                  "folder of this name.\nro.ntr: The file in the destination is read-only.");
+                + "\nis not complete.\n\nCopied: a.ntr, b.ntr, link.ntr\n\nNot copied:\nd.ntr: The destination holds a "
+                  "folder of this name.\ngone.ntr: This is a link to "
+                + path("gone")
+                + ", which does not exist.\nro.ntr: The file in the destination is read-only.\n\nIn the backup folder, "
+                  "a.ntr, link.ntr were links to files elsewhere: the copies took the links' places, and the files "
+                  "they led to are as they were.");
         QVERIFY(copyFailureText(CopyKind::Restore, {}, from, to).startsWith("The restore from\n" + from + "\nis"));
+
+        // Into the pages, a page that is a link is written through it as Save writes it, unless its
+        // file is missing.
+        const QString app = path("app");
+        QVERIFY(QDir().mkpath(app) && QFile::link(path("outside"), app + "/b.ntr"));
+        QVERIFY(QFile::link(path("nowhere"), app + "/keep.ntr"));
+        const CopyOutcome restored = copyPageFiles(to, app, CopyInto::Pages);
+        QCOMPARE(restored.copied, QStringList({ "a.ntr", "b.ntr", "link.ntr", "ro.ntr" }));
+        QVERIFY(QFileInfo(app + "/b.ntr").isSymLink() && bytesOf(path("outside")) == "new b.ntr");
+        QCOMPARE(restored.notCopied.size(), 1);
+        QCOMPARE(restored.notCopied[0].reason,
+            "The file in the destination is a link to " + path("nowhere") + ", which does not exist.");
+        QVERIFY(!QFileInfo::exists(path("nowhere")));
     }
 
     void copyRefusals_data()

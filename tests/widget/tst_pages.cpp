@@ -152,6 +152,10 @@ private Q_SLOTS:
         row("lone CR, lone LF", "a\rb\nc\r\nd", "\r\n");
         row("separators in the file", "a\xe2\x80\xa8-\xe2\x80\xa9-\r", "");
         row("5 MB line", QByteArray(5 << 20, 'x'), "\r\n");
+        row("byte-order mark",
+            "\xef\xbb\xbf"
+            "a",
+            "\r\n");
         row("list saved while viewed", "a\rb\nc", "", 2);
     }
     void untouchedPageKeepsItsBytes()
@@ -175,7 +179,34 @@ private Q_SLOTS:
         QVERIFY(f.pageBytes(pageFileName(tab)) == saved);
         typeOn(page, "z"); // and typing is saved as usual
         page->saveButton()->click();
-        QVERIFY(f.pageBytes(pageFileName(tab)).endsWith("z\r\n") && f.platform.messagesShown.isEmpty());
+        const QByteArray typed = f.pageBytes(pageFileName(tab));
+        QVERIFY(typed.endsWith("z\r\n") && !typed.startsWith("\xef\xbb\xbf") && f.platform.messagesShown.isEmpty());
+    }
+
+    void byteOrderMarkIsNoText_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("email") << 2 << "x@example.org"
+                               << "mailto:x@example.org";
+        QTest::newRow("web") << 3 << "https://example.org/bom"
+                             << "https://example.org/bom";
+    }
+    void byteOrderMarkIsNoText()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, entry);
+        QFETCH(QString, opened);
+        WindowFixture f;
+        f.writePage(pageFileName(tab), "\xef\xbb\xbf" + entry.toUtf8() + "\r\n"); // as editors on Windows write
+        MainWindow& w = f.load();
+        w.showPage(tab);
+        ListBox* list = w.page(tab)->entryList();
+        const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+        for (auto event : { QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick })
+            QTest::mouseEvent(event, list->viewport(), Qt::LeftButton, {}, first);
+        QCOMPARE(f.platform.opened, QStringList { opened });
     }
 
     void pageThatCannotBeRead()

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tabwise {
@@ -36,40 +37,21 @@ QString folderReadError(const QString& folder)
     return error ? QString::fromLocal8Bit(error.message()) : QStringLiteral("The folder cannot be read.");
 }
 
-} // namespace
-
-QString makeFolder(const QString& path)
+bool isLinkToNothing(const QFileInfo& info)
 {
-    std::error_code error;
-    std::filesystem::create_directories(nativePath(path), error);
-    return error ? QString::fromLocal8Bit(error.message()) : QString();
+    return info.isSymLink() && !info.exists();
 }
 
-QString unusedPath(const QString& wanted)
+// Copies the open source whole into a file at TO, through a temporary file renamed over it.
+QString writeCopy(QFile& source, const QString& to)
 {
-    QString path = wanted;
-    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
-        path = wanted + QStringLiteral(" %1").arg(n);
-    return path;
-}
-
-QString copyPageFile(const QString& from, const QString& to)
-{
-    const QFileInfo target(to);
-    if (isReadOnly(target))
-        return QStringLiteral("The file in the destination is read-only.");
-    if (target.isDir())
-        return QStringLiteral("The destination holds a folder of this name.");
-
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
+    const bool existed = QFileInfo::exists(to);
     QSaveFile copy(to);
     // Unbuffered: a write that fails (a full disk) is seen by write() itself. Buffered, it would
     // fail only in the flush inside commit(), which then still puts the torn copy in place.
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return copy.errorString();
-    if (!target.exists())
+    if (!existed)
         copy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(chunkSize);
@@ -89,6 +71,73 @@ QString copyPageFile(const QString& from, const QString& to)
     return {};
 }
 
+// The copy takes the place of the link LINK: it is written beside it under a name that is no page
+// file's and renamed over the link itself, which rename() never follows.
+QString replaceLink(QFile& source, const QString& link)
+{
+    const QFileInfo info(link);
+    const QString beside
+        = unusedPath(info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".copy")));
+    if (const QString reason = writeCopy(source, beside); !reason.isEmpty())
+        return reason;
+    std::error_code error;
+    std::filesystem::rename(nativePath(beside), nativePath(link), error);
+    if (!error)
+        return {};
+    QFile::remove(beside);
+    return QString::fromLocal8Bit(error.message());
+}
+
+} // namespace
+
+bool CopyOutcome::copiedAllThereWas() const
+{
+    return refusal == Refusal::None
+        && std::all_of(notCopied.begin(), notCopied.end(), [](const NotCopied& file) { return file.linkToNothing; });
+}
+
+QString makeFolder(const QString& path)
+{
+    std::error_code error;
+    std::filesystem::create_directories(nativePath(path), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+}
+
+QString unusedPath(const QString& wanted)
+{
+    QString path = wanted;
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = wanted + QStringLiteral(" %1").arg(n);
+    return path;
+}
+
+QString copyPageFile(const QString& from, const QString& to, CopyInto into)
+{
+    // A page that is a link is copied as the file it leads to, which must be there and a page file.
+    const QFileInfo origin(from);
+    if (isLinkToNothing(origin))
+        return QStringLiteral("This is a link to %1, which does not exist.")
+            .arg(QDir::toNativeSeparators(origin.symLinkTarget()));
+    if (origin.exists() && !origin.isFile())
+        return QStringLiteral("This is not a regular file."); // a pipe could keep the copy waiting
+    QFile source(from);
+    const QFileInfo target(to);
+    const bool replacing = into == CopyInto::Folder && target.isSymLink();
+    // As Save does not, nothing is written through a page link whose file is missing: its folder
+    // may be a drive not mounted now.
+    if (!replacing && isLinkToNothing(target))
+        return QStringLiteral("The file in the destination is a link to %1, which does not exist.")
+            .arg(QDir::toNativeSeparators(target.symLinkTarget()));
+    if (!replacing && isReadOnly(target))
+        return QStringLiteral("The file in the destination is read-only.");
+    if (!replacing && target.isDir())
+        return QStringLiteral("The destination holds a folder of this name.");
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    // A page that is a link is written through it, as Save does.
+    return replacing ? replaceLink(source, to) : writeCopy(source, to);
+}
+
 QString pageNameFor(const QString& fileName)
 {
     for (const PageInfo& info : pageTable) {
@@ -102,18 +151,19 @@ QStringList pageFileNames(const QString& folder)
 {
     QDir dir(folder);
     dir.setNameFilters({ QStringLiteral("*.ntr") });
-    // "*.NTR" too: pages backed up on a disk that keeps names in capitals.
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    // "*.NTR" too: pages backed up on a disk that keeps names in capitals. System: a link whose
+    // target is missing is listed only with it.
+    dir.setFilter(QDir::Files | QDir::System | QDir::Hidden);
     dir.setSorting(QDir::Name);
     QStringList names;
     for (const QFileInfo& info : dir.entryInfoList()) {
-        if (info.isFile() && !info.isSymLink())
+        if (info.isSymLink() ? !info.isDir() : info.isFile())
             names << info.fileName();
     }
     return names;
 }
 
-CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, CopyNaming naming)
+CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, CopyInto into)
 {
     CopyOutcome outcome;
     const QFileInfo from(fromFolder);
@@ -143,12 +193,16 @@ CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, Co
     const QDir source(fromFolder);
     const QDir destination(toFolder);
     for (const QString& name : names) {
-        const QString target = naming == CopyNaming::AsPages ? pageNameFor(name) : name;
-        const QString reason = copyPageFile(source.filePath(name), destination.filePath(target));
-        if (reason.isEmpty())
-            outcome.copied << target;
-        else
-            outcome.notCopied.append({ name, reason });
+        const QString target = into == CopyInto::Pages ? pageNameFor(name) : name;
+        const bool overLink = into == CopyInto::Folder && QFileInfo(destination.filePath(target)).isSymLink();
+        const QString reason = copyPageFile(source.filePath(name), destination.filePath(target), into);
+        if (!reason.isEmpty()) {
+            outcome.notCopied.append({ name, reason, isLinkToNothing(QFileInfo(source.filePath(name))) });
+            continue;
+        }
+        outcome.copied << target;
+        if (overLink)
+            outcome.linksReplaced << target;
     }
     return outcome;
 }

@@ -54,7 +54,21 @@ QString copyFailureText(CopyKind kind, const CopyOutcome& outcome, const QString
     text += QStringLiteral("\n\nNot copied:");
     for (const NotCopied& file : outcome.notCopied)
         text += QStringLiteral("\n%1: %2").arg(file.fileName, file.reason);
-    return text;
+    return text + linksReplacedText(outcome);
+}
+
+QString linksReplacedText(const CopyOutcome& outcome)
+{
+    if (outcome.linksReplaced.isEmpty())
+        return {};
+    const QString names = outcome.linksReplaced.join(QStringLiteral(", "));
+    if (outcome.linksReplaced.size() == 1)
+        return QStringLiteral("\n\nIn the backup folder, %1 was a link to a file elsewhere: the copy took the link's "
+                              "place, and the file it led to is as it was.")
+            .arg(names);
+    return QStringLiteral("\n\nIn the backup folder, %1 were links to files elsewhere: the copies took the links' "
+                          "places, and the files they led to are as they were.")
+        .arg(names);
 }
 
 } // namespace tabwise

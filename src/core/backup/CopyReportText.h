@@ -11,4 +11,7 @@ enum class CopyKind { Backup, Restore };
 // fromFolder and toFolder as the user knows them; the outcome must not be complete().
 QString copyFailureText(CopyKind kind, const CopyOutcome& outcome, const QString& fromFolder, const QString& toFolder);
 
+// "\n\n" and what became of the links that stood where copies went; empty when none did.
+QString linksReplacedText(const CopyOutcome& outcome);
+
 } // namespace tabwise

@@ -67,9 +67,12 @@ qsizetype validUtf8Prefix(QByteArrayView bytes)
 
 QString decodePageBytes(const QByteArray& bytes)
 {
-    // A leading byte-order mark stays in the text, so that saving writes it back.
+    // A byte-order mark at the front (as editors on Windows write) only says that the file is
+    // UTF-8: it is no part of the first line. One further on is a character like any other.
     QString text;
     QByteArrayView rest(bytes);
+    if (rest.startsWith(QByteArrayView("\xEF\xBB\xBF")))
+        rest = rest.sliced(3);
     while (!rest.isEmpty()) {
         const qsizetype valid = validUtf8Prefix(rest);
         if (valid > 0) {

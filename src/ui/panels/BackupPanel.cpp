@@ -143,7 +143,8 @@ void BackupPanel::backUp()
         return;
     }
     m_platform.messages().show(this,
-        QStringLiteral("Backed up %1 to %2.").arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder)),
+        QStringLiteral("Backed up %1 to %2.").arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder))
+            + linksReplacedText(outcome),
         msgbox::OkOnly | msgbox::Information);
 }
 
@@ -166,14 +167,14 @@ void BackupPanel::restore()
         return;
     }
     const CopyOutcome kept = copyPageFiles(m_appFolder, keptIn);
-    if (kept.refusal == CopyOutcome::Refusal::NoPageFiles) {
-        QDir().rmdir(keptIn);
-    } else if (!kept.complete()) {
+    if (kept.refusal != CopyOutcome::Refusal::NoPageFiles && !kept.copiedAllThereWas()) {
         showError(notKept + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
         return;
     }
+    if (kept.copied.isEmpty())
+        QDir().rmdir(keptIn);
     Q_EMIT aboutToRestore(folder);
-    const CopyOutcome outcome = copyPageFiles(folder, m_appFolder, CopyNaming::AsPages);
+    const CopyOutcome outcome = copyPageFiles(folder, m_appFolder, CopyInto::Pages);
     Q_EMIT restored(folder, outcome.copied);
     if (!outcome.complete()) {
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
@@ -181,7 +182,7 @@ void BackupPanel::restore()
     }
     QString report = QStringLiteral("Restored %1 from %2.")
                          .arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder));
-    if (kept.complete())
+    if (!kept.copied.isEmpty())
         report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1\nand in each page's history "
                                  "(History, Ctrl+H).")
                       .arg(QDir::toNativeSeparators(keptIn));
