@@ -119,7 +119,7 @@ FileWrite PageDocument::write(const QByteArray& bytes)
     const FileWrite written = writePageFile(m_path, bytes);
     if (!written.ok)
         return written;
-    m_baseline.set(contentDigest(bytes), settledFileStamp(m_path));
+    m_baseline.setWritten(bytes, fileStamp(m_path));
     Q_EMIT versionToKeep(bytes, QStringLiteral("Saved"));
     return written;
 }

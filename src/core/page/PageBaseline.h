@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <future>
 #include <optional>
 
 namespace tabwise {
@@ -19,10 +20,14 @@ public:
     // The page now holds this content of the file (an empty digest: the file did not exist);
     // the stamp, when given, was taken before the file was read.
     void set(const QByteArray& content, const std::optional<FileStamp>& stamp);
+    // The page's file was just written with BYTES by the program itself and now has STAMP: a new
+    // file (renamed into place), whose stamp alone tells it apart from any later change. Its
+    // content is worked out away from the caller's thread, for when the stamp no longer matches.
+    void setWritten(const QByteArray& bytes, const FileStamp& stamp);
     // Unknown: any file that can be read counts as changed.
     void clear();
-    bool isKnown() const { return m_content.has_value(); }
-    QByteArray content() const { return m_content.value_or(QByteArray()); }
+    bool isKnown() const { return m_content.has_value() || m_pending.valid(); }
+    QByteArray content() const;
 
     // The file now, against the baseline. An unchanged stamp proves the same file without reading
     // it; otherwise its content decides (a sync client may give a changed file its old times, an
@@ -30,7 +35,11 @@ public:
     Disk compare(const QString& path, QString* error = nullptr);
 
 private:
+    // The content, once the digest being worked out is there.
+    const std::optional<QByteArray>& settledContent();
+
     std::optional<QByteArray> m_content;
+    std::shared_future<QByteArray> m_pending;
     std::optional<FileStamp> m_stamp;
 };
 
