@@ -41,6 +41,9 @@ class TestKeeping : public QObject {
 private Q_SLOTS:
     void draftKeepsTypingAndItsBase_data();
     void draftKeepsTypingAndItsBase();
+    void draftGrowsByTheChangesTyped_data();
+    void draftGrowsByTheChangesTyped();
+    void copyOfTheTextFollowsOrSaysItIsLost();
     void damagedDraftIsRecognised_data();
     void damagedDraftIsRecognised();
     void draftGoesToTheSpareFolderWhenTheAppFolderRefuses();
@@ -82,6 +85,77 @@ void TestKeeping::draftKeepsTypingAndItsBase()
     QVERIFY(!pageFileNames(dir.path()).contains(QStringLiteral(".notes.ntr.draft")));
     store.remove(QStringLiteral("notes.ntr"));
     QCOMPARE(store.read(QStringLiteral("notes.ntr")).status, Draft::Status::None);
+}
+
+void TestKeeping::draftGrowsByTheChangesTyped_data()
+{
+    // What is added to the file after the changes (a crash while one was added), and how many of
+    // the changes then come back.
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<int>("editsBack");
+    QTest::newRow("all added whole") << QByteArray() << 4;
+    QTest::newRow("the last cut short") << QByteArray("edit 3 0 8 0123456789abcdef\nab") << 4;
+    QTest::newRow("a line of garbage") << QByteArray("\xff\xfe\n") << 4;
+}
+
+void TestKeeping::draftGrowsByTheChangesTyped()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(int, editsBack);
+    QTemporaryDir dir;
+    const DraftStore store(dir.path(), dir.filePath(QStringLiteral("spare")));
+    const QString text = QStringLiteral("one\u2029two\u2029");
+    const QList<TextEdit> edits { { 0, 0, QStringLiteral("Grüße ") }, { 9, 4, QStringLiteral("\u2028") },
+        { 7, 0, QString(QChar(0xD83D)) }, { 8, 0, QString(QChar(0xDE00)) } }; // a pair typed in halves
+    QVERIFY(!store.append(QStringLiteral("notes.ntr"), edits).ok); // nothing written whole yet
+    QVERIFY(store.write(QStringLiteral("notes.ntr"), text, contentDigest("one\r\n")).ok);
+    QVERIFY(store.append(QStringLiteral("notes.ntr"), edits.first(2)).ok);
+    QVERIFY(store.append(QStringLiteral("notes.ntr"), edits.mid(2)).ok);
+    QFile file(store.draftPath(QStringLiteral("notes.ntr")));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(tail);
+    file.close();
+    QString expected = text;
+    QVERIFY(applyEdits(expected, edits.first(editsBack)));
+    const Draft draft = store.read(QStringLiteral("notes.ntr"));
+    QCOMPARE(draft.status, Draft::Status::Ok);
+    QCOMPARE(draft.text, expected);
+    QCOMPARE(draft.base, contentDigest("one\r\n"));
+    // A change that does not fit the text it follows is no draft to trust: the file is damaged.
+    if (!tail.isEmpty())
+        return;
+    QVERIFY(store.append(QStringLiteral("notes.ntr"), { { 999, 1, QString() } }).ok);
+    QCOMPARE(store.read(QStringLiteral("notes.ntr")).status, Draft::Status::Damaged);
+}
+
+void TestKeeping::copyOfTheTextFollowsOrSaysItIsLost()
+{
+    QTemporaryDir dir;
+    DraftKeeper keeper(DraftStore(dir.path(), dir.filePath(QStringLiteral("spare"))));
+    QSignalSpy lost(&keeper, &DraftKeeper::copyLost);
+    const QString page = dir.filePath(QStringLiteral("notes.ntr"));
+    put(page, "a\r\nb\r\n");
+    // From the file as read: its line ends are those of a text box; changes follow; saved from it.
+    keeper.begin(QStringLiteral("notes.ntr"), { std::nullopt, page, contentDigest("a\r\nb\r\n") });
+    keeper.edit(QStringLiteral("notes.ntr"), { { 1, 0, QStringLiteral("x") } }, 5, false, std::nullopt);
+    const std::optional<PageWritten> written = keeper.writePage(QStringLiteral("notes.ntr"), page);
+    QVERIFY(written && written->result.ok);
+    QCOMPARE(bytesOf(page), "ax\r\nb\r\n");
+    QCOMPARE(written->bytes, bytesOf(page));
+    // A change that does not add up, or a file no longer as read: the copy says it is lost.
+    keeper.edit(QStringLiteral("notes.ntr"), { { 0, 0, QStringLiteral("y") } }, 99, false, std::nullopt);
+    QVERIFY(!keeper.follows(QStringLiteral("notes.ntr")));
+    QVERIFY(!keeper.writePage(QStringLiteral("notes.ntr"), page));
+    keeper.begin(QStringLiteral("notes.ntr"), { std::nullopt, page, contentDigest("a\r\nb\r\n") });
+    QVERIFY(!keeper.follows(QStringLiteral("notes.ntr")));
+    QTRY_COMPARE(lost.size(), 2);
+    // From the box's text, with the draft written whole and then grown by each change.
+    keeper.begin(QStringLiteral("notes.ntr"), { QStringLiteral("t\nu"), {}, {} });
+    keeper.edit(QStringLiteral("notes.ntr"), { { 3, 0, QStringLiteral("!") } }, 4, true, std::nullopt);
+    keeper.edit(QStringLiteral("notes.ntr"), { { 0, 1, QStringLiteral("T") } }, 4, true, std::nullopt);
+    QVERIFY(keeper.follows(QStringLiteral("notes.ntr")));
+    QCOMPARE(keeper.store().read(QStringLiteral("notes.ntr")).text, QStringLiteral("T\u2029u!"));
+    QVERIFY(bytesOf(keeper.store().draftPath(QStringLiteral("notes.ntr"))).contains("edit 0 1 2"));
 }
 
 void TestKeeping::damagedDraftIsRecognised_data()
@@ -263,12 +337,11 @@ void TestKeeping::saveDecides()
         put(document.path(), atSave);
 
     QStringList questions;
-    const SaveOutcome outcome = document.save(
-        typed, [] { return QStringLiteral("mine"); },
-        [&](const QString& copyName) {
-            questions << copyName;
-            return ConflictChoice(answer);
-        });
+    document.setTextSource([] { return QStringLiteral("mine"); });
+    const SaveOutcome outcome = document.save(typed, [&](const QString& copyName) {
+        questions << copyName;
+        return ConflictChoice(answer);
+    });
     QCOMPARE(int(outcome.status), status);
     QCOMPARE(questions.size(), asked ? 1 : 0);
     QCOMPARE(QFileInfo(document.path()).isDir() ? QByteArray("<missing>") : bytesOf(document.path()), after);

@@ -57,6 +57,12 @@ void TestNeverLose::switchingKeepsTypingAndItsDraft()
     w.showPage(tab);
     typeOn(w.page(tab), QStringLiteral(" typed"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(draftPath(f, tab)), 2000);
+    // The draft grows by each change, and holds the box's text whole.
+    QTest::keyClicks(w.page(tab)->textBox(), QStringLiteral("!"));
+    QTest::keyClick(w.page(tab)->textBox(), Qt::Key_Backspace);
+    w.page(tab)->keepDraftNow();
+    const DraftStore drafts(f.appFolder(), DraftStore::spareFolderFor(f.appFolder()));
+    QCOMPARE(drafts.read(QString::fromLatin1(pageFileName(tab))).text, w.page(tab)->textBox()->document()->toRawText());
     w.showPage((tab + 1) % pageCount);
     w.showPage(tab);
     QCOMPARE(w.page(tab)->textBox()->toPlainText(), QStringLiteral("on disk\n typed"));

@@ -3,6 +3,7 @@
 #include "core/keeping/DraftKeeper.h"
 #include "core/page/BoxText.h"
 #include "core/page/ConflictCopy.h"
+#include "core/page/FileStamp.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -13,6 +14,8 @@ namespace {
 
 // Typing is kept in its draft this long after the first keystroke not yet kept.
 constexpr int draftDelayMilliseconds = 700;
+// After typing has rested this long, its draft is written whole again.
+constexpr int restMilliseconds = 3000;
 
 bool endsWithLineEnd(const QByteArray& bytes)
 {
@@ -35,7 +38,14 @@ PageDocument::PageDocument(const PageInfo& info, const QString& appFolder, Draft
 {
     m_draftTimer.setSingleShot(true);
     m_draftTimer.setInterval(draftDelayMilliseconds);
-    connect(&m_draftTimer, &QTimer::timeout, this, &PageDocument::keepDraft);
+    connect(&m_draftTimer, &QTimer::timeout, this, [this] { passOnEdits(m_unsaved); });
+    m_restTimer.setSingleShot(true);
+    m_restTimer.setInterval(restMilliseconds);
+    connect(&m_restTimer, &QTimer::timeout, this, [this] { m_drafts.rest(fileName()); });
+    connect(&m_drafts, &DraftKeeper::copyLost, this, [this](const QString& pageFile) {
+        if (pageFile == fileName())
+            copyLost();
+    });
 }
 
 PageRead PageDocument::read()
@@ -46,6 +56,7 @@ PageRead PageDocument::read()
         m_baseline.set(read.content, stamp);
     else
         m_baseline.clear();
+    m_lastRead = read.content;
     return read;
 }
 
@@ -54,7 +65,7 @@ PageBaseline::Disk PageDocument::compareWithDisk(QString* error)
     return m_baseline.compare(m_path, error);
 }
 
-SaveOutcome PageDocument::save(bool typed, const std::function<QString()>& rawText, const ConflictChooser& choose)
+SaveOutcome PageDocument::save(bool typed, const ConflictChooser& choose)
 {
     if (!m_folderReachable)
         return refused(
@@ -76,8 +87,6 @@ SaveOutcome PageDocument::save(bool typed, const std::function<QString()>& rawTe
         return { SaveOutcome::Status::Unchanged, {}, {} };
     if (bytes)
         *bytes += "\r\n";
-    else
-        bytes = pageBytesFromRawText(rawText());
 
     QString keptCopyName;
     // Another program's version stands where the typing is to go (unless it was deleted meanwhile).
@@ -96,7 +105,7 @@ SaveOutcome PageDocument::save(bool typed, const std::function<QString()>& rawTe
             break;
         }
     }
-    const FileWrite written = write(*bytes);
+    const FileWrite written = bytes ? write(*bytes) : writeTyped();
     if (!written.ok)
         return refused(written.error);
     return { SaveOutcome::Status::Saved, {}, keptCopyName };
@@ -124,37 +133,110 @@ FileWrite PageDocument::write(const QByteArray& bytes)
     return written;
 }
 
+FileWrite PageDocument::writeTyped()
+{
+    // From the copy of the text: the window's thread copies nothing of a large page.
+    passOnEdits(false);
+    if (m_copyBegun) {
+        if (const std::optional<PageWritten> page = m_drafts.writePage(fileName(), m_path)) {
+            if (page->result.ok) {
+                m_baseline.setWritten(page->bytes, fileStamp(m_path));
+                Q_EMIT versionToKeep(page->bytes, QStringLiteral("Saved"));
+            }
+            return page->result;
+        }
+    }
+    return write(pageBytesFromRawText(m_rawText()));
+}
+
+void PageDocument::textFilled(bool fromFile, qsizetype length)
+{
+    m_edits.clear();
+    m_draftTimer.stop();
+    m_restTimer.stop();
+    if (m_copyBegun)
+        m_drafts.drop(fileName());
+    m_copyBegun = false;
+    m_filledFromFile = fromFile ? std::optional<QByteArray>(m_lastRead) : std::nullopt;
+    m_length = length;
+}
+
+void PageDocument::textEdited(qsizetype position, qsizetype removed, const QString& added, qsizetype length)
+{
+    m_restTimer.start();
+    // The box reports every change; one that does not add up means a change went unseen.
+    const bool followed = m_length - removed + added.size() == length;
+    m_length = length;
+    if (!m_copyBegun && followed && m_filledFromFile) {
+        // The copy begins from the file the box was filled from, read again away from this thread.
+        m_drafts.begin(fileName(), { std::nullopt, m_path, *m_filledFromFile });
+        m_copyBegun = true;
+    } else if (!m_copyBegun || !followed) {
+        beginFromBox(); // holds this change already
+        return;
+    }
+    m_filledFromFile.reset();
+    m_edits.append({ position, removed, added });
+    if (!m_draftTimer.isActive())
+        m_draftTimer.start();
+}
+
+void PageDocument::beginFromBox()
+{
+    m_edits.clear();
+    m_filledFromFile.reset();
+    const QString text = m_rawText();
+    m_length = text.size();
+    m_drafts.begin(fileName(), { text, {}, {} });
+    m_copyBegun = true;
+    if (m_unsaved && !m_draftTimer.isActive())
+        m_draftTimer.start(); // the draft is written whole from the new copy
+}
+
+void PageDocument::copyLost()
+{
+    m_copyBegun = false;
+    // Typing not yet saved is kept from the box at once; otherwise the copy begins again when needed.
+    if (m_unsaved)
+        beginFromBox();
+}
+
+void PageDocument::passOnEdits(bool keepDraft)
+{
+    m_draftTimer.stop();
+    if (!m_copyBegun || (m_edits.isEmpty() && !keepDraft))
+        return;
+    m_drafts.edit(fileName(), m_edits, m_length, keepDraft,
+        m_baseline.isKnown() ? std::optional<QByteArray>(m_baseline.content()) : std::nullopt);
+    m_edits.clear();
+    m_draftOnDisk = m_draftOnDisk || keepDraft;
+}
+
 void PageDocument::setUnsaved(bool unsaved)
 {
     m_unsaved = unsaved;
-    // Saved, given up or filled anew (filling a box passes through "modified"): no draft to keep.
+    // Saved, given up or filled anew: no draft to keep. The changes still go to the copy.
     if (unsaved)
         return;
-    m_draftTimer.stop();
+    passOnEdits(false);
     if (m_draftOnDisk)
         m_drafts.forget(fileName());
     m_draftOnDisk = false;
 }
 
-void PageDocument::textChanged()
-{
-    if (m_unsaved && !m_draftTimer.isActive())
-        m_draftTimer.start();
-}
-
-void PageDocument::keepDraft()
-{
-    if (!m_unsaved || !m_typing)
-        return;
-    m_draftOnDisk = true;
-    m_drafts.keep(
-        fileName(), m_typing(), m_baseline.isKnown() ? std::optional<QByteArray>(m_baseline.content()) : std::nullopt);
-}
-
 void PageDocument::keepDraftNow()
 {
-    m_draftTimer.stop();
-    keepDraft();
+    if (!m_unsaved)
+        return;
+    if (!m_copyBegun)
+        beginFromBox();
+    passOnEdits(true);
+    // The program is ending: a copy that has lost the box is not trusted with the draft.
+    if (!m_drafts.follows(fileName())) {
+        beginFromBox();
+        passOnEdits(true);
+    }
+    m_drafts.flush();
 }
 
 void PageDocument::adoptDraft(const Draft& draft)
@@ -165,6 +247,11 @@ void PageDocument::adoptDraft(const Draft& draft)
         m_baseline.clear();
     m_unsaved = true;
     m_draftOnDisk = true;
+    // The copy begins from the draft's text, which the box now holds.
+    m_edits.clear();
+    m_filledFromFile.reset();
+    m_drafts.begin(fileName(), { draft.text, {}, {} });
+    m_copyBegun = true;
 }
 
 } // namespace tabwise

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/keeping/TextEdit.h"
 #include "core/page/AtomicFile.h"
 #include "core/page/PageBaseline.h"
 #include "core/page/PageFile.h"
@@ -60,23 +61,25 @@ public:
     void forgetBaseline() { m_baseline.clear(); }
     bool isBaselineKnown() const { return m_baseline.isKnown(); }
 
-    // Saves what the page shows. TYPED says whether it holds typing not yet saved; RAWTEXT gives
-    // the text box's raw text when it is needed; CHOOSE is asked when another program changed the
-    // file since it was read.
-    SaveOutcome save(bool typed, const std::function<QString()>& rawText, const ConflictChooser& choose);
+    // Saves what the page shows. TYPED says whether it holds typing not yet saved; CHOOSE is
+    // asked when another program changed the file since it was read.
+    SaveOutcome save(bool typed, const ConflictChooser& choose);
     // Writes the bytes as the page's new file (a list written back as it is shown).
     FileWrite write(const QByteArray& bytes);
 
-    // Drafts. The typing is asked for through TYPING when the draft is written, a moment after it
-    // changed; a page whose typing is saved or given up has no draft.
-    void setTypingSource(std::function<QString()> typing) { m_typing = std::move(typing); }
+    // The text box and its typing. The document keeps a copy of the text away from the window's
+    // thread, fed with each change as it is typed; drafts and saves are written from that copy.
+    // RAWTEXT gives the box's whole text for the rare times the copy must begin from it.
+    void setTextSource(std::function<QString()> rawText) { m_rawText = std::move(rawText); }
+    // The box was filled anew and holds LENGTH characters: the file as just read, or other text.
+    void textFilled(bool fromFile, qsizetype length);
+    // The box changed: REMOVED characters at POSITION became ADDED; it holds LENGTH characters now.
+    void textEdited(qsizetype position, qsizetype removed, const QString& added, qsizetype length);
     // The page holds typing not yet saved, or no longer does (saved, given up, filled anew).
     void setUnsaved(bool unsaved);
-    // The typing changed.
-    void textChanged();
     // The draft is written now, not a moment later (the program is ending).
     void keepDraftNow();
-    // Typing kept from an earlier run, which the page now holds: its base becomes the baseline.
+    // Typing kept from an earlier run, which the box now holds: its base becomes the baseline.
     void adoptDraft(const Draft& draft);
 
 Q_SIGNALS:
@@ -88,15 +91,29 @@ private:
     // Keeps the version on disk beside the page before the typing replaces it; the error when it
     // could not be kept.
     QString keepOtherVersion(const QString& copyPath);
-    void keepDraft();
+    // Writes the text box's text as the page's new file: from the copy, or else from the box.
+    FileWrite writeTyped();
+    // The copy of the text begins from the box's whole text as it is now.
+    void beginFromBox();
+    // Hands the changes typed so far to the copy (and, when asked, to the draft).
+    void passOnEdits(bool keepDraft);
+    void copyLost();
 
     const PageInfo& m_info;
     QString m_appFolder;
     QString m_path;
     DraftKeeper& m_drafts;
     PageBaseline m_baseline;
-    std::function<QString()> m_typing;
+    std::function<QString()> m_rawText;
+    // The digest of the file the box was filled from, while the box holds exactly that and the
+    // copy has not begun.
+    std::optional<QByteArray> m_filledFromFile;
+    QByteArray m_lastRead; // the digest of the file as last read
+    bool m_copyBegun = false;
+    QList<TextEdit> m_edits; // typed, not yet handed over
+    qsizetype m_length = 0; // of the box's text
     QTimer m_draftTimer;
+    QTimer m_restTimer;
     bool m_folderReachable = true;
     bool m_unsaved = false;
     bool m_draftOnDisk = false;

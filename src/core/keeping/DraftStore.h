@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/keeping/TextEdit.h"
 #include "core/page/AtomicFile.h"
 
 #include <QByteArray>
@@ -17,9 +18,11 @@ namespace tabwise {
 // kept in a spare folder of the program's own instead. A draft is never a page: it does not match
 // "*.ntr", so backup and restore pass it by.
 //
-// A draft is a short header and the typing as UTF-8: the header holds the digest of the page file
-// the typing began from (so that a save after a restart still notices a change made on disk in
-// between) and the digest of the typing itself (so that a damaged draft is recognised).
+// A draft is a short header and the typing as UTF-8, written whole, then the changes typed since,
+// added one after another: the header holds the digest of the page file the typing began from (so
+// that a save after a restart still notices a change made on disk in between) and the digest of
+// the typing written whole (so that a damaged draft is recognised); each change carries a check of
+// its own, so that a change cut short by a crash is told from the ones before it.
 struct Draft {
     enum class Status { None, Ok, Damaged };
     Status status = Status::None;
@@ -43,6 +46,8 @@ public:
     Draft read(const QString& pageFile) const;
     // Keeps the typing, replacing the page's draft as a whole (atomically, owner-only).
     FileWrite write(const QString& pageFile, const QString& text, const std::optional<QByteArray>& base) const;
+    // Adds the changes to the page's draft as last written whole; fails when there is none.
+    FileWrite append(const QString& pageFile, const QList<TextEdit>& edits) const;
     // Forgets the page's draft in both places.
     void remove(const QString& pageFile) const;
     // Moves a damaged draft out of the way under a name that says so; returns that name.

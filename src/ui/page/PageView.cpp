@@ -33,12 +33,10 @@ CommandLabel* makeCommand(QWidget* page, const char* name, int left, const QFont
     return label;
 }
 
-// The text box's raw text with its paragraph breaks as line feeds: what a draft keeps.
-QString typedText(const QPlainTextEdit* box)
+// The number of characters of the box's text (without the end the box keeps after its last line).
+qsizetype textLength(const QTextDocument* text)
 {
-    QString text = box->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
+    return text->characterCount() - 1;
 }
 
 } // namespace
@@ -55,12 +53,27 @@ PageView::PageView(
     buildControls();
     setCommandNames(QString::fromLatin1(info.defaultCaption));
     setSpokenName(QString::fromLatin1(info.defaultCaption));
-    m_document->setTypingSource([this] { return typedText(m_text); });
+    m_document->setTextSource([this] { return m_text->document()->toRawText(); });
     connect(m_text->document(), &QTextDocument::modificationChanged, this, [this](bool unsaved) {
         m_document->setUnsaved(unsaved);
         Q_EMIT unsavedChanged(unsaved);
     });
-    connect(m_text->document(), &QTextDocument::contentsChanged, m_document, &PageDocument::textChanged);
+    connect(m_text->document(), &QTextDocument::contentsChange, this, &PageView::passOnChange);
+}
+
+void PageView::passOnChange(int position, int removed, int added)
+{
+    if (m_filling)
+        return;
+    // The box may count the end it keeps after its last line among the changed characters, on both
+    // sides of the change alike.
+    QTextDocument* text = m_text->document();
+    const qsizetype length = textLength(text);
+    const qsizetype beyond = std::max<qsizetype>(0, position + added - length);
+    QTextCursor range(text);
+    range.setPosition(position);
+    range.setPosition(int(position + added - beyond), QTextCursor::KeepAnchor);
+    m_document->textEdited(position, std::max<qsizetype>(0, removed - beyond), range.selectedText(), length);
 }
 
 void PageView::buildControls()
@@ -169,11 +182,14 @@ void PageView::setFolderReachable(bool reachable)
     m_document->setFolderReachable(reachable);
 }
 
-void PageView::fillText(const QString& text)
+void PageView::fillText(const QString& text, bool fromFile)
 {
     m_text->setLineWrapMode(
         hasLineLongerThan(text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    m_filling = true;
     m_text->setPlainText(text);
+    m_filling = false;
+    m_document->textFilled(fromFile, textLength(m_text->document()));
 }
 
 bool PageView::readFile()
@@ -186,7 +202,7 @@ bool PageView::readFile()
         showError(QStringLiteral("The page could not be read:\n\n") + read.error);
         return false;
     }
-    fillText(read.text);
+    fillText(read.text, true);
     // Filled with an empty text, the box says it is modified and then, without a word, that it is not.
     Q_EMIT unsavedChanged(hasUnsavedText());
     hideNote();
@@ -245,7 +261,7 @@ void PageView::compareWithFile()
 void PageView::restoreDraft(const Draft& draft)
 {
     setMode(Mode::Editing);
-    fillText(draft.text);
+    fillText(draft.text, false);
     m_text->document()->setModified(true);
     m_document->adoptDraft(draft);
     note()->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
@@ -287,7 +303,7 @@ void PageView::startEditing()
         writeList();
         setMode(Mode::Editing);
         if (!readFile())
-            fillText(entries);
+            fillText(entries, false);
     }
     setMode(Mode::Editing);
     m_text->setFocus();
@@ -298,8 +314,7 @@ bool PageView::save()
     // A list page being viewed already shows its file's entries, each once, and the file stays.
     if (m_mode != Mode::List) {
         const SaveOutcome outcome = m_document->save(
-            hasUnsavedText(), [this] { return m_text->document()->toRawText(); },
-            [this](const QString& copyName) { return askAboutOtherVersion(copyName); });
+            hasUnsavedText(), [this](const QString& copyName) { return askAboutOtherVersion(copyName); });
         switch (outcome.status) {
         case SaveOutcome::Status::Refused: showError(outcome.error); return false;
         case SaveOutcome::Status::Cancelled: return false;

@@ -97,7 +97,10 @@ private:
     void buildControls();
     void setMode(Mode mode);
     void placeBoxes();
-    void fillText(const QString& text);
+    // Fills the box with TEXT: the file as just read, or other text.
+    void fillText(const QString& text, bool fromFile);
+    // Hands a change of the box over to the document.
+    void passOnChange(int position, int removed, int added);
     void hideNote();
     void loadList();
     bool writeList();
@@ -117,6 +120,7 @@ private:
     PagePrinter* m_printer = nullptr;
     QAction* m_historyAction = nullptr;
     QString m_name; // as the user named the page
+    bool m_filling = false;
 };
 
 } // namespace tabwise
