@@ -10,6 +10,8 @@
 #include "platform/Volumes.h"
 #include "platform/WindowZOrder.h"
 
+#include <QStringList>
+
 namespace tabwise {
 
 // Everything the main window asks of the operating system. The program runs on the Qt/Linux
@@ -26,6 +28,8 @@ public:
     virtual Printing& printing() = 0;
     virtual Volumes& volumes() = 0;
     virtual GlobalKey& globalKey() = 0;
+    // Where the system keeps its spelling dictionaries (Hunspell's .aff and .dic files).
+    virtual QStringList dictionaryFolders() const = 0;
 };
 
 } // namespace tabwise

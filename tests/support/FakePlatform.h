@@ -69,6 +69,9 @@ public:
 
     // The key that shows and hides the window: whether the desktop offers such keys, the keys
     // taken (an empty one gives the key back), those another program holds, and a press.
+    // The folders the spelling dictionaries are looked for in: none unless a test writes one.
+    QStringList dictionaryFolderList;
+
     bool globalKeysSupported = true;
     QList<QKeySequence> keysTaken;
     QList<QKeySequence> keysHeldElsewhere;
@@ -83,6 +86,7 @@ public:
     Printing& printing() override { return *this; }
     Volumes& volumes() override { return *this; }
     GlobalKey& globalKey() override { return *this; }
+    QStringList dictionaryFolders() const override { return dictionaryFolderList; }
 
 private:
     int show(QWidget* owner, const QString& prompt, int style, const QString& title) override;

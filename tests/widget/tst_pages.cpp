@@ -1,11 +1,15 @@
 // The five pages, one component over five files: editing, saving and switching, the questions about
 // unsaved typing, opening list entries, hostile page files and printing.
 #include "WindowFixture.h"
+#include "core/spelling/PageSpelling.h"
+#include "core/spelling/PersonalDictionary.h"
 #include "ui/common/NoteBar.h"
 #include "ui/page/PageColours.h"
+#include "ui/page/SpellingMarks.h"
 #include "ui/print/PagePrinter.h"
 #include "ui/print/PrintJob.h"
 
+#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QThread>
@@ -207,6 +211,53 @@ private Q_SLOTS:
         for (auto event : { QTest::MousePress, QTest::MouseRelease, QTest::MousePress, QTest::MouseDClick })
             QTest::mouseEvent(event, list->viewport(), Qt::LeftButton, {}, first);
         QCOMPARE(f.platform.opened, QStringList { opened });
+    }
+
+    void spellingFromTheMenu()
+    {
+        // A dictionary of the test's own, so that nothing depends on those the system has.
+        WindowFixture f;
+        writeFile(f.tempPath("dictionaries/en_US.aff"), "SET UTF-8\nTRY elohwrdtsa\n");
+        writeFile(f.tempPath("dictionaries/en_US.dic"), "4\nhello\nworld\nthere\nsay\n");
+        f.platform.dictionaryFolderList = { f.tempPath("dictionaries") };
+        QFile::remove(PersonalDictionary::defaultPath());
+        f.writePage("notes.ntr", "helo wrold ther\r\n");
+        MainWindow& w = f.load();
+        PageView* page = w.page(0);
+        page->setSpelling(w.spelling());
+        QTRY_VERIFY(page->spellingMarks()->markedWordAt(12).has_value());
+        const auto menuAt = [page](int position) {
+            qDeleteAll(page->textBox()->findChildren<QMenu*>()); // the menu before
+            QTextCursor at(page->textBox()->document());
+            at.setPosition(position);
+            Q_EMIT page->textBox()->customContextMenuRequested(page->textBox()->cursorRect(at).center());
+            return page->textBox()->findChild<QMenu*>()->actions();
+        };
+        const auto entry = [](const QList<QAction*>& actions, const QString& text) {
+            return *std::find_if(actions.begin(), actions.end(), [&text](QAction* a) { return a->text() == text; });
+        };
+        // A suggestion replaces the word as typing, in editing, that Undo takes back.
+        QList<QAction*> actions = menuAt(1);
+        QCOMPARE(actions.first()->text(), "hello");
+        actions.first()->trigger();
+        QCOMPARE(page->textBox()->toPlainText(), "hello wrold ther\n");
+        QVERIFY(hasEditingColour(page->textBox()) && page->hasUnsavedText());
+        page->textBox()->undo();
+        QCOMPARE(page->textBox()->toPlainText(), "helo wrold ther\n");
+        // Add to Dictionary keeps the word in the user's own file; Ignore for the session.
+        entry(menuAt(7), "&Add to Dictionary")->trigger();
+        QFile personal(PersonalDictionary::defaultPath());
+        QVERIFY(personal.open(QIODevice::ReadOnly) && personal.readAll().contains("wrold"));
+        entry(menuAt(12), "&Ignore")->trigger();
+        QTRY_VERIFY(!page->spellingMarks()->markedWordAt(7) && !page->spellingMarks()->markedWordAt(12));
+        QVERIFY(page->spellingMarks()->markedWordAt(1).has_value());
+        // Check Spelling, off for this page, stored; list pages have no such entry.
+        QAction* toggle = entry(menuAt(1), "Check &Spelling");
+        QVERIFY(toggle->isChecked());
+        toggle->trigger();
+        QCOMPARE(f.settings().read(Key::CheckSpellingNotes), "0");
+        QVERIFY(!page->spellingMarks()->isActive() && page->textBox()->extraSelections().isEmpty());
+        QVERIFY(!w.page(2)->spellingMarks());
     }
 
     void pageThatCannotBeRead()

@@ -1,5 +1,7 @@
 #include "platform/linux/QtPlatform.h"
 
+#include "core/spelling/Dictionaries.h"
+
 #include "platform/linux/GlobalKeys.h"
 #include "platform/linux/QtMessageBoxes.h"
 #include "platform/linux/QtNotifyIcon.h"
@@ -69,6 +71,11 @@ Volumes& QtPlatform::volumes()
 GlobalKey& QtPlatform::globalKey()
 {
     return *m_services->globalKey;
+}
+
+QStringList QtPlatform::dictionaryFolders() const
+{
+    return systemDictionaryFolders();
 }
 
 } // namespace tabwise

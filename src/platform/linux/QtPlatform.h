@@ -23,6 +23,7 @@ public:
     Printing& printing() override;
     Volumes& volumes() override;
     GlobalKey& globalKey() override;
+    QStringList dictionaryFolders() const override;
 
 private:
     struct Services;

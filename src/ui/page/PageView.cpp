@@ -5,6 +5,7 @@
 #include "core/page/LongLines.h"
 #include "core/page/TextEncoding.h"
 #include "core/print/PrintedLines.h"
+#include "core/spelling/PageSpelling.h"
 #include "platform/Platform.h"
 #include "ui/common/BusyCursor.h"
 #include "ui/common/Measures.h"
@@ -13,6 +14,7 @@
 #include "ui/page/EntryOpener.h"
 #include "ui/page/ListBox.h"
 #include "ui/page/PageColours.h"
+#include "ui/page/SpellingMarks.h"
 #include "ui/page/TextMenu.h"
 #include "ui/print/PagePrinter.h"
 
@@ -175,6 +177,17 @@ void PageView::setHistoryAction(QAction* action)
     m_historyAction = action;
     if (m_list)
         m_list->setPageActions({ action });
+}
+
+void PageView::setSpelling(PageSpelling* spelling)
+{
+    if (m_list || m_marks)
+        return; // lists of addresses are never checked
+    m_spelling = spelling;
+    m_marks = new SpellingMarks(m_text, spelling->engine());
+    const auto follow = [this] { m_marks->setActive(m_spelling->isChecked(m_info.tabIndex)); };
+    connect(spelling, &PageSpelling::checkingChanged, m_marks, follow);
+    follow();
 }
 
 void PageView::setFolderReachable(bool reachable)

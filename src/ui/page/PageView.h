@@ -14,7 +14,9 @@ class DraftKeeper;
 class ListBox;
 class NoteBar;
 class PagePrinter;
+class PageSpelling;
 class Platform;
+class SpellingMarks;
 struct Draft;
 
 // One page of the notebook as the user sees it: its text box, on a list page its list, and its
@@ -54,6 +56,10 @@ public:
     QString name() const { return m_name; }
     // The menu of the text box and of the list gains this entry (the page's history).
     void setHistoryAction(QAction* action);
+    // A text page marks its misspelled words while SPELLING says it checks them.
+    void setSpelling(PageSpelling* spelling);
+    PageSpelling* spelling() const { return m_spelling; }
+    SpellingMarks* spellingMarks() const { return m_marks; } // nullptr until spelling is set
 
     // Reads the page file into the text box; a file that cannot be read is reported, and what the
     // box shows is kept. Returns success.
@@ -119,6 +125,8 @@ private:
     NoteBar* m_note = nullptr;
     PagePrinter* m_printer = nullptr;
     QAction* m_historyAction = nullptr;
+    PageSpelling* m_spelling = nullptr;
+    SpellingMarks* m_marks = nullptr;
     QString m_name; // as the user named the page
     bool m_filling = false;
 };

@@ -4,6 +4,8 @@
 #include "core/settings/FirstStart.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/ValueConversion.h"
+#include "core/spelling/PageSpelling.h"
+#include "core/spelling/PersonalDictionary.h"
 #include "platform/Platform.h"
 #include "ui/common/Artwork.h"
 #include "ui/common/BusyCursor.h"
@@ -38,6 +40,7 @@ namespace {
 // How long a start in the tray waits for the desktop's tray to appear before it shows the window
 // minimized instead (at log-on the program may start before the panel).
 constexpr int trayWaitMilliseconds = 5000;
+constexpr int spellingDelayMilliseconds = 1000;
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsStore& settings, QWidget* parent)
@@ -62,6 +65,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     m_actions = new WindowActions(this);
     m_panels = new PanelStack(this);
     m_keeper = new PageKeeper(appFolder, platform, this);
+    m_spelling = new PageSpelling(settings, platform.dictionaryFolders(), PersonalDictionary::defaultPath(), this);
     buildPages();
     buildOptionsButton();
     m_options = new OptionsPanel(platform, settings, appFolder, this);
@@ -210,6 +214,11 @@ void MainWindow::load()
     // Once the window is up: a key the desktop refuses is reported over it.
     QMetaObject::invokeMethod(
         new ShowHideKey(m_platform, m_settings, *this), &ShowHideKey::apply, Qt::QueuedConnection);
+    // Spelling a moment after the first window: its dictionary is no part of the start.
+    QTimer::singleShot(spellingDelayMilliseconds, this, [this] {
+        for (PageView* page : m_pages)
+            page->setSpelling(m_spelling);
+    });
 }
 
 void MainWindow::activate()

@@ -13,6 +13,7 @@ class ClickableLabel;
 class HistoryPanel;
 class PageKeeper;
 class OptionsPanel;
+class PageSpelling;
 class PageView;
 class PanelStack;
 class Platform;
@@ -40,6 +41,7 @@ public:
     HistoryPanel* historyPanel() const { return m_historyPanel; } // nullptr until first opened
     PanelStack* panels() const { return m_panels; }
     WindowActions* actions() const { return m_actions; }
+    PageSpelling* spelling() const { return m_spelling; }
     TrayIcon* trayIcon() const { return m_tray; }
     ClickableLabel* optionsButton() const { return m_optionsButton; }
     const QString& appFolder() const { return m_appFolder; }
@@ -103,6 +105,7 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     PageKeeper* m_keeper = nullptr;
+    PageSpelling* m_spelling = nullptr;
 };
 
 } // namespace tabwise
