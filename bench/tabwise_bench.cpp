@@ -5,6 +5,7 @@
 #include "Floors.h"
 #include "PrintBench.h"
 #include "SaveBench.h"
+#include "SpellingBench.h"
 #include "TypingBench.h"
 #include "WindowFixture.h"
 #include "ui/page/CommandLabel.h"
@@ -273,8 +274,8 @@ int main(int argc, char* argv[])
     if (args.size() == 4 && args[1] == QStringLiteral("--memory"))
         return memoryRun(args[2], args[3].toInt());
 
-    // Arguments choose what runs: "start", "text", "list", "typing", "find", "print", "memory"; none runs
-    // everything.
+    // Arguments choose what runs: "start", "text", "list", "typing", "spelling", "find", "print",
+    // "memory"; none runs everything.
     const QStringList only = args.mid(1);
     const auto wanted = [&](const char* part) { return only.isEmpty() || only.contains(QLatin1String(part)); };
     std::printf("%-46s %13s %13s %8s\n", "medians", "ours", "floor", "ratio");
@@ -294,6 +295,8 @@ int main(int argc, char* argv[])
     }
     if (wanted("typing"))
         benchTypingStalls();
+    if (wanted("spelling"))
+        benchSpelling();
     if (wanted("find"))
         benchFind();
     if (wanted("print"))
