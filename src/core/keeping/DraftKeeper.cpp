@@ -117,17 +117,18 @@ void DraftKeeper::drop(const QString& pageFile)
 
 std::optional<PageWritten> DraftKeeper::writePage(const QString& pageFile, const QString& path)
 {
-    std::promise<std::optional<PageWritten>> promise;
-    std::future<std::optional<PageWritten>> written = promise.get_future();
-    m_pool.start([this, pageFile, path, &promise] {
+    // Shared with the worker, which may still be leaving set_value() when this thread has its answer.
+    auto promise = std::make_shared<std::promise<std::optional<PageWritten>>>();
+    std::future<std::optional<PageWritten>> written = promise->get_future();
+    m_pool.start([this, pageFile, path, promise] {
         const Copy& copy = m_copies[pageFile];
         if (!copy.valid) {
-            promise.set_value(std::nullopt);
+            promise->set_value(std::nullopt);
             return;
         }
         PageWritten page { {}, pageBytesFromRawText(copy.text) };
         page.result = writePageFile(path, page.bytes);
-        promise.set_value(std::move(page));
+        promise->set_value(std::move(page));
     });
     return written.get();
 }
