@@ -17,7 +17,8 @@ namespace tabwise {
 namespace {
 // Qt's choice, made once per process with the first icon: over D-Bus (true) or XEmbed (false).
 std::optional<bool> overDBus;
-// How long the menu waits at most for the program to become inactive (Qt waits 400 ms).
+// How long the menu waits at most for the program to become inactive (Qt decides 100 ms after it
+// has seen the focus go, which a busy program sees late).
 constexpr int deactivationWaitMilliseconds = 600;
 } // namespace
 
