@@ -7,7 +7,7 @@ PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench coverage
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench coverage test-repeat
 
 setup:
 	@scripts/setup.sh
@@ -31,6 +31,13 @@ package: build
 
 run: install
 	"$(PREFIX)/tabwise"
+
+# The whole suite of the existing build N times in a row, LOAD cores kept busy meanwhile; counts the
+# green and the red runs and names the failing checks (a tool for races, not part of `make test`).
+N    ?= 20
+LOAD ?= 0
+test-repeat:
+	tests/repeat.sh -n $(N) -l $(LOAD) -b $(BUILD)
 
 SAN_BUILD    ?= build-asan
 FUZZ_BUILD   ?= build-fuzz

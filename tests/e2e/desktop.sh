@@ -11,6 +11,7 @@ _desktop_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # sni COMMAND... / a11y COMMAND... : the D-Bus tray's and a screen reader's calls (see the scripts).
 sni() { timeout 10 /usr/bin/python3 "$_desktop_dir/sni_watcher.py" "$@"; }
 a11y() { timeout 60 /usr/bin/python3 "$_desktop_dir/a11y.py" "$@"; }
+sni_has_item() { [[ -n $(sni items 2>/dev/null) ]]; } # asked anew at each try of wait_for
 
 _desktop_run() { # NAME COMMAND... : starts a part, its output in $E2E_ROOT/NAME.log
   "${@:2}" </dev/null >>"$E2E_ROOT/$1.log" 2>&1 &

@@ -65,7 +65,7 @@ e2e_screenshot desktop # the packaged copy shows the user's own pages
 xsession_end_process "${E2E_APPS[0]}" 10 # the first copy would write its own entry when activated
 packaged=$(e2e_wait_window_of "$E2E_APP_PID")
 e2e_key "$packaged" ctrl+comma
-sleep 0.5
+e2e_wait_window '^Tabwise \(Options\)$' 10 >/dev/null
 xdotool mousemove --window "$packaged" 24 48 click 1 # Start at Log-on
 e2e_check "the packaged program, set to start at log-on, registers the launcher, not the program behind it" wait_for 5 grep -qxF \
   "Exec=\"$E2E_ROOT/root/usr/bin/tabwise\"" "$XDG_CONFIG_HOME/autostart/Tabwise.desktop"

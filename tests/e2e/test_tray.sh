@@ -80,7 +80,7 @@ e2e_app_start
 wid=$(e2e_wait_window '^Tabwise \(Notes\)$')
 sleep 1
 desktop_watcher_start
-e2e_check "the late D-Bus tray gets the icon" wait_for 10 test -n "$(sni items)"
+e2e_check "the late D-Bus tray gets the icon" wait_for 10 sni_has_item
 e2e_check "... with the tip" test "$(sni tooltip)" = Tabwise
 e2e_check "... and the menu as the icon's own" test "$(sni menu | paste -sd ,)" = Help,About,Restore,Options,Exit
 xdotool windowminimize "$wid"

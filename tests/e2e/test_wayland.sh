@@ -23,7 +23,7 @@ a11y press 'Edit Notes'
 a11y append Notes 'Buy bread'
 a11y press 'Save Notes'
 e2e_check "a page saves" wait_for 10 grep -q 'Buy bread' "$E2E_ROOT/app/notes.ntr"
-e2e_check "the tray gets the icon" wait_for 10 test -n "$(sni items)"
+e2e_check "the tray gets the icon" wait_for 10 sni_has_item
 sni click Options
 e2e_check "the tray's menu opens the options" wait_for 10 titled 'Tabwise (Options)'
 e2e_check "... which say that Wayland allows neither staying on top nor placing the window" grep -q \

@@ -158,6 +158,26 @@ private Q_SLOTS:
     void panelsOverThePages();
     void historyActsOnItsOwnPage();
 
+    void minimizedStaysPut()
+    {
+        // Put away while the corner is still being kept, or when the panels change: not moved, for
+        // on X11 a move gives a minimized window its normal state back.
+        WindowFixture f;
+        MainWindow& w = f.load();
+        ScreenLayout screens { QRect(0, 0, 1280, 768), { QRect(0, 0, 1280, 800) } };
+        auto* placement = w.findChild<WindowPlacement*>();
+        placement->setScreenLayout([&screens] { return screens; });
+        w.move(100, 100);
+        w.setWindowState(Qt::WindowMinimized);
+        const QPoint place = w.pos();
+        placement->placeBottomRight();
+        screens.freeArea = QRect(0, 0, 1280, 740);
+        placement->follow();
+        QTest::qWait(300);
+        QCOMPARE(w.pos(), place);
+        QVERIFY(w.isMinimized());
+    }
+
     void trayMenu()
     {
         WindowFixture f;

@@ -67,6 +67,13 @@ void FolderWatch::check()
     Q_EMIT filesChanged(changed);
 }
 
+void FolderWatch::takeAsKnown(const QString& fileName)
+{
+    const qsizetype i = m_files.indexOf(fileName);
+    if (i >= 0 && std::size_t(i) < m_stamps.size())
+        m_stamps[std::size_t(i)] = fileStamp(m_folder + QLatin1Char('/') + fileName);
+}
+
 void FolderWatch::rewatch()
 {
     // A file replaced by a rename, or deleted and made anew, is a new file to watch.

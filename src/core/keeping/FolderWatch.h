@@ -29,6 +29,9 @@ public:
 public Q_SLOTS:
     // Looks at the folder now rather than waiting for the system or the poll.
     void check();
+    // The program itself has just written FILENAME (or handed what it holds to the history): the
+    // file as it is now is no change by another program.
+    void takeAsKnown(const QString& fileName);
 
 Q_SIGNALS:
     // Something in the folder changed: the pages may compare themselves with their files. CHANGED

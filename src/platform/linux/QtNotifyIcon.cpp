@@ -2,9 +2,13 @@
 
 #include "platform/linux/TrayHosts.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <optional>
 
@@ -13,6 +17,9 @@ namespace tabwise {
 namespace {
 // Qt's choice, made once per process with the first icon: over D-Bus (true) or XEmbed (false).
 std::optional<bool> overDBus;
+// How long the menu waits at most for the program to become inactive (Qt decides 100 ms after it
+// has seen the focus go, which a busy program sees late).
+constexpr int deactivationWaitMilliseconds = 600;
 } // namespace
 
 QtNotifyIcon::QtNotifyIcon()
@@ -66,8 +73,11 @@ void QtNotifyIcon::showIcon()
         overDBus = watcher;
     m_icon = new QSystemTrayIcon(m_owner ? m_owner->windowIcon() : QIcon(), this);
     m_icon->setToolTip(m_tip);
-    m_icon->setContextMenu(m_menu);
+    // A D-Bus tray draws the menu itself; in an XEmbed tray the program pops it up (popUpMenu).
+    m_icon->setContextMenu(*overDBus ? m_menu.data() : nullptr);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Context && !*overDBus)
+            popUpMenu(QCursor::pos());
         // A D-Bus tray activates on a single click and never sends a double-click; in an XEmbed
         // tray a single click is only the first half of one.
         const bool asksForWindow
@@ -76,6 +86,36 @@ void QtNotifyIcon::showIcon()
             onActivated();
     });
     m_icon->show();
+}
+
+void QtNotifyIcon::popUpMenu(QPoint at)
+{
+    // Qt closes every pop-up when the program stops being the active one, which it learns a moment
+    // after its window has lost the focus (hidden in the tray, minimized). A menu opened within that
+    // moment would close at once, so it waits for the program to be inactive first.
+    const QWindow* focus = QGuiApplication::focusWindow();
+    const bool deactivationDue = QGuiApplication::applicationState() == Qt::ApplicationActive
+        && (!focus || !focus->isVisible() || focus->windowStates().testFlag(Qt::WindowMinimized));
+    if (!deactivationDue) {
+        if (m_menu)
+            m_menu->popup(at);
+        return;
+    }
+    auto* wait = new QTimer(this);
+    wait->setSingleShot(true);
+    const auto popUp = [this, wait, at] {
+        wait->stop();
+        QObject::disconnect(qGuiApp, nullptr, wait, nullptr);
+        wait->deleteLater();
+        if (m_menu)
+            m_menu->popup(at);
+    };
+    connect(wait, &QTimer::timeout, wait, popUp);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, wait, [popUp](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            popUp();
+    });
+    wait->start(deactivationWaitMilliseconds);
 }
 
 void QtNotifyIcon::traysChanged()

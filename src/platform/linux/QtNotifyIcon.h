@@ -3,6 +3,7 @@
 #include "platform/NotifyIcon.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -27,6 +28,8 @@ public:
 
 private:
     void showIcon();
+    // Pops up the menu of an XEmbed icon at AT (where it was clicked).
+    void popUpMenu(QPoint at);
     void traysChanged();
 
     TrayHosts* m_hosts;

@@ -56,7 +56,13 @@ void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* fo
         files << file;
         found.append({ file, page->filePath() });
         connect(&page->document(), &PageDocument::versionToKeep, this,
-            [this, file](const QByteArray& bytes, const QString& cause) { m_history->record(file, bytes, cause); });
+            [this, file](const QByteArray& bytes, const QString& cause) {
+            m_history->record(file, bytes, cause);
+            // A version comes from a save of the page (or is the other program's version, kept just
+            // before one): the watch must not take the file for a change made elsewhere, which the
+            // history reads later and could then find holding a still later save of our own.
+            m_watch->takeAsKnown(file);
+        });
     }
     // Changes made while the program was not running, or a save whose version a crash cut off.
     m_history->recordFound(found);

@@ -94,7 +94,7 @@ void WindowPlacement::follow()
     if (*place == bottomRightPlace(now.freeArea, frame.size()))
         placeBottomRight(); // kept there while a frame the desktop adds settles
     else
-        m_window->move(*place);
+        moveTo(*place);
 }
 
 void WindowPlacement::settle()
@@ -106,9 +106,17 @@ void WindowPlacement::settle()
     const QRect frame = m_window->frameGeometry();
     const QPoint corner = bottomRightPlace(now.freeArea, frame.size());
     if (frame.topLeft() != corner)
-        m_window->move(corner);
+        moveTo(corner);
     if (--m_checksLeft > 0)
         QTimer::singleShot(checkMilliseconds, this, &WindowPlacement::settle);
+}
+
+void WindowPlacement::moveTo(QPoint topLeft)
+{
+    // On X11 Qt gives a minimized window that is moved its normal state back, which would bring a
+    // window the user has just put away (on the taskbar or in the tray) back on screen.
+    if (!m_window->isMinimized())
+        m_window->move(topLeft);
 }
 
 } // namespace tabwise

@@ -52,6 +52,8 @@ public Q_SLOTS:
 
 private:
     void settle();
+    // Moves the window unless it is minimized.
+    void moveTo(QPoint topLeft);
     void watch(QScreen* screen);
     ScreenLayout layout() const;
 
