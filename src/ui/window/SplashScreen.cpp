@@ -87,6 +87,16 @@ void SplashScreen::buildLayout()
     maker->move(notice->geometry().right() + 4, maker->y());
 }
 
+void SplashScreen::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    // Queued: after this paint has reached the screen.
+    QMetaObject::invokeMethod(this, &SplashScreen::painted, Qt::QueuedConnection);
+}
+
 void SplashScreen::handOver()
 {
     if (m_handedOver)
