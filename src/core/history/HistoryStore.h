@@ -59,6 +59,9 @@ public:
     bool prune(int keepDays, const QDateTime& now = QDateTime::currentDateTime());
     // Deletes the whole history of the folder, damaged ones set aside included.
     bool clear();
+    // Lets the repository go, with libgit2's caches and the pack files it holds open; the next
+    // call opens it again.
+    void close();
 
 private:
     struct Private;

@@ -63,6 +63,8 @@ std::optional<LineChanges> countLineChanges(const QByteArray& before, const QByt
     if (middle.before.isEmpty() || middle.after.isEmpty())
         return LineChanges { lineCount(middle.after), lineCount(middle.before) };
     const git::Library library;
+    if (!library.ok())
+        return std::nullopt;
     const git::Patch patch = compare(middle.before, middle.after);
     size_t added = 0;
     size_t removed = 0;
@@ -80,7 +82,7 @@ QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
 {
     const git::Library library;
     const Middles middle = middles(shown, current);
-    const git::Patch patch = compare(middle.before, middle.after);
+    const git::Patch patch = library.ok() ? compare(middle.before, middle.after) : nullptr;
     QList<int> lines;
     for (size_t hunk = 0; patch && hunk < git_patch_num_hunks(patch.get()); ++hunk) {
         const int count = git_patch_num_lines_in_hunk(patch.get(), hunk);
