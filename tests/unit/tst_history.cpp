@@ -87,6 +87,14 @@ private slots:
             QDirIterator::Subdirectories);
         for (struct stat status {}; it.hasNext() && ::lstat(QFile::encodeName(it.next()).constData(), &status) == 0;)
             QCOMPARE(status.st_mode & 0777, it.fileInfo().isDir() ? 0700u : 0600u);
+
+        // A store that has not opened the repository knows the newest versions from its note...
+        QCOMPARE(HistoryStore(app()).record(notes, "x\r\n", QStringLiteral("Found"), now), Recorded::Same);
+        QCOMPARE(HistoryStore(app()).record(notes, "a\r\n", QStringLiteral("Found"), now), Recorded::New);
+        // ... but not once HEAD names another commit (a git tool moved it): then it reads the repository.
+        git(store.path(),
+            { QStringLiteral("update-ref"), QStringLiteral("refs/heads/main"), QStringLiteral("HEAD~1") });
+        QCOMPARE(HistoryStore(app()).record(notes, "a\r\n", QStringLiteral("Found"), now), Recorded::New);
     }
 
     void countsChangedLines_data()
