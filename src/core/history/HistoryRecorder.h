@@ -8,13 +8,16 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <utility>
 
 // Keeps the versions the window hands over in the page history, in a worker thread and in the
 // order they were handed over, so that neither writing a large version nor packing the history
 // ever holds up the window. A history that cannot be written is reported once (until it works
-// again); the pages go on working whatever happens to it.
+// again); the pages go on working whatever happens to it. After a few seconds without work the
+// history rests: it lets the repository, libgit2's caches, libgit2 itself and the worker thread
+// go, and the next version handed over brings them back.
 namespace tabwise {
 
 class HistoryStore;
@@ -45,6 +48,8 @@ public:
     void clear();
     // Returns once everything handed over so far is done (for quitting, tests and measurements).
     void waitForIdle();
+    // How long the worker waits for more work before it rests (five seconds unless set).
+    void setRestAfter(std::chrono::milliseconds idle);
 
 Q_SIGNALS:
     void recorded(const QString& fileName);
