@@ -34,6 +34,8 @@ struct HistoryRecorder::Private {
     std::atomic_bool stopping { false };
     bool failureReported = false; // touched in the worker thread only
     std::atomic_bool hurry { false }; // somebody waits for the worker
+    int readings = 0; // the number of the last reading asked for
+    std::atomic_int latestVersionReading { 0 };
     QElapsedTimer age;
 
     Private(HistoryRecorder* recorder, const QString& appFolder, const QString& root)
@@ -231,6 +233,30 @@ void HistoryRecorder::clear()
         const bool ok = d->store.clear();
         Q_EMIT d->recorder->cleared(ok, d->store.problem());
     });
+}
+
+int HistoryRecorder::readVersions(const QString& fileName)
+{
+    const int reading = ++d->readings;
+    d->post([d = d.get(), reading, fileName] {
+        const std::optional<QList<HistoryVersion>> versions = d->store.versions(fileName);
+        Q_EMIT d->recorder->versionsRead(reading, versions, d->store.problem());
+    });
+    return reading;
+}
+
+int HistoryRecorder::readVersion(const HistoryVersion& version, const QString& current)
+{
+    const int reading = ++d->readings;
+    d->latestVersionReading = reading;
+    d->post([d = d.get(), reading, version, current] {
+        if (reading != d->latestVersionReading)
+            return;
+        const std::optional<QByteArray> bytes = d->store.read(version);
+        Q_EMIT d->recorder->versionRead(
+            reading, bytes ? std::optional(showVersion(*bytes, current)) : std::nullopt, d->store.problem());
+    });
+    return reading;
 }
 
 void HistoryRecorder::waitForIdle()

@@ -292,6 +292,8 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
     d->problem.clear();
     if (d->access == Access::ReadOnly)
         d->repo.reset(); // sees what the writer did since
+    if (!d->repo && !QFileInfo::exists(d->path))
+        return QList<HistoryVersion> {}; // not begun yet: reading does not begin it
     if (!d->open())
         return std::nullopt;
     QList<HistoryVersion> found;

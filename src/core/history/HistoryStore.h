@@ -14,7 +14,7 @@
 
 // Every version of every page of one application folder, kept in a git repository that any git
 // tool reads (git --git-dir=<path> log -p -- notes.ntr). One object serves one thread at a time;
-// HistoryRecorder runs one in a worker thread, and the history panel reads through another.
+// HistoryRecorder runs one in a worker thread, through which the history panel reads too.
 namespace tabwise {
 
 struct HistoryVersion {

@@ -1,6 +1,7 @@
 #include "core/history/LineDiff.h"
 
 #include "core/history/GitHandles.h"
+#include "core/page/TextEncoding.h"
 
 namespace tabwise {
 
@@ -45,6 +46,25 @@ git::Patch compare(QByteArrayView before, QByteArrayView after)
         < 0)
         return nullptr;
     return git::Patch(patch);
+}
+
+// Line ends of every kind as "\n", so that a version and the page compare line by line.
+QString withPlainLineEnds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar end : { QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator) })
+        text.replace(end, QLatin1Char('\n'));
+    return text;
+}
+
+// The text's lines, each with its line end, for comparing: a box's text has no final line end
+// where its file has one.
+QByteArray endedLines(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += '\n';
+    return bytes;
 }
 
 // How many lines a text has; a last line without its line end counts too.
@@ -94,6 +114,15 @@ QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
         }
     }
     return lines;
+}
+
+ShownVersion showVersion(const QByteArray& bytes, const QString& current)
+{
+    ShownVersion shown { withPlainLineEnds(decodePageBytes(bytes)), {} };
+    // Compared as a text box gives its text back, with a no-break space as a plain one.
+    const QString boxText = QString(shown.text).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    shown.marked = linesNotIn(endedLines(boxText), endedLines(withPlainLineEnds(current)));
+    return shown;
 }
 
 } // namespace tabwise

@@ -1,7 +1,6 @@
 #include "ui/history/HistoryPanel.h"
 
 #include "core/page/LongLines.h"
-#include "core/page/TextEncoding.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,25 +22,6 @@ namespace {
 
 // Past this many, marking more lines tells the user nothing more and only costs time.
 constexpr int mostMarks = 2000;
-
-// Line ends of every kind as "\n", so that a version and the page compare line by line.
-QString withPlainLineEnds(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (const QChar end : { QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator) })
-        text.replace(end, QLatin1Char('\n'));
-    return text;
-}
-
-// The text's lines, each with its line end, for comparing: a box's text has no final line end
-// where its file has one.
-QByteArray endedLines(const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += '\n';
-    return bytes;
-}
 
 QPushButton* addButton(QLayout* row, const QString& text, const char* name)
 {
@@ -106,29 +86,34 @@ HistoryPanel::HistoryPanel(QWidget* parent)
 }
 
 void HistoryPanel::open(
-    HistoryStore& store, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText)
+    HistoryRecorder& history, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText)
 {
-    m_store = &store;
+    if (m_history != &history) {
+        if (m_history)
+            disconnect(m_history, nullptr, this, nullptr);
+        connect(&history, &HistoryRecorder::versionsRead, this, &HistoryPanel::fillList);
+        connect(&history, &HistoryRecorder::versionRead, this, &HistoryPanel::showVersion);
+    }
+    m_history = &history;
     m_tabIndex = tabIndex;
-    m_current = withPlainLineEnds(currentText);
+    m_current = currentText;
     setTitle(QStringLiteral("History of %1").arg(caption));
-    const std::optional<QList<HistoryVersion>> versions = store.versions(fileName);
-    fillList(versions.value_or(QList<HistoryVersion> {}));
-    if (!versions)
-        m_note->setText(QStringLiteral("The history could not be read:\n\n") + store.problem());
-    else if (versions->isEmpty())
-        m_note->setText(QStringLiteral("No version of this page has been kept yet."));
+    m_versions.clear();
+    m_list->clear();
+    m_note->setText(QStringLiteral("Reading the versions of this page..."));
+    m_reading = history.readVersions(fileName);
     show();
     m_list->setFocus();
 }
 
-void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
+void HistoryPanel::fillList(int reading, const std::optional<QList<HistoryVersion>>& versions, const QString& problem)
 {
-    m_versions = versions;
-    m_list->clear();
+    if (reading != m_reading || !m_history)
+        return;
+    m_versions = versions.value_or(QList<HistoryVersion> {});
     QList<QTreeWidgetItem*> rows;
     const QLocale locale;
-    for (const HistoryVersion& version : versions) {
+    for (const HistoryVersion& version : m_versions) {
         auto* row = new QTreeWidgetItem({ locale.toString(version.time.toLocalTime(), QLocale::ShortFormat),
             version.cause, locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
             version.changes ? lineChangesText(*version.changes) : QString() });
@@ -137,6 +122,10 @@ void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
         rows << row;
     }
     m_list->addTopLevelItems(rows);
+    if (!versions)
+        m_note->setText(QStringLiteral("The history could not be read:\n\n") + problem);
+    else if (versions->isEmpty())
+        m_note->setText(QStringLiteral("No version of this page has been kept yet."));
     if (!rows.isEmpty())
         m_list->setCurrentItem(rows.first());
     showSelected();
@@ -149,25 +138,24 @@ void HistoryPanel::showSelected()
     m_marked.clear();
     m_restore->setEnabled(false);
     m_copy->setEnabled(false);
-    if (row < 0 || !m_store)
+    if (row < 0 || !m_history)
         return;
-    const std::optional<QByteArray> bytes = m_store->read(m_versions.at(row));
-    if (!bytes) {
-        m_note->setText(QStringLiteral("This version could not be read:\n\n") + m_store->problem());
-        return;
-    }
-    const QString text = withPlainLineEnds(decodePageBytes(*bytes));
-    m_text->setLineWrapMode(
-        hasLineLongerThan(text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(text);
-    markDifferences();
-    m_restore->setEnabled(true);
-    m_copy->setEnabled(true);
+    m_note->setText(QStringLiteral("Reading this version..."));
+    m_reading = m_history->readVersion(m_versions.at(row), m_current);
 }
 
-void HistoryPanel::markDifferences()
+void HistoryPanel::showVersion(int reading, const std::optional<ShownVersion>& version, const QString& problem)
 {
-    m_marked = linesNotIn(endedLines(m_text->toPlainText()), endedLines(m_current));
+    if (reading != m_reading || !m_history)
+        return;
+    if (!version) {
+        m_note->setText(QStringLiteral("This version could not be read:\n\n") + problem);
+        return;
+    }
+    m_text->setLineWrapMode(
+        hasLineLongerThan(version->text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    m_text->setPlainText(version->text);
+    m_marked = version->marked;
     QColor marking = palette().color(QPalette::Highlight);
     marking.setAlpha(60);
     QList<QTextEdit::ExtraSelection> marks;
@@ -181,6 +169,8 @@ void HistoryPanel::markDifferences()
     m_text->setExtraSelections(marks);
     m_note->setText(m_marked.isEmpty() ? QStringLiteral("Every line of this version is in the page as it is now.")
                                        : QStringLiteral("Marked lines are not in the page as it is now."));
+    m_restore->setEnabled(true);
+    m_copy->setEnabled(true);
 }
 
 void HistoryPanel::restore()
@@ -193,7 +183,7 @@ void HistoryPanel::close()
 {
     hide();
     m_text->clear();
-    m_store = nullptr;
+    m_reading = 0; // what is still being read is not shown
 }
 
 } // namespace tabwise
