@@ -30,7 +30,6 @@ int main(int argc, char* argv[])
 
     // The first window the user sees; everything else is made behind it.
     tabwise::SplashScreen splash;
-    splash.show();
     tabwise::Program program(appFolder, splash);
     QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &program,
         [&program](const QString& token) { program.showWindow(false, token); });
@@ -42,5 +41,7 @@ int main(int argc, char* argv[])
         QObject::connect(
             &splash, &tabwise::SplashScreen::finished, &program, [&program] { program.showWindow(); },
             Qt::QueuedConnection);
+    // Shown once everything follows it: showing may already run its timer.
+    splash.show();
     return app.exec();
 }
