@@ -13,6 +13,7 @@
 
 #include <xcb/xcb.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -122,6 +123,10 @@ std::optional<Start> start(Desktop& desktop, const QString& program)
     const Clock::time_point begin = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
+        // Nothing the program says may hold up either side.
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
         execl(path.constData(), path.constData(), static_cast<char*>(nullptr));
         _exit(127);
     }
