@@ -34,7 +34,8 @@ SplashScreen::SplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("splashScreen"));
-    setWindowIcon(programIcon());
+    // No window icon: a splash has neither a frame nor a taskbar entry to show one, and drawing the
+    // program's icon in its eight sizes would only hold up the first window.
     m_timer = new QTimer(this);
     m_timer->setInterval(displayMilliseconds);
     m_timer->setSingleShot(true);
