@@ -2,10 +2,10 @@
 
 #include "core/history/GitHandles.h"
 #include "core/history/HistoryCommits.h"
-#include "core/page/AtomicFile.h"
-
 #include <QCryptographicHash>
 #include <QFile>
+
+#include <cstdio>
 
 namespace tabwise::history {
 
@@ -64,7 +64,18 @@ void noteNewest(const QString& path, const git_commit* commit)
         const git_tree_entry* entry = git_tree_entry_byindex(tree.get(), i);
         note += git::toHex(*git_tree_entry_id(entry)) + ' ' + git_tree_entry_name(entry) + '\n';
     }
-    writeFileAtomically(path + noteName, note); // without it, the next start reads the repository
+    // Put in place whole, without waiting for the disk: after a crash the note may be an older one,
+    // or empty, and is then not believed. Without it the next start reads the repository.
+    QFile file(path + noteName + QStringLiteral(".new"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const bool written = file.write(note) == note.size();
+    file.close();
+    if (!written
+        || std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path + noteName).constData())
+            != 0)
+        file.remove();
 }
 
 } // namespace tabwise::history
