@@ -35,6 +35,7 @@ private slots:
         panel.open(history, 0, QStringLiteral("notes.ntr"), QStringLiteral("Notes"), QStringLiteral("one\n2\nthree"));
 
         QTreeWidget* list = panel.versionList();
+        QVERIFY(!panel.restoreButton()->isEnabled() && !panel.copyButton()->isEnabled()); // nothing read yet
         QTRY_COMPARE(list->topLevelItemCount(), 3);
         QCOMPARE(list->currentItem(), list->topLevelItem(0));
         QCOMPARE(list->topLevelItem(0)->text(1) + list->topLevelItem(0)->text(3), QStringLiteral("Saved+1 -0 lines"));

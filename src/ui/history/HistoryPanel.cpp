@@ -100,6 +100,7 @@ void HistoryPanel::open(
     setTitle(QStringLiteral("History of %1").arg(caption));
     m_versions.clear();
     m_list->clear();
+    showSelected(); // nothing yet
     m_note->setText(QStringLiteral("Reading the versions of this page..."));
     m_reading = history.readVersions(fileName);
     show();
