@@ -234,7 +234,7 @@ void openLongHistory(const QString& state, const QString& current)
         QElapsedTimer clock;
         clock.start();
         action();
-        while (!panel.restoreButton()->isEnabled())
+        while (!panel.restoreButton()->isEnabled() && clock.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents(); // painted
         shown.push_back(clock.nsecsElapsed() / 1e6);
