@@ -22,6 +22,10 @@ namespace {
 
 // Past this many, marking more lines tells the user nothing more and only costs time.
 constexpr int mostMarks = 2000;
+// A version's text goes into the box, and its lines are marked, this much at a time, each in a turn
+// of the event loop of a few milliseconds: a long version never holds up the window.
+constexpr qsizetype sliceChars = 64 << 10;
+constexpr qsizetype sliceMarks = 250;
 
 QPushButton* addButton(QLayout* row, const QString& text, const char* name)
 {
@@ -56,12 +60,15 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     // The cause takes what the time, the size and the changes leave (its tooltip holds it whole).
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured on the rows in view: measuring a thousand versions' rows held up the window.
+    m_list->header()->setResizeContentsPrecision(0);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setAccessibleName(QStringLiteral("Versions"));
     m_note->setObjectName(QStringLiteral("historyNote"));
     m_note->setWordWrap(true);
     m_text->setObjectName(QStringLiteral("versionText"));
     m_text->setReadOnly(true);
+    m_text->document()->setUndoRedoEnabled(false);
     m_text->setAccessibleName(QStringLiteral("Text of the selected version"));
 
     auto* column = new QVBoxLayout(this);
@@ -155,12 +162,36 @@ void HistoryPanel::showVersion(int reading, const std::optional<ShownVersion>& v
     }
     m_text->setLineWrapMode(
         hasLineLongerThan(version->text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(version->text);
-    m_marked = version->marked;
+    m_shown = *version;
+    m_marked = m_shown.marked;
+    fillText(reading, 0);
+}
+
+void HistoryPanel::fillText(int reading, qsizetype done)
+{
+    if (reading != m_reading)
+        return; // another version was chosen, or the panel closed
+    const QString& text = m_shown.text;
+    QTextCursor end(m_text->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text.sliced(done, std::min(sliceChars, text.size() - done)));
+    done = std::min(done + sliceChars, text.size());
+    if (done < text.size())
+        QMetaObject::invokeMethod(
+            this, [this, reading, done] { fillText(reading, done); }, Qt::QueuedConnection);
+    else
+        markLines(reading, {});
+}
+
+void HistoryPanel::markLines(int reading, QList<QTextEdit::ExtraSelection> marks)
+{
+    if (reading != m_reading)
+        return;
     QColor marking = palette().color(QPalette::Highlight);
     marking.setAlpha(60);
-    QList<QTextEdit::ExtraSelection> marks;
-    for (const int line : m_marked.first(std::min<qsizetype>(m_marked.size(), mostMarks))) {
+    // Marks already set are passed over when the list is set again: each turn costs its own marks.
+    const qsizetype wanted = std::min<qsizetype>(m_marked.size(), mostMarks);
+    for (const int line : m_marked.sliced(marks.size(), std::min(sliceMarks, wanted - marks.size()))) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(m_text->document()->findBlockByNumber(line));
         mark.format.setBackground(marking);
@@ -168,6 +199,11 @@ void HistoryPanel::showVersion(int reading, const std::optional<ShownVersion>& v
         marks << mark;
     }
     m_text->setExtraSelections(marks);
+    if (marks.size() < wanted) {
+        QMetaObject::invokeMethod(
+            this, [this, reading, marks] { markLines(reading, marks); }, Qt::QueuedConnection);
+        return;
+    }
     m_note->setText(m_marked.isEmpty() ? QStringLiteral("Every line of this version is in the page as it is now.")
                                        : QStringLiteral("Marked lines are not in the page as it is now."));
     m_restore->setEnabled(true);

@@ -4,6 +4,8 @@
 
 #include "ui/panels/OverlayPanel.h"
 
+#include <QTextEdit>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -47,6 +49,8 @@ private:
     void fillList(int reading, const std::optional<QList<HistoryVersion>>& versions, const QString& problem);
     void showSelected();
     void showVersion(int reading, const std::optional<ShownVersion>& version, const QString& problem);
+    void fillText(int reading, qsizetype done);
+    void markLines(int reading, QList<QTextEdit::ExtraSelection> marks);
     void restore();
 
     HistoryRecorder* m_history = nullptr;
@@ -54,6 +58,7 @@ private:
     int m_tabIndex = -1;
     QList<HistoryVersion> m_versions;
     QString m_current; // the page's text now
+    ShownVersion m_shown; // the version going into the box
     QList<int> m_marked;
     QTreeWidget* m_list;
     QLabel* m_note;
