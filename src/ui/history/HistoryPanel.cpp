@@ -142,6 +142,7 @@ void HistoryPanel::fillList(int reading, const std::optional<QList<HistoryVersio
 void HistoryPanel::showSelected()
 {
     const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    m_text->setExtraSelections({}); // the marks of the version shown before
     m_text->clear();
     m_marked.clear();
     m_restore->setEnabled(false);
