@@ -3,15 +3,13 @@
 // until the window has been painted for the first time, and the resident memory then, and ends as
 // the program ends (the program's one-copy lock is given back).
 //   tabwise_startprobe ours   the program's own start-up, as main() does it, with the splash
-//                             screen handing over at once
+//                             screen handing over at once, until the main window is painted
 //   tabwise_startprobe bare   a bare window with the same kinds and numbers of widgets
 #include "BenchSupport.h"
 #include "Floors.h"
 #include "app/AppFolder.h"
+#include "app/Program.h"
 #include "app/SingleInstance.h"
-#include "core/settings/SettingsStore.h"
-#include "platform/linux/QtPlatform.h"
-#include "ui/help/HelpWindowViewer.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/SplashScreen.h"
 
@@ -30,17 +28,13 @@ qint64 monotonicNs()
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// Ends the process once the window it watches has been painted.
-class FirstPaint : public QObject {
+// Ends the process once a window of type Window has been painted.
+template <typename Window> class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget* window)
-        : m_window(window)
-    {
-        window->installEventFilter(this);
-    }
+    FirstPaint() { QCoreApplication::instance()->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_window && event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && dynamic_cast<Window*>(watched))
             QTimer::singleShot(0, [] {
                 const double ms = double(monotonicNs() - qEnvironmentVariable("BENCH_START_NS").toLongLong()) / 1e6;
                 std::printf("%.2f %.2f\n", ms, bench::processMemoryMiB("VmRSS"));
@@ -49,9 +43,6 @@ public:
             });
         return false;
     }
-
-private:
-    QWidget* m_window;
 };
 
 } // namespace
@@ -61,7 +52,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc > 1 && qstrcmp(argv[1], "bare") == 0) {
         bench::BareWindow bare;
-        FirstPaint watch(&bare);
+        FirstPaint<bench::BareWindow> watch;
         bare.show();
         return app.exec();
     }
@@ -72,14 +63,10 @@ int main(int argc, char* argv[])
     tabwise::SingleInstance instance(tabwise::SingleInstance::nameFor(appFolder));
     if (!instance.claim())
         return 1;
-    tabwise::HelpWindowViewer help;
-    tabwise::QtPlatform platform(help, tabwise::startCommand());
-    tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
-    tabwise::MainWindow window(platform, appFolder, settings);
-    FirstPaint watch(&window);
     tabwise::SplashScreen splash;
     splash.timer()->setInterval(0);
-    QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);
+    tabwise::Program program(appFolder, splash);
+    FirstPaint<tabwise::MainWindow> watch;
     splash.show();
     return app.exec();
 }

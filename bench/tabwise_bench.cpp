@@ -120,6 +120,21 @@ void startUpWholeProcess(int runs)
         median(floorMiB), median(oursMiB) / median(floorMiB));
 }
 
+// As a person meets the program: from exec until its first window is mapped on a desktop with a
+// window manager and a tray host, and its resident memory 3 s later, beside a bare window program
+// (tabwise_firstwindow on a private X desktop).
+void startUpAsSeen(int runs)
+{
+    std::fflush(stdout);
+    const QString here = QCoreApplication::applicationDirPath();
+    QProcess desktop;
+    desktop.setProcessChannelMode(QProcess::ForwardedChannels);
+    desktop.start(QStringLiteral("bash"),
+        { QStringLiteral(TABWISE_SOURCE_DIR "/bench/in-desktop.sh"), here + QStringLiteral("/tabwise_firstwindow"),
+            QStringLiteral(TABWISE_PROGRAM), here + QStringLiteral("/tabwise_barewindow"), QString::number(runs) });
+    desktop.waitForFinished(-1);
+}
+
 // Selects a tab of the window and lets it lay out: one step of a timed run.
 std::function<void()> showTab(MainWindow& w, int tab)
 {
@@ -282,6 +297,7 @@ int main(int argc, char* argv[])
     if (wanted("start")) {
         startUp();
         startUpWholeProcess(15);
+        startUpAsSeen(7);
     }
     if (wanted("text")) {
         benchTextPage(1 << 20, 7);

@@ -4,12 +4,20 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace tabwise {
@@ -26,6 +34,17 @@ bool isToken(const QByteArray& text)
 {
     return !text.isEmpty() && text.size() < longestLine - 8
         && std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
+// The socket's address; nothing when the path is too long for one.
+std::optional<sockaddr_un> addressOf(const QByteArray& path)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path)
+        return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return address;
 }
 
 } // namespace
@@ -48,10 +67,15 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
     // The lock belongs to the running copy for as long as it runs, however long that is; a lock
     // left by a copy that crashed is recognised by its dead process.
     m_lock.setStaleLockTime(0);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_listener < 0)
+        return;
+    ::close(m_listener);
+    ::unlink(QFile::encodeName(m_name).constData());
+}
 
 bool SingleInstance::claim(StartRequest request)
 {
@@ -70,44 +94,79 @@ bool SingleInstance::claim(StartRequest request)
 void SingleInstance::listen()
 {
     // Nobody else holds the lock, so a socket of this name was left by a copy that crashed.
-    QLocalServer::removeServer(m_name);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server.listen(m_name))
-        qWarning("Tabwise: cannot listen on %s: %s", qPrintable(m_name), qPrintable(m_server.errorString()));
+    const QByteArray path = QFile::encodeName(m_name);
+    ::unlink(path.constData());
+    const std::optional<sockaddr_un> address = addressOf(path);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // Only the user may connect; nobody can before listen().
+    if (!address || listener < 0 || ::bind(listener, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0
+        || ::chmod(path.constData(), 0600) != 0 || ::listen(listener, 16) != 0) {
+        qWarning(
+            "Tabwise: cannot listen on %s: %s", path.constData(), address ? std::strerror(errno) : "name too long");
+        if (listener >= 0)
+            ::close(listener);
+        return;
+    }
+    m_listener = listener;
+    auto* calls = new QSocketNotifier(listener, QSocketNotifier::Read, this);
+    connect(calls, &QSocketNotifier::activated, this, &SingleInstance::answer);
 }
 
 void SingleInstance::answer()
 {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        const auto readRequest = [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const QByteArray line = socket->readLine(longestLine).chopped(1);
-            const qsizetype space = line.indexOf(' ');
-            const QByteArray verb = space < 0 ? line : line.left(space);
-            const QByteArray token = space < 0 ? QByteArray() : line.mid(space + 1);
-            const bool wellFormed = space < 0 || isToken(token);
-            if (wellFormed && verb == showMessage)
-                Q_EMIT showRequested(QString::fromLatin1(token));
-            else if (wellFormed && verb == toggleMessage)
-                Q_EMIT toggleRequested(QString::fromLatin1(token));
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readRequest);
-        readRequest(); // the request may have arrived with the connection
+    for (int caller; (caller = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
+        auto* arriving = new QSocketNotifier(caller, QSocketNotifier::Read, this);
+        connect(arriving, &QSocketNotifier::activated, this,
+            [this, caller, arriving, line = std::make_shared<QByteArray>()] {
+                if (!read(caller, *line))
+                    return; // more is to come
+                arriving->setEnabled(false);
+                arriving->deleteLater();
+            });
     }
+}
+
+bool SingleInstance::read(int caller, QByteArray& line)
+{
+    char buffer[longestLine];
+    const ssize_t count = ::read(caller, buffer, sizeof buffer);
+    if (count < 0 && (errno == EAGAIN || errno == EINTR))
+        return false;
+    if (count > 0)
+        line.append(buffer, count);
+    const qsizetype end = line.indexOf('\n');
+    if (end < 0 && count > 0 && line.size() < longestLine)
+        return false;
+    ::close(caller);
+    if (end < 0)
+        return true;
+    const QByteArray request = line.left(end);
+    const qsizetype space = request.indexOf(' ');
+    const QByteArray verb = space < 0 ? request : request.left(space);
+    const QByteArray token = space < 0 ? QByteArray() : request.mid(space + 1);
+    const bool wellFormed = space < 0 || isToken(token);
+    if (wellFormed && verb == showMessage)
+        Q_EMIT showRequested(QString::fromLatin1(token));
+    else if (wellFormed && verb == toggleMessage)
+        Q_EMIT toggleRequested(QString::fromLatin1(token));
+    return true;
 }
 
 void SingleInstance::askRunningCopy(StartRequest request)
 {
-    // The running copy may have taken the lock a moment ago and not be listening yet.
+    // The running copy may have taken the lock a moment ago and not be listening yet; one that
+    // hangs is not waited for long.
     const QDeadlineTimer deadline(3000);
-    QLocalSocket socket;
+    const std::optional<sockaddr_un> address = addressOf(QFile::encodeName(m_name));
+    int socket = -1;
     for (;;) {
-        socket.connectToServer(m_name);
-        if (socket.waitForConnected(500))
+        socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const timeval patience { 0, 500000 };
+        if (socket >= 0 && address && ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience) == 0
+            && ::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0)
             break;
+        if (socket >= 0)
+            ::close(socket);
         if (deadline.hasExpired()) {
             qWarning("Tabwise: another copy runs for this folder but does not answer");
             return;
@@ -118,9 +177,10 @@ void SingleInstance::askRunningCopy(StartRequest request)
     // to the front.
     const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
     const QByteArray& verb = request == StartRequest::Toggle ? toggleMessage : showMessage;
-    socket.write(verb + (isToken(token) ? ' ' + token : QByteArray()) + '\n');
-    socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
+    const QByteArray line = verb + (isToken(token) ? ' ' + token : QByteArray()) + '\n';
+    if (::send(socket, line.constData(), size_t(line.size()), MSG_NOSIGNAL) != line.size())
+        qWarning("Tabwise: the copy that runs for this folder could not be asked: %s", std::strerror(errno));
+    ::close(socket);
 }
 
 } // namespace tabwise

@@ -2,7 +2,6 @@
 
 #include "app/CommandLine.h"
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -12,7 +11,8 @@ namespace tabwise {
 // Keeps one running copy per application folder: two copies over the same folder would overwrite
 // each other's pages. The first copy holds a lock file and listens on a local socket; a later
 // start finds the lock taken, asks the running copy to show its window (or, for --toggle, to show
-// or hide it: "show\n" or "toggle\n") and ends.
+// or hide it: "show\n" or "toggle\n") and ends. The socket is a plain Unix one, readable and
+// writable by the user only: Qt's networking would cost every start its library and Kerberos'.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -38,11 +38,14 @@ Q_SIGNALS:
 private:
     void listen();
     void answer();
+    // Reads what has come of a later start's line into LINE; once it is whole (or the caller has
+    // hung up, or sent too much) acts on it, closes the connection and returns true.
+    bool read(int caller, QByteArray& line);
     void askRunningCopy(StartRequest request);
 
     QString m_name;
     QLockFile m_lock;
-    QLocalServer m_server;
+    int m_listener = -1;
 };
 
 } // namespace tabwise

@@ -95,8 +95,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tabwise.example.org/")
 # The Qt 6 and CHM libraries the program links, found from the executable by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Named as well, since the help viewer and spell checking depend on them whether or not the linker
-# keeps the link.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libhunspell-1.7-0")
+# keeps the link, and the page history and printing load libgit2 and libcups when they need them.
+string(REGEX REPLACE "^lib(.*)\\.so\\.(.*)$" "lib\\1-\\2" TABWISE_LIBGIT2_PACKAGE ${TABWISE_LIBGIT2_SONAME})
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libhunspell-1.7-0, ${TABWISE_LIBGIT2_PACKAGE}, libcups2")
 # Wayland sessions, opening web and mail entries, a font the window is laid out with, and a
 # dictionary to check spelling with (every hunspell-* package serves; English is the fallback).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-dejavu-core, hunspell-en-us | hunspell-dictionary")

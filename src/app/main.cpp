@@ -1,12 +1,7 @@
 #include "app/AppFolder.h"
 #include "app/CommandLine.h"
-#include "app/RunningWindow.h"
+#include "app/Program.h"
 #include "app/SingleInstance.h"
-#include "app/TerminationSignals.h"
-#include "core/settings/SettingsStore.h"
-#include "platform/linux/QtPlatform.h"
-#include "ui/help/HelpWindowViewer.h"
-#include "ui/window/MainWindow.h"
 #include "ui/window/SplashScreen.h"
 
 #include <QApplication>
@@ -26,32 +21,27 @@ int main(int argc, char* argv[])
         return command.exitCode;
     }
 
-    // The page files live in the application folder; one copy of the program runs per folder.
+    // The page files live in the application folder; one copy of the program runs per folder. A
+    // later start shows no splash: the copy that runs shows (or hides) its window instead.
     const QString appFolder = tabwise::applicationFolder();
     tabwise::SingleInstance instance(tabwise::SingleInstance::nameFor(appFolder));
     if (!instance.claim(command.request))
-        return 0; // the copy that runs shows (or hides) its window instead
+        return 0;
 
-    tabwise::HelpWindowViewer help;
-    tabwise::QtPlatform platform(help, tabwise::startCommand());
-    tabwise::SettingsStore settings(tabwise::SettingsStore::defaultPath());
-    tabwise::MainWindow window(platform, appFolder, settings);
-    QObject::connect(&window, &tabwise::MainWindow::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    // Ended from outside: no question can be asked, so the typing goes into its drafts.
-    tabwise::TerminationSignals termination;
-    QObject::connect(&termination, &tabwise::TerminationSignals::terminationRequested, &window,
-        &tabwise::MainWindow::endWithoutAsking);
-    // The splash loads the main window when its time is up.
+    // The first window the user sees; everything else is made behind it.
     tabwise::SplashScreen splash;
-    QObject::connect(&splash, &tabwise::SplashScreen::finished, &window, &tabwise::MainWindow::load);
-    splash.show();
-    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &window,
-        [&window, &splash](const QString& token) { tabwise::showRunningWindow(window, splash, false, token); });
-    QObject::connect(&instance, &tabwise::SingleInstance::toggleRequested, &window,
-        [&window, &splash](const QString& token) { tabwise::showRunningWindow(window, splash, true, token); });
+    tabwise::Program program(appFolder, splash);
+    QObject::connect(&instance, &tabwise::SingleInstance::showRequested, &program,
+        [&program](const QString& token) { program.showWindow(false, token); });
+    QObject::connect(&instance, &tabwise::SingleInstance::toggleRequested, &program,
+        [&program](const QString& token) { program.showWindow(true, token); });
     // Started to show the window (or to toggle it, with none shown yet): shown even when it would
-    // start in the tray.
+    // start in the tray, once the splash has handed over.
     if (command.request != tabwise::StartRequest::Start)
-        tabwise::showRunningWindow(window, splash);
+        QObject::connect(
+            &splash, &tabwise::SplashScreen::finished, &program, [&program] { program.showWindow(); },
+            Qt::QueuedConnection);
+    // Shown once everything follows it: showing may already run its timer.
+    splash.show();
     return app.exec();
 }

@@ -40,6 +40,22 @@ bool anyFileHolds(const QString& folder, const QByteArray& needle)
     return false;
 }
 
+// Whether this process has a thread of that name, or has a file of that name mapped.
+bool hasThread(const QByteArray& name)
+{
+    for (const QFileInfo& task :
+        QDir(QStringLiteral("/proc/self/task")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (QFile comm(task.filePath() + QStringLiteral("/comm"));
+            comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name)
+            return true;
+    return false;
+}
+bool hasMapped(const QByteArray& name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
 // What the git command prints for the repository, or "failed".
 QByteArray git(const QString& repository, const QStringList& arguments)
 {
@@ -60,6 +76,23 @@ class tst_History : public QObject {
 private slots:
     void init() { qputenv("XDG_STATE_HOME", state().toUtf8()); }
     void cleanup() { QDir(state()).removeRecursively(); }
+
+    // First: no test before it has opened libgit2 in this thread, which would keep it loaded.
+    void restsWhenIdleAndWakesForEachVersion()
+    {
+        HistoryRecorder recorder(app());
+        recorder.setRestAfter(std::chrono::milliseconds(1));
+        QSignalSpy recorded(&recorder, &HistoryRecorder::recorded);
+        const int versions = 20;
+        for (int i = 0; i < versions; ++i) {
+            recorder.record(notes, QByteArray::number(i), QStringLiteral("Saved"));
+            QTest::qWait(i % 4 * 10); // handed over while the worker works, rests or is gone
+        }
+        recorder.waitForIdle();
+        QTRY_COMPARE(recorded.size(), versions);
+        QTRY_VERIFY(!hasThread("history") && !hasMapped("libgit2"));
+        QCOMPARE(HistoryStore(app()).versions(notes)->size(), versions);
+    }
 
     void keepsAVersionPerChange()
     {
@@ -87,6 +120,14 @@ private slots:
             QDirIterator::Subdirectories);
         for (struct stat status {}; it.hasNext() && ::lstat(QFile::encodeName(it.next()).constData(), &status) == 0;)
             QCOMPARE(status.st_mode & 0777, it.fileInfo().isDir() ? 0700u : 0600u);
+
+        // A store that has not opened the repository knows the newest versions from its note...
+        QCOMPARE(HistoryStore(app()).record(notes, "x\r\n", QStringLiteral("Found"), now), Recorded::Same);
+        QCOMPARE(HistoryStore(app()).record(notes, "a\r\n", QStringLiteral("Found"), now), Recorded::New);
+        // ... but not once HEAD names another commit (a git tool moved it): then it reads the repository.
+        git(store.path(),
+            { QStringLiteral("update-ref"), QStringLiteral("refs/heads/main"), QStringLiteral("HEAD~1") });
+        QCOMPARE(HistoryStore(app()).record(notes, "a\r\n", QStringLiteral("Found"), now), Recorded::New);
     }
 
     void countsChangedLines_data()

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QTreeWidget>
 
@@ -221,11 +222,13 @@ void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
     QTest::keyClick(w.page(0)->textBox(), Qt::Key_H, Qt::ControlModifier);
     HistoryPanel* panel = w.historyPanel();
     QVERIFY(panel && panel->isVisible());
+    QTRY_COMPARE(panel->versionList()->topLevelItemCount(), 3);
     QStringList causes;
     for (int i = 0; i < panel->versionList()->topLevelItemCount(); ++i)
         causes << panel->versionList()->topLevelItem(i)->text(1);
     QCOMPARE(causes, (QStringList { "Changed on disk", "Saved", "Found" }));
     QTest::keyClick(panel->versionList(), Qt::Key_End);
+    QTRY_VERIFY(panel->restoreButton()->isEnabled()); // its text has come
     // The typing is kept when the question is answered so, and when it is dismissed; then replaced.
     f.platform.answers = { 0, FakePlatform::Dismissed, 1 };
     for (int keep = 0; keep < 2; ++keep) {
@@ -255,6 +258,8 @@ void TestNeverLose::historyKeepsEveryVersionAndGivesItBack()
     QTRY_COMPARE(f.platform.messageTexts().mid(1),
         QStringList({ f.platform.messageTexts().value(0), QStringLiteral("The history of your pages is cleared.") }));
     w.openHistory();
+    QTRY_COMPARE(w.historyPanel()->findChild<QLabel*>("historyNote")->text(),
+        QStringLiteral("No version of this page has been kept yet."));
     QCOMPARE(w.historyPanel()->versionList()->topLevelItemCount(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "core/history/HistoryRecorder.h"
 
+#include "core/history/GitHandles.h"
 #include "core/history/HistoryStore.h"
 #include "core/page/PageFile.h"
 
@@ -8,17 +9,33 @@
 #include <QTimer>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <future>
+#include <mutex>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace tabwise {
 
 struct HistoryRecorder::Private {
     HistoryRecorder* recorder;
     HistoryStore store;
-    QThread thread;
-    QObject worker; // lives in the thread: what is invoked on it runs there, in order
+    std::mutex mutex; // guards the jobs, the worker and the rest time
+    std::condition_variable jobAdded;
+    std::deque<std::function<void()>> jobs;
+    std::unique_ptr<QThread> worker; // the thread taking the jobs, while there is one
+    bool working = false; // a worker takes jobs, or rests and then looks for more
+    bool mayStart = false; // after the window's first turn of the event loop
+    std::chrono::milliseconds restAfter { 5000 };
     std::atomic_bool stopping { false };
     bool failureReported = false; // touched in the worker thread only
     std::atomic_bool hurry { false }; // somebody waits for the worker
+    int readings = 0; // the number of the last reading asked for
+    std::atomic_int latestVersionReading { 0 };
     QElapsedTimer age;
 
     Private(HistoryRecorder* recorder, const QString& appFolder, const QString& root)
@@ -39,7 +56,63 @@ struct HistoryRecorder::Private {
     // In the worker thread: keeps one version and packs when due.
     void keep(const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time);
 
-    template <typename Job> void post(Job job) { QMetaObject::invokeMethod(&worker, job, Qt::QueuedConnection); }
+    // Runs JOB in the worker, after every job posted before it.
+    void post(std::function<void()> job)
+    {
+        const std::lock_guard lock(mutex);
+        jobs.push_back(std::move(job));
+        startWorker();
+        jobAdded.notify_one();
+    }
+
+    // With the mutex held: a worker for the waiting jobs, unless one is at work or it is too early.
+    void startWorker()
+    {
+        if (working || !mayStart || jobs.empty())
+            return;
+        if (worker)
+            worker->wait(); // it has finished its last job and rest, and is ending
+        working = true;
+        worker.reset(QThread::create([this] { work(); }));
+        worker->setObjectName(QStringLiteral("history"));
+        worker->start(QThread::LowPriority);
+    }
+
+    // The worker: takes the jobs in order; once there has been none for a while, or the recorder is
+    // ending, it rests (see rest()) and ends, unless a job came meanwhile.
+    void work()
+    {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            if (jobs.empty() && !stopping)
+                jobAdded.wait_for(lock, restAfter, [this] { return !jobs.empty() || stopping; });
+            if (jobs.empty()) {
+                lock.unlock();
+                rest();
+                lock.lock();
+                if (!jobs.empty())
+                    continue;
+                working = false;
+                return;
+            }
+            const std::function<void()> job = std::move(jobs.front());
+            jobs.pop_front();
+            lock.unlock();
+            job();
+            lock.lock();
+        }
+    }
+
+    // In the worker thread, with nothing to do: the repository, libgit2's caches and libgit2 itself
+    // are let go, and the memory they took goes back to the system.
+    void rest()
+    {
+        store.close();
+        git::letGo();
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    }
 
     // After each job in the worker thread: a problem is reported unless one already was.
     void report(bool succeeded, const QString& problem)
@@ -62,8 +135,6 @@ HistoryRecorder::HistoryRecorder(const QString& appFolder, const QString& root, 
 {
     d->age.start();
     d->store.setStopFlag(&d->stopping);
-    d->worker.moveToThread(&d->thread);
-    d->thread.setObjectName(QStringLiteral("history"));
     // Started from the event loop, after whatever made the recorder (the window) is done; before
     // any input, so that the files as found are read before anything can change them.
     QTimer::singleShot(0, this, [this] { start(); });
@@ -71,20 +142,28 @@ HistoryRecorder::HistoryRecorder(const QString& appFolder, const QString& root, 
 
 void HistoryRecorder::start()
 {
-    if (!d->thread.isRunning() && !d->thread.isFinished())
-        d->thread.start(QThread::LowPriority);
+    const std::lock_guard lock(d->mutex);
+    d->mayStart = true;
+    d->startWorker();
 }
 
 HistoryRecorder::~HistoryRecorder()
 {
-    start(); // what waits is kept before the worker ends
     d->stopping = true;
-    // After every version handed over; the worker object goes home to be deleted there.
-    d->post([d = d.get()] {
-        d->worker.moveToThread(d->recorder->thread());
-        d->thread.quit();
-    });
-    d->thread.wait();
+    start(); // what waits is kept before the worker ends
+    {
+        const std::lock_guard lock(d->mutex);
+        d->jobAdded.notify_one();
+    }
+    // Only this thread starts workers, and it starts no more now.
+    if (d->worker)
+        d->worker->wait();
+}
+
+void HistoryRecorder::setRestAfter(std::chrono::milliseconds idle)
+{
+    const std::lock_guard lock(d->mutex);
+    d->restAfter = idle;
 }
 
 QString HistoryRecorder::repositoryPath() const
@@ -142,6 +221,7 @@ void HistoryRecorder::Private::keep(
 void HistoryRecorder::prune(int keepDays)
 {
     d->post([d = d.get(), keepDays] {
+        d->settle(); // at start, not sharing the machine with the window's first second
         const bool ok = d->store.prune(keepDays);
         d->report(ok, d->store.problem());
     });
@@ -155,12 +235,37 @@ void HistoryRecorder::clear()
     });
 }
 
+int HistoryRecorder::readVersions(const QString& fileName)
+{
+    const int reading = ++d->readings;
+    d->post([d = d.get(), reading, fileName] {
+        const std::optional<QList<HistoryVersion>> versions = d->store.versions(fileName);
+        Q_EMIT d->recorder->versionsRead(reading, versions, d->store.problem());
+    });
+    return reading;
+}
+
+int HistoryRecorder::readVersion(const HistoryVersion& version, const QString& current)
+{
+    const int reading = ++d->readings;
+    d->latestVersionReading = reading;
+    d->post([d = d.get(), reading, version, current] {
+        if (reading != d->latestVersionReading)
+            return;
+        const std::optional<QByteArray> bytes = d->store.read(version);
+        Q_EMIT d->recorder->versionRead(
+            reading, bytes ? std::optional(showVersion(*bytes, current)) : std::nullopt, d->store.problem());
+    });
+    return reading;
+}
+
 void HistoryRecorder::waitForIdle()
 {
     d->hurry = true;
+    std::promise<void> done;
+    d->post([&done] { done.set_value(); });
     start();
-    QMetaObject::invokeMethod(
-        &d->worker, [] {}, Qt::BlockingQueuedConnection);
+    done.get_future().wait();
 }
 
 } // namespace tabwise

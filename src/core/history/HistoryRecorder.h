@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/history/HistoryFolder.h"
+#include "core/history/HistoryStore.h"
+#include "core/history/LineDiff.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -8,16 +10,18 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <utility>
 
-// Keeps the versions the window hands over in the page history, in a worker thread and in the
-// order they were handed over, so that neither writing a large version nor packing the history
-// ever holds up the window. A history that cannot be written is reported once (until it works
-// again); the pages go on working whatever happens to it.
+// Keeps the versions the window hands over in the page history, and reads them back for the
+// history panel, in a worker thread and in the order they were handed over, so that neither
+// writing a large version, packing the history nor reading a long one ever holds up the window. A history that cannot
+// be written is reported once (until it works again); the pages go on working whatever happens to it. After a few
+// seconds without work the history rests: it lets the repository, libgit2's caches, libgit2 itself and the worker
+// thread go, and the next version handed over brings them back.
 namespace tabwise {
-
-class HistoryStore;
 
 class HistoryRecorder : public QObject {
     Q_OBJECT
@@ -45,12 +49,26 @@ public:
     void clear();
     // Returns once everything handed over so far is done (for quitting, tests and measurements).
     void waitForIdle();
+    // Reads the versions of page FILENAME, newest first, once everything handed over before is
+    // kept; versionsRead() brings them with the number returned here.
+    int readVersions(const QString& fileName);
+    // Reads the text of VERSION and compares it with CURRENT, the page's text now; versionRead()
+    // brings it with the number returned here. A later call makes this one's result not worth
+    // reading: it is dropped unless read already.
+    int readVersion(const HistoryVersion& version, const QString& current);
+    // How long the worker waits for more work before it rests (five seconds unless set).
+    void setRestAfter(std::chrono::milliseconds idle);
 
 Q_SIGNALS:
     void recorded(const QString& fileName);
     void cleared(bool ok, const QString& problem);
     // What went wrong, in plain words naming the file; once, until the history works again.
     void failed(const QString& message);
+    // The versions asked for with readVersions() as number READING: nothing when the history
+    // cannot be read, with the reason in PROBLEM.
+    void versionsRead(int reading, const std::optional<QList<HistoryVersion>>& versions, const QString& problem);
+    // The version asked for with readVersion() as number READING, or nothing with the reason.
+    void versionRead(int reading, const std::optional<ShownVersion>& version, const QString& problem);
 
 private:
     void start();

@@ -2,6 +2,7 @@
 
 #include "core/history/GitHandles.h"
 #include "core/history/HistoryCommits.h"
+#include "core/history/HistoryNewest.h"
 #include "core/history/HistoryPacks.h"
 #include "core/history/HistoryRewrite.h"
 #include "core/page/AtomicFile.h"
@@ -24,11 +25,13 @@ struct HistoryStore::Private {
     QString root;
     QString path;
     Access access;
+    std::unique_ptr<git::Library> library; // while the repository is open
     git::Repository repo;
     QString problem;
     const std::atomic_bool* stop = &neverStop;
 
     bool open();
+    bool loadLibrary();
     bool openExisting();
     bool intact();
     bool create();
@@ -54,10 +57,13 @@ bool HistoryStore::Private::open()
 {
     if (repo)
         return true;
-    // libgit2 is opened with the first repository, not where the store is made (the window's start).
-    const git::Library library;
+    if (access == Access::ReadOnly && !QFileInfo::exists(path))
+        return true; // a history not begun yet is an empty one
+    // libgit2 is loaded with the first repository, not where the store is made (the window's start).
+    if (!loadLibrary())
+        return false;
     if (access == Access::ReadOnly)
-        return !QFileInfo::exists(path) || openExisting() || fail(QStringLiteral("The history cannot be read"));
+        return openExisting() || fail(QStringLiteral("The history cannot be read"));
     QString error;
     if (!makePrivateFolder(root, &error)) {
         problem = error;
@@ -74,6 +80,18 @@ bool HistoryStore::Private::open()
     if (git::lastErrorIsSystem())
         return fail(QStringLiteral("The history cannot be opened"));
     return startAfresh(git::lastError());
+}
+
+bool HistoryStore::Private::loadLibrary()
+{
+    if (!library)
+        library = std::make_unique<git::Library>();
+    if (library->ok())
+        return true;
+    problem = fileErrorText(
+        path, QStringLiteral("The history needs libgit2, which cannot be loaded: %1").arg(library->error()));
+    library.reset();
+    return false;
 }
 
 bool HistoryStore::Private::openExisting()
@@ -184,7 +202,11 @@ HistoryStore::Recorded HistoryStore::record(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
     d->problem.clear();
-    if (d->access == Access::ReadOnly || !d->open())
+    if (d->access == Access::ReadOnly)
+        return Recorded::Failed;
+    if (!d->repo && history::isNewest(d->path, fileName.toUtf8(), bytes))
+        return Recorded::Same; // known without opening the repository
+    if (!d->open())
         return Recorded::Failed;
     Recorded result = d->recordOnce(fileName, bytes, cause, time);
     if (result == Recorded::Failed && !git::lastErrorIsSystem() && !d->intact() && d->startAfresh(git::lastError()))
@@ -210,8 +232,11 @@ HistoryStore::Recorded HistoryStore::Private::recordOnce(
     if (!ok || (head && !tree) || git_odb_hash(&blob, bytes.constData(), size_t(bytes.size()), GIT_OBJECT_BLOB) < 0)
         return failed();
     const git_tree_entry* before = history::entryIn(tree.get(), name);
-    if (before && git_oid_equal(git_tree_entry_id(before), &blob))
+    if (before && git_oid_equal(git_tree_entry_id(before), &blob)) {
+        if (!history::isNewest(path, name, bytes))
+            history::noteNewest(path, head.get());
         return Recorded::Same;
+    }
     const std::optional<LineChanges> changes = changesFrom(before, bytes);
     const git::Signature signature = history::signatureAt(time);
     if (git_blob_create_from_buffer(&blob, repo.get(), bytes.constData(), size_t(bytes.size())) < 0 || !signature)
@@ -220,6 +245,8 @@ HistoryStore::Recorded HistoryStore::Private::recordOnce(
         repo.get(), head.get(), tree.get(), name, blob, signature.get(), history::messageFor(cause, changes));
     if (!commit || !history::moveHead(repo.get(), *commit))
         return failed();
+    if (git_commit* made = nullptr; git_commit_lookup(&made, repo.get(), &*commit) == 0)
+        history::noteNewest(path, git::Commit(made).get());
     return Recorded::New;
 }
 
@@ -265,6 +292,8 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
     d->problem.clear();
     if (d->access == Access::ReadOnly)
         d->repo.reset(); // sees what the writer did since
+    if (!d->repo && !QFileInfo::exists(d->path))
+        return QList<HistoryVersion> {}; // not begun yet: reading does not begin it
     if (!d->open())
         return std::nullopt;
     QList<HistoryVersion> found;
@@ -334,10 +363,16 @@ bool HistoryStore::prune(int keepDays, const QDateTime& now)
     return outcome.ok || d->stop->load();
 }
 
+void HistoryStore::close()
+{
+    d->repo.reset();
+    d->library.reset();
+}
+
 bool HistoryStore::clear()
 {
     d->problem.clear();
-    d->repo.reset();
+    close();
     QString error;
     if (QFileInfo::exists(d->root) && !removeRepository(d->path, &error)) {
         d->problem = error;

@@ -14,7 +14,7 @@
 
 // Every version of every page of one application folder, kept in a git repository that any git
 // tool reads (git --git-dir=<path> log -p -- notes.ntr). One object serves one thread at a time;
-// HistoryRecorder runs one in a worker thread, and the history panel reads through another.
+// HistoryRecorder runs one in a worker thread, through which the history panel reads too.
 namespace tabwise {
 
 struct HistoryVersion {
@@ -59,6 +59,9 @@ public:
     bool prune(int keepDays, const QDateTime& now = QDateTime::currentDateTime());
     // Deletes the whole history of the folder, damaged ones set aside included.
     bool clear();
+    // Lets the repository go, with libgit2's caches and the pack files it holds open; the next
+    // call opens it again.
+    void close();
 
 private:
     struct Private;

@@ -1,6 +1,7 @@
 #include "core/history/LineDiff.h"
 
 #include "core/history/GitHandles.h"
+#include "core/page/TextEncoding.h"
 
 namespace tabwise {
 
@@ -47,6 +48,25 @@ git::Patch compare(QByteArrayView before, QByteArrayView after)
     return git::Patch(patch);
 }
 
+// Line ends of every kind as "\n", so that a version and the page compare line by line.
+QString withPlainLineEnds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const QChar end : { QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator) })
+        text.replace(end, QLatin1Char('\n'));
+    return text;
+}
+
+// The text's lines, each with its line end, for comparing: a box's text has no final line end
+// where its file has one.
+QByteArray endedLines(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += '\n';
+    return bytes;
+}
+
 // How many lines a text has; a last line without its line end counts too.
 int lineCount(QByteArrayView text)
 {
@@ -63,6 +83,8 @@ std::optional<LineChanges> countLineChanges(const QByteArray& before, const QByt
     if (middle.before.isEmpty() || middle.after.isEmpty())
         return LineChanges { lineCount(middle.after), lineCount(middle.before) };
     const git::Library library;
+    if (!library.ok())
+        return std::nullopt;
     const git::Patch patch = compare(middle.before, middle.after);
     size_t added = 0;
     size_t removed = 0;
@@ -80,7 +102,7 @@ QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
 {
     const git::Library library;
     const Middles middle = middles(shown, current);
-    const git::Patch patch = compare(middle.before, middle.after);
+    const git::Patch patch = library.ok() ? compare(middle.before, middle.after) : nullptr;
     QList<int> lines;
     for (size_t hunk = 0; patch && hunk < git_patch_num_hunks(patch.get()); ++hunk) {
         const int count = git_patch_num_lines_in_hunk(patch.get(), hunk);
@@ -92,6 +114,15 @@ QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)
         }
     }
     return lines;
+}
+
+ShownVersion showVersion(const QByteArray& bytes, const QString& current)
+{
+    ShownVersion shown { withPlainLineEnds(decodePageBytes(bytes)), {} };
+    // Compared as a text box gives its text back, with a no-break space as a plain one.
+    const QString boxText = QString(shown.text).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    shown.marked = linesNotIn(endedLines(boxText), endedLines(withPlainLineEnds(current)));
+    return shown;
 }
 
 } // namespace tabwise

@@ -23,4 +23,12 @@ QString lineChangesText(const LineChanges& changes);
 // The lines of SHOWN (numbered from 0) that CURRENT does not have: changed or gone there.
 QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current);
 
+// A version as it is shown beside the page: its text with every kind of line end as "\n", and the
+// lines of it (numbered from 0) that CURRENT, the page's text now, does not have.
+struct ShownVersion {
+    QString text;
+    QList<int> marked;
+};
+ShownVersion showVersion(const QByteArray& bytes, const QString& current);
+
 } // namespace tabwise

@@ -1,7 +1,6 @@
 #include "ui/history/HistoryPanel.h"
 
 #include "core/page/LongLines.h"
-#include "core/page/TextEncoding.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,25 +22,10 @@ namespace {
 
 // Past this many, marking more lines tells the user nothing more and only costs time.
 constexpr int mostMarks = 2000;
-
-// Line ends of every kind as "\n", so that a version and the page compare line by line.
-QString withPlainLineEnds(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (const QChar end : { QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator) })
-        text.replace(end, QLatin1Char('\n'));
-    return text;
-}
-
-// The text's lines, each with its line end, for comparing: a box's text has no final line end
-// where its file has one.
-QByteArray endedLines(const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += '\n';
-    return bytes;
-}
+// A version's text goes into the box, and its lines are marked, this much at a time, each in a turn
+// of the event loop of a few milliseconds: a long version never holds up the window.
+constexpr qsizetype sliceChars = 64 << 10;
+constexpr qsizetype sliceMarks = 250;
 
 QPushButton* addButton(QLayout* row, const QString& text, const char* name)
 {
@@ -76,12 +60,15 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     // The cause takes what the time, the size and the changes leave (its tooltip holds it whole).
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured on the rows in view: measuring a thousand versions' rows held up the window.
+    m_list->header()->setResizeContentsPrecision(0);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setAccessibleName(QStringLiteral("Versions"));
     m_note->setObjectName(QStringLiteral("historyNote"));
     m_note->setWordWrap(true);
     m_text->setObjectName(QStringLiteral("versionText"));
     m_text->setReadOnly(true);
+    m_text->document()->setUndoRedoEnabled(false);
     m_text->setAccessibleName(QStringLiteral("Text of the selected version"));
 
     auto* column = new QVBoxLayout(this);
@@ -106,29 +93,35 @@ HistoryPanel::HistoryPanel(QWidget* parent)
 }
 
 void HistoryPanel::open(
-    HistoryStore& store, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText)
+    HistoryRecorder& history, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText)
 {
-    m_store = &store;
+    if (m_history != &history) {
+        if (m_history)
+            disconnect(m_history, nullptr, this, nullptr);
+        connect(&history, &HistoryRecorder::versionsRead, this, &HistoryPanel::fillList);
+        connect(&history, &HistoryRecorder::versionRead, this, &HistoryPanel::showVersion);
+    }
+    m_history = &history;
     m_tabIndex = tabIndex;
-    m_current = withPlainLineEnds(currentText);
+    m_current = currentText;
     setTitle(QStringLiteral("History of %1").arg(caption));
-    const std::optional<QList<HistoryVersion>> versions = store.versions(fileName);
-    fillList(versions.value_or(QList<HistoryVersion> {}));
-    if (!versions)
-        m_note->setText(QStringLiteral("The history could not be read:\n\n") + store.problem());
-    else if (versions->isEmpty())
-        m_note->setText(QStringLiteral("No version of this page has been kept yet."));
+    m_versions.clear();
+    m_list->clear();
+    showSelected(); // nothing yet
+    m_note->setText(QStringLiteral("Reading the versions of this page..."));
+    m_reading = history.readVersions(fileName);
     show();
     m_list->setFocus();
 }
 
-void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
+void HistoryPanel::fillList(int reading, const std::optional<QList<HistoryVersion>>& versions, const QString& problem)
 {
-    m_versions = versions;
-    m_list->clear();
+    if (reading != m_reading || !m_history)
+        return;
+    m_versions = versions.value_or(QList<HistoryVersion> {});
     QList<QTreeWidgetItem*> rows;
     const QLocale locale;
-    for (const HistoryVersion& version : versions) {
+    for (const HistoryVersion& version : m_versions) {
         auto* row = new QTreeWidgetItem({ locale.toString(version.time.toLocalTime(), QLocale::ShortFormat),
             version.cause, locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
             version.changes ? lineChangesText(*version.changes) : QString() });
@@ -137,6 +130,10 @@ void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
         rows << row;
     }
     m_list->addTopLevelItems(rows);
+    if (!versions)
+        m_note->setText(QStringLiteral("The history could not be read:\n\n") + problem);
+    else if (versions->isEmpty())
+        m_note->setText(QStringLiteral("No version of this page has been kept yet."));
     if (!rows.isEmpty())
         m_list->setCurrentItem(rows.first());
     showSelected();
@@ -145,33 +142,57 @@ void HistoryPanel::fillList(const QList<HistoryVersion>& versions)
 void HistoryPanel::showSelected()
 {
     const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    m_text->setExtraSelections({}); // the marks of the version shown before
     m_text->clear();
     m_marked.clear();
     m_restore->setEnabled(false);
     m_copy->setEnabled(false);
-    if (row < 0 || !m_store)
+    if (row < 0 || !m_history)
         return;
-    const std::optional<QByteArray> bytes = m_store->read(m_versions.at(row));
-    if (!bytes) {
-        m_note->setText(QStringLiteral("This version could not be read:\n\n") + m_store->problem());
-        return;
-    }
-    const QString text = withPlainLineEnds(decodePageBytes(*bytes));
-    m_text->setLineWrapMode(
-        hasLineLongerThan(text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(text);
-    markDifferences();
-    m_restore->setEnabled(true);
-    m_copy->setEnabled(true);
+    m_note->setText(QStringLiteral("Reading this version..."));
+    m_reading = m_history->readVersion(m_versions.at(row), m_current);
 }
 
-void HistoryPanel::markDifferences()
+void HistoryPanel::showVersion(int reading, const std::optional<ShownVersion>& version, const QString& problem)
 {
-    m_marked = linesNotIn(endedLines(m_text->toPlainText()), endedLines(m_current));
+    if (reading != m_reading || !m_history)
+        return;
+    if (!version) {
+        m_note->setText(QStringLiteral("This version could not be read:\n\n") + problem);
+        return;
+    }
+    m_text->setLineWrapMode(
+        hasLineLongerThan(version->text, longestWrappedLine) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    m_shown = *version;
+    m_marked = m_shown.marked;
+    fillText(reading, 0);
+}
+
+void HistoryPanel::fillText(int reading, qsizetype done)
+{
+    if (reading != m_reading)
+        return; // another version was chosen, or the panel closed
+    const QString& text = m_shown.text;
+    QTextCursor end(m_text->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text.sliced(done, std::min(sliceChars, text.size() - done)));
+    done = std::min(done + sliceChars, text.size());
+    if (done < text.size())
+        QMetaObject::invokeMethod(
+            this, [this, reading, done] { fillText(reading, done); }, Qt::QueuedConnection);
+    else
+        markLines(reading, {});
+}
+
+void HistoryPanel::markLines(int reading, QList<QTextEdit::ExtraSelection> marks)
+{
+    if (reading != m_reading)
+        return;
     QColor marking = palette().color(QPalette::Highlight);
     marking.setAlpha(60);
-    QList<QTextEdit::ExtraSelection> marks;
-    for (const int line : m_marked.first(std::min<qsizetype>(m_marked.size(), mostMarks))) {
+    // Marks already set are passed over when the list is set again: each turn costs its own marks.
+    const qsizetype wanted = std::min<qsizetype>(m_marked.size(), mostMarks);
+    for (const int line : m_marked.sliced(marks.size(), std::min(sliceMarks, wanted - marks.size()))) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(m_text->document()->findBlockByNumber(line));
         mark.format.setBackground(marking);
@@ -179,8 +200,15 @@ void HistoryPanel::markDifferences()
         marks << mark;
     }
     m_text->setExtraSelections(marks);
+    if (marks.size() < wanted) {
+        QMetaObject::invokeMethod(
+            this, [this, reading, marks] { markLines(reading, marks); }, Qt::QueuedConnection);
+        return;
+    }
     m_note->setText(m_marked.isEmpty() ? QStringLiteral("Every line of this version is in the page as it is now.")
                                        : QStringLiteral("Marked lines are not in the page as it is now."));
+    m_restore->setEnabled(true);
+    m_copy->setEnabled(true);
 }
 
 void HistoryPanel::restore()
@@ -193,7 +221,7 @@ void HistoryPanel::close()
 {
     hide();
     m_text->clear();
-    m_store = nullptr;
+    m_reading = 0; // what is still being read is not shown
 }
 
 } // namespace tabwise

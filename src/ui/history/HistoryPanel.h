@@ -1,8 +1,10 @@
 #pragma once
 
-#include "core/history/HistoryStore.h"
+#include "core/history/HistoryRecorder.h"
 
 #include "ui/panels/OverlayPanel.h"
+
+#include <QTextEdit>
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,17 +17,18 @@ namespace tabwise {
 // (date and time, cause, size, lines changed from the version before), and the selected version's
 // text with the lines that differ from the page's current text marked. Up, Down, Home and End move
 // in the list; Enter or Restore hands the version's text to the window, Copy puts it on the
-// clipboard, Escape or Close hides the panel.
+// clipboard, Escape or Close hides the panel. The versions and their texts are read by the history's
+// worker and shown as they come, so that a long history never holds up the window.
 class HistoryPanel : public OverlayPanel {
     Q_OBJECT
 public:
     explicit HistoryPanel(QWidget* parent = nullptr);
 
-    // Shows the versions of the page at TABINDEX, file FILENAME, captioned CAPTION, that STORE
-    // holds, beside CURRENTTEXT, the text the page holds now. STORE is read while the panel is open.
-    // The panel belongs to that page: what it restores goes there.
-    void open(
-        HistoryStore& store, int tabIndex, const QString& fileName, const QString& caption, const QString& currentText);
+    // Shows the versions of the page at TABINDEX, file FILENAME, captioned CAPTION, that HISTORY
+    // holds, beside CURRENTTEXT, the text the page holds now. HISTORY is read while the panel is
+    // open. The panel belongs to that page: what it restores goes there.
+    void open(HistoryRecorder& history, int tabIndex, const QString& fileName, const QString& caption,
+        const QString& currentText);
     // The page whose history is shown.
     int pageIndex() const { return m_tabIndex; }
     void close();
@@ -43,15 +46,19 @@ Q_SIGNALS:
     void restoreRequested(int tabIndex, const QString& text);
 
 private:
-    void fillList(const QList<HistoryVersion>& versions);
+    void fillList(int reading, const std::optional<QList<HistoryVersion>>& versions, const QString& problem);
     void showSelected();
-    void markDifferences();
+    void showVersion(int reading, const std::optional<ShownVersion>& version, const QString& problem);
+    void fillText(int reading, qsizetype done);
+    void markLines(int reading, QList<QTextEdit::ExtraSelection> marks);
     void restore();
 
-    HistoryStore* m_store = nullptr;
+    HistoryRecorder* m_history = nullptr;
+    int m_reading = 0; // the reading whose result the panel waits for
     int m_tabIndex = -1;
     QList<HistoryVersion> m_versions;
-    QString m_current; // the page's text now, with its line ends as "\n"
+    QString m_current; // the page's text now
+    ShownVersion m_shown; // the version going into the box
     QList<int> m_marked;
     QTreeWidget* m_list;
     QLabel* m_note;

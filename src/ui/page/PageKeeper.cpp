@@ -1,7 +1,6 @@
 #include "ui/page/PageKeeper.h"
 
 #include "core/history/HistoryRecorder.h"
-#include "core/history/HistoryStore.h"
 #include "core/keeping/DraftKeeper.h"
 #include "core/keeping/FolderWatch.h"
 #include "platform/Platform.h"
@@ -120,22 +119,12 @@ void PageKeeper::keepBeforeRestore(const QString& folder)
 
 void PageKeeper::keepHistoryFor(int days)
 {
-    m_historyReader.reset(); // dropping versions rewrites what a reader holds open
     m_history->prune(days);
 }
 
 void PageKeeper::clearHistory()
 {
-    m_historyReader.reset();
     m_history->clear();
-}
-
-HistoryStore& PageKeeper::historyForReading()
-{
-    m_history->waitForIdle();
-    if (!m_historyReader)
-        m_historyReader = std::make_unique<HistoryStore>(m_appFolder, historyRoot(), HistoryStore::Access::ReadOnly);
-    return *m_historyReader;
 }
 
 void PageKeeper::showRestored(const QString& folder, const QStringList& fileNames, PageView* current)

@@ -6,7 +6,6 @@
 #include <QSet>
 
 #include <array>
-#include <memory>
 
 class QWidget;
 
@@ -15,7 +14,6 @@ namespace tabwise {
 class DraftKeeper;
 class FolderWatch;
 class HistoryRecorder;
-class HistoryStore;
 class NoteBar;
 class PageView;
 class Platform;
@@ -54,9 +52,8 @@ public:
     // Every version of every page goes; the user is told how it went.
     void clearHistory();
 
+    // The history, which also reads its versions back after every version handed over.
     HistoryRecorder& history() const { return *m_history; }
-    // The history as it stands, for reading; every version handed over is in it.
-    HistoryStore& historyForReading();
 
 private:
     void setFolderReachable(bool reachable, const QString& reason);
@@ -67,7 +64,6 @@ private:
     QWidget* m_window;
     DraftKeeper* m_drafts;
     HistoryRecorder* m_history;
-    std::unique_ptr<HistoryStore> m_historyReader;
     FolderWatch* m_watch = nullptr;
     NoteBar* m_folderNote = nullptr;
     std::array<PageView*, pageCount> m_pages {};

@@ -8,7 +8,6 @@
 #include "core/spelling/PersonalDictionary.h"
 #include "platform/Platform.h"
 #include "ui/common/Artwork.h"
-#include "ui/common/BusyCursor.h"
 #include "ui/common/ClickableLabel.h"
 #include "ui/common/Measures.h"
 #include "ui/common/NoteBar.h"
@@ -345,9 +344,8 @@ void MainWindow::openHistory()
         connect(m_historyPanel, &HistoryPanel::restoreRequested, this, &MainWindow::takeVersion);
     }
     PageView* page = currentPage();
-    const BusyCursor busy(true);
-    m_historyPanel->open(m_keeper->historyForReading(), page->info().tabIndex,
-        QString::fromLatin1(page->info().fileName), m_tabs->caption(page->info().tabIndex), page->currentText());
+    m_historyPanel->open(m_keeper->history(), page->info().tabIndex, QString::fromLatin1(page->info().fileName),
+        m_tabs->caption(page->info().tabIndex), page->currentText());
 }
 
 void MainWindow::takeVersion(int tabIndex, const QString& text)

@@ -34,7 +34,8 @@ SplashScreen::SplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("splashScreen"));
-    setWindowIcon(programIcon());
+    // No window icon: a splash has neither a frame nor a taskbar entry to show one, and drawing the
+    // program's icon in its eight sizes would only hold up the first window.
     m_timer = new QTimer(this);
     m_timer->setInterval(displayMilliseconds);
     m_timer->setSingleShot(true);
@@ -85,6 +86,16 @@ void SplashScreen::buildLayout()
     QLabel* maker = makeLabel(frame, "makerLabel", QStringLiteral("Tabwise team"), 5640, 3060, 8.25, false);
     // The notice runs on into the maker's name, whatever width the desktop's font gives it.
     maker->move(notice->geometry().right() + 4, maker->y());
+}
+
+void SplashScreen::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    // Queued: after this paint has reached the screen.
+    QMetaObject::invokeMethod(this, &SplashScreen::painted, Qt::QueuedConnection);
 }
 
 void SplashScreen::handOver()

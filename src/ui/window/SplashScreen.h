@@ -7,8 +7,9 @@ class QTimer;
 
 namespace tabwise {
 
-// The splash screen: logo, title, platform and version. When its time is up it hands over to the
-// main window (finished(), once) and closes; it takes no input.
+// The splash screen: logo, title, platform and version. It says when it is first on the screen
+// (painted(), once), so that the rest of the program is made behind it; when its time is up it
+// hands over to the main window (finished(), once) and closes. It takes no input.
 class SplashScreen : public QWidget {
     Q_OBJECT
 public:
@@ -22,8 +23,13 @@ public:
     QTimer* timer() const { return m_timer; }
 
 Q_SIGNALS:
+    // The splash has been painted for the first time: it is what the user sees now.
+    void painted();
     // Time to load the main window.
     void finished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildLayout();
@@ -32,6 +38,7 @@ private:
     QLabel* m_productName = nullptr;
     QLabel* m_version = nullptr;
     QTimer* m_timer = nullptr;
+    bool m_painted = false;
     bool m_handedOver = false;
 };
 
