@@ -97,8 +97,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Named as well, since the help viewer and spell checking depend on them whether or not the linker
 # keeps the link.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libhunspell-1.7-0")
-# Wayland sessions, opening web and mail entries, a font the window is laid out with, and a
-# dictionary to check spelling with (every hunspell-* package serves; English is the fallback).
+# Wayland sessions, Qt's own texts in the user's language, opening web and mail entries, a font the
+# window is laid out with, and a dictionary to check spelling with (every hunspell-* package serves;
+# English is the fallback).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "qt6-wayland, qt6-translations-l10n, xdg-utils, fonts-dejavu-core, hunspell-en-us | hunspell-dictionary")
 include(CPack)
