@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "ui/page/PageView.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -16,15 +17,18 @@ void showTextMenu(PageView& page, Platform& platform, QAction* history, const QP
     menu->addSeparator();
     if (history)
         menu->addAction(history);
-    QAction* discard = menu->addAction(QStringLiteral("&Discard Unsaved Typing"), &page, [&page, &platform] {
-        const int answer = platform.messages().show(&page,
-            QStringLiteral("Discard the unsaved typing on %1? It cannot be brought back.").arg(page.name()),
-            msgbox::YesNo | msgbox::Question | msgbox::DefaultButton2);
-        if (answer != msgbox::Yes)
-            return;
-        page.discardUnsavedText();
-        page.showFromFile();
-    });
+    QAction* discard = menu->addAction(
+        QCoreApplication::translate("TextMenu", "&Discard Unsaved Typing"), &page, [&page, &platform] {
+            //: %1 is the page's name
+            const int answer = platform.messages().show(&page,
+                QCoreApplication::translate("TextMenu", "Discard the unsaved typing on %1? It cannot be brought back.")
+                    .arg(page.name()),
+                msgbox::YesNo | msgbox::Question | msgbox::DefaultButton2);
+            if (answer != msgbox::Yes)
+                return;
+            page.discardUnsavedText();
+            page.showFromFile();
+        });
     discard->setEnabled(page.hasUnsavedText());
     menu->popup(box->viewport()->mapToGlobal(position));
 }

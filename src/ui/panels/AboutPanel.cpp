@@ -44,7 +44,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 } // namespace
 
 AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
-    : OverlayPanel(QStringLiteral("About Tabwise"), parent)
+    : OverlayPanel(tr("About Tabwise"), parent)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("aboutPanel"));
@@ -55,13 +55,15 @@ void AboutPanel::build()
 {
     QLabel* logo = makeLabel(this, "logo", {}, twipsRect(120, 240, 2250, 1155));
     logo->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), logo->size(), devicePixelRatioF())));
-    QLabel* heading = makeLabel(this, "heading", QStringLiteral("Tabwise"), twipsRect(2400, 240, 2565, 480));
+    //: The About panel's heading: the program's name
+    QLabel* heading = makeLabel(this, "heading", tr("Tabwise"), twipsRect(2400, 240, 2565, 480));
     QFont bold = heading->font();
     bold.setPointSize(12);
     bold.setBold(true);
     heading->setFont(bold);
-    m_version = makeLabel(this, "versionLabel", QStringLiteral("Version 1.01"), twipsRect(2400, 720, 2325, 225));
-    m_productName = makeLabel(this, "productNameLabel", QStringLiteral("Tabwise."), twipsRect(2400, 1080, 2445, 330));
+    // Their texts are set as the panel opens.
+    m_version = makeLabel(this, "versionLabel", {}, twipsRect(2400, 720, 2325, 225));
+    m_productName = makeLabel(this, "productNameLabel", {}, twipsRect(2400, 1080, 2445, 330));
 
     m_webAddress = new ClickableLabel(QString::fromLatin1(makerAddress), this);
     m_webAddress->setObjectName(QStringLiteral("webAddressLabel"));
@@ -72,7 +74,8 @@ void AboutPanel::build()
     m_webAddress->adjustSize();
     connect(m_webAddress, &ClickableLabel::clicked, this, &AboutPanel::openWebAddress);
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    //: The About panel's button that closes it
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setGeometry(twipsRect(3960, 2760, 1095, 255));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
