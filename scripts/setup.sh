@@ -11,6 +11,7 @@ packages=(
   libhunspell-dev # spell checking
   libxcb1-dev # the XEmbed tray and the show/hide key on X11 (Qt D-Bus for the rest is in qt6-base-dev)
   qt6-tools-dev qt6-l10n-tools # translations: lupdate and lrelease through Qt's CMake support
+  python3 # the pseudo-translation the test of untranslated texts runs under
   # run
   qt6-qpa-plugins fonts-dejavu-core hunspell-en-us
   qt6-translations-l10n # Qt's own texts (a text box's context menu) in the user's language
