@@ -2,10 +2,12 @@
 // the words of each translated text ⟦so⟧ and makes it a third longer, the window, its panels, its
 // menus and the messages it gives show no word unmarked but the user's own (page text, entries,
 // file and folder names). Where a lengthened text no longer fits its place is told, not failed.
+// Where the layout runs right to left, the panels are mirrored.
 #include "WindowFixture.h"
 #include "ui/common/ClickableLabel.h"
 #include "ui/panels/HistoryOptions.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequenceEdit>
@@ -241,6 +243,39 @@ private Q_SLOTS:
             texts.check("message", message.prompt + '\n' + message.title);
         // Not marked: not through tr(), or translations/*.ts not brought up to date (make translations).
         QVERIFY2(texts.untranslated().isEmpty(), qPrintable(texts.untranslated().join("\n")));
+    }
+
+    void panelsMirrorRightToLeft()
+    {
+        // Where the layout runs right to left, every control of the panels stands where its mirror
+        // image stands in a window laid out left to right (in English, where every text fits).
+        QCoreApplication::removeTranslator(&m_pseudo);
+        QHash<QString, QRect> leftToRight;
+        for (const Qt::LayoutDirection direction : { Qt::LeftToRight, Qt::RightToLeft }) {
+            QApplication::setLayoutDirection(direction);
+            WindowFixture f;
+            MainWindow& w = f.load();
+            w.openOptions();
+            w.openAbout();
+            f.settle();
+            for (const QWidget* panel : std::initializer_list<const QWidget*> { w.optionsPanel(), w.aboutPanel() }) {
+                for (const QWidget* widget : panel->findChildren<QWidget*>()) {
+                    const QString name = panel->objectName() + '/' + widget->objectName();
+                    const QRect place = widget->geometry();
+                    if (widget->objectName().isEmpty() || !widget->isVisible())
+                        continue;
+                    if (direction == Qt::LeftToRight) {
+                        leftToRight.insert(name, place);
+                        continue;
+                    }
+                    const QRect left = leftToRight.value(name);
+                    const int mirror = widget->parentWidget()->width() - left.x() - left.width();
+                    QVERIFY2(place == QRect(mirror, left.y(), left.width(), left.height()), qPrintable(name));
+                }
+            }
+        }
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QCoreApplication::installTranslator(&m_pseudo);
     }
 };
 

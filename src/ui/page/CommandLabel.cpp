@@ -31,7 +31,7 @@ void CommandLabel::setCaption(const QString& caption)
 void CommandLabel::fitCaption()
 {
     m_fitted = true;
-    resize(sizeHint().width(), height());
+    widenFromStart(this, sizeHint().width());
 }
 
 void CommandLabel::showEvent(QShowEvent* event)

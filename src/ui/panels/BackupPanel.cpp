@@ -46,26 +46,26 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
 {
     setObjectName(QStringLiteral("backupPanel"));
     m_drives->setObjectName(QStringLiteral("driveList"));
-    m_drives->setGeometry(twipsRect(120, 360, 3000, 315));
+    m_drives->setGeometry(twipsRect(this, measure::windowWidth, 120, 360, 3000, 315));
     //: What a screen reader calls the list of drives to back up onto
     m_drives->setAccessibleName(tr("Drive"));
     m_folders->setObjectName(QStringLiteral("folderList"));
-    m_folders->setGeometry(twipsRect(120, 720, 3375, 990));
+    m_folders->setGeometry(twipsRect(this, measure::windowWidth, 120, 720, 3375, 990));
     //: What a screen reader calls the list of folders to back up into
     m_folders->setAccessibleName(tr("Folder"));
     m_backup->setObjectName(QStringLiteral("backupButton"));
-    m_backup->setGeometry(twipsRect(3720, 960, 1215, 255));
+    m_backup->setGeometry(twipsRect(this, measure::windowWidth, 3720, 960, 1215, 255));
     m_restore->setObjectName(QStringLiteral("restoreButton"));
-    m_restore->setGeometry(twipsRect(3720, 1320, 1215, 255));
+    m_restore->setGeometry(twipsRect(this, measure::windowWidth, 3720, 1320, 1215, 255));
     // Beside the drive list, as in a file dialog: a new folder in the open one, named in place.
     m_newFolder->setObjectName(QStringLiteral("newFolderButton"));
-    m_newFolder->setGeometry(twipsRect(3180, 360, 315, 315));
+    m_newFolder->setGeometry(twipsRect(this, measure::windowWidth, 3180, 360, 315, 315));
     m_newFolder->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     //: The button that makes a new folder in the open one
     m_newFolder->setToolTip(tr("New Folder"));
     m_newFolder->setAccessibleName(m_newFolder->toolTip());
     auto* picture = new QLabel(this);
-    picture->setGeometry(twipsRect(4200, 240, 480, 480));
+    picture->setGeometry(twipsRect(this, measure::windowWidth, 4200, 240, 480, 480));
     picture->setPixmap(artwork(QStringLiteral("backup"), picture->size(), devicePixelRatioF()));
 
     connect(m_drives, &DriveList::currentIndexChanged, this, &BackupPanel::changeDrive);

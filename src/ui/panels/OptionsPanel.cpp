@@ -39,8 +39,8 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, QRect
 void addLabel(QWidget* before, const QString& caption, int left, int top)
 {
     auto* label = new QLabel(caption, before->parentWidget());
-    label->move(px(left), px(top));
     label->adjustSize();
+    label->setGeometry(mirrored(label, px(measure::windowWidth), QRect(QPoint(px(left), px(top)), label->size())));
     label->stackUnder(before);
 }
 
@@ -51,9 +51,12 @@ constexpr int rowTop(int tabIndex)
     return 840 + 330 * tabIndex;
 }
 
-QLine twipsLine(int x1, int y1, int x2, int y2)
+// A rule of the tab table, mirrored as the table's controls are.
+QLine twipsLine(const QWidget* table, int x1, int y1, int x2, int y2)
 {
-    return QLine(px(x1), px(y1), px(x2), px(y2));
+    const auto x
+        = [table](int twips) { return mirrored(table, px(measure::windowWidth), QRect(px(twips), 0, 1, 1)).x(); };
+    return QLine(x(x1), px(y1), x(x2), px(y2));
 }
 
 } // namespace
@@ -78,39 +81,43 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
 
 void OptionsPanel::buildStartOptions()
 {
-    m_startMinimized = place(
-        new QCheckBox(tr("Start Program Minimized"), this), "startMinimizedBox", twipsRect(240, 240, 2295, 375));
-    m_startAtLogon
-        = place(new QCheckBox(tr("Start at Log-on"), this), "startAtLogonBox", twipsRect(240, 600, 2055, 315));
-    m_stayOnTop = place(new QCheckBox(tr("Stay on top"), this), "stayOnTopBox", twipsRect(240, 960, 2055, 255));
+    m_startMinimized = place(new QCheckBox(tr("Start Program Minimized"), this), "startMinimizedBox",
+        twipsRect(this, measure::windowWidth, 240, 240, 2295, 375));
+    m_startAtLogon = place(new QCheckBox(tr("Start at Log-on"), this), "startAtLogonBox",
+        twipsRect(this, measure::windowWidth, 240, 600, 2055, 315));
+    m_stayOnTop = place(new QCheckBox(tr("Stay on top"), this), "stayOnTopBox",
+        twipsRect(this, measure::windowWidth, 240, 960, 2055, 255));
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
     // The right-hand column: the show/hide key (made later) above the two buttons.
     //: The options panel's button that stores the options and closes the panel
-    m_ok = place(new QPushButton(tr("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
+    m_ok = place(
+        new QPushButton(tr("&Ok"), this), "okButton", twipsRect(this, measure::windowWidth, 3060, 900, 900, 270));
     //: The options panel's button that closes it without storing anything
-    m_cancel = place(new QPushButton(tr("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
+    m_cancel = place(new QPushButton(tr("&Cancel"), this), "cancelButton",
+        twipsRect(this, measure::windowWidth, 4035, 900, 900, 270));
 }
 
 void OptionsPanel::buildTabTable()
 {
     const QList<QLine> rules {
-        twipsLine(120, 360, 120, 2490),
-        twipsLine(675, 360, 675, 2490),
-        twipsLine(3480, 360, 3480, 2490),
-        twipsLine(5040, 360, 5040, 2490),
-        twipsLine(5040, 360, 120, 360),
-        twipsLine(5040, 720, 105, 720),
-        twipsLine(120, 2490, 5040, 2490),
+        twipsLine(this, 120, 360, 120, 2490),
+        twipsLine(this, 675, 360, 675, 2490),
+        twipsLine(this, 3480, 360, 3480, 2490),
+        twipsLine(this, 5040, 360, 5040, 2490),
+        twipsLine(this, 5040, 360, 120, 360),
+        twipsLine(this, 5040, 720, 105, 720),
+        twipsLine(this, 120, 2490, 5040, 2490),
     };
-    auto* table = place(new RuledFrame(tr("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2550));
+    auto* table = place(new RuledFrame(tr("Tab Options"), rules, this), "tabTable",
+        twipsRect(this, measure::windowWidth, 0, 3000, 5190, 2550));
     for (const PageInfo& info : pageTable) {
         const auto row = std::size_t(info.tabIndex);
         const int top = rowTop(info.tabIndex);
         const QString number = QString::number(info.tabIndex + 1);
         auto* name = new QLineEdit(defaultTabCaption(info.tabIndex), table);
         name->setObjectName(QStringLiteral("nameBox") + number);
-        name->setGeometry(twipsRect(720, top, 2655, 285));
+        name->setGeometry(twipsRect(this, measure::windowWidth, 720, top, 2655, 285));
         name->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
         name->setAccessibleName(tr("Name of tab %1").arg(number));
         m_names[row] = name;
@@ -118,7 +125,7 @@ void OptionsPanel::buildTabTable()
             continue; // the first tab cannot be hidden
         auto* show = new QCheckBox(table);
         show->setObjectName(QStringLiteral("showBox") + number);
-        show->setGeometry(twipsRect(300, top + 15, 255, 255));
+        show->setGeometry(twipsRect(this, measure::windowWidth, 300, top + 15, 255, 255));
         show->setAccessibleName(tr("Show tab %1").arg(number));
         show->setChecked(true);
         m_shows[row] = show;
@@ -133,7 +140,7 @@ void OptionsPanel::fitCaptions()
     m_captionsFitted = true;
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+        widenFromStart(box, std::max(box->width(), box->sizeHint().width()));
     //: The heading of the tab table's column of boxes that show or hide each tab
     addLabel(nameBox(0), tr("Show"), 180, 480);
     //: The heading of the tab table's column of the tabs' names
@@ -156,7 +163,8 @@ KeyField* OptionsPanel::showHideKeyField()
     // it would have had from the start.
     const bool keysSupported = m_platform.globalKey().supported();
     m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
-        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+        keysSupported ? twipsRect(this, measure::windowWidth, 3060, 225, 1875, 630)
+                      : twipsRect(this, measure::windowWidth, 3000, 225, 2160, 630));
     m_showHideKey->stackUnder(m_ok);
     if (isVisible())
         m_showHideKey->show();
@@ -167,7 +175,8 @@ HistoryOptions* OptionsPanel::historyOptions()
 {
     // At the foot of the panel, made when it is first needed like the key field.
     if (!m_history) {
-        m_history = place(new HistoryOptions(m_platform, this), "historyOptions", twipsRect(240, 5565, 4695, 315));
+        m_history = place(new HistoryOptions(m_platform, this), "historyOptions",
+            twipsRect(this, measure::windowWidth, 240, 5565, 4695, 315));
         connect(m_history, &HistoryOptions::clearConfirmed, this, &OptionsPanel::clearHistoryRequested);
         if (isVisible())
             m_history->show();
@@ -181,8 +190,8 @@ BackupPanel* OptionsPanel::backupPanel()
     if (!m_backup) {
         showHideKeyField(); // comes before the backup frame in the tab order
         historyOptions();
-        m_backup = place(
-            new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
+        m_backup = place(new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel",
+            twipsRect(this, measure::windowWidth, 0, 1200, 5190, 1815));
         connect(m_backup, &BackupPanel::aboutToRestore, this, &OptionsPanel::aboutToRestore);
         connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
         setTabOrder();

@@ -30,7 +30,10 @@ QLabel* addWindowSystemNote(QAbstractButton* option, const QString& platformName
     note->setFont(font);
     note->adjustSize();
     const QRect box = option->geometry();
-    note->move(box.x() + option->sizeHint().width() + 6, box.y() + (box.height() - note->height()) / 2);
+    // Beside the option's text: on its right, or where the layout runs right to left, on its left.
+    const int beside = option->isRightToLeft() ? box.x() + box.width() - option->sizeHint().width() - 6 - note->width()
+                                               : box.x() + option->sizeHint().width() + 6;
+    note->move(beside, box.y() + (box.height() - note->height()) / 2);
     return note;
 }
 

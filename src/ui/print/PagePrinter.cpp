@@ -70,7 +70,9 @@ void PagePrinter::showProgress(int percent, int page)
     //: %1 is the page's name, %2 how many per cent are done, %3 the number of the sheet being printed
     m_note->showNote(
         tr("Printing %1: %2 % done, page %3.").arg(m_name, QString::number(percent), QString::number(page)));
-    m_note->move(0, px(measure::pageTextHeight) - m_note->height()); // at the foot of the text, above the commands
+    // At the foot of the text, above the commands.
+    m_note->setGeometry(mirrored(m_page, px(measure::pageWidth),
+        QRect(0, px(measure::pageTextHeight) - m_note->height(), m_note->width(), m_note->height())));
 }
 
 void PagePrinter::finish(const PrintResult& result)
