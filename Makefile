@@ -2,12 +2,13 @@
 #   make run   install what is missing, build, start Tabwise from ./portable/Tabwise
 #   make test  install what is missing, build, run every test
 #   make package  build the Debian package into $(BUILD)/package/
+#   make translations  update translations/*.ts from the sources
 BUILD   ?= build
 PREFIX  ?= $(CURDIR)/portable/Tabwise
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench coverage test-repeat
+.PHONY: run test build setup install clean sanitize fuzz fuzz-build bench coverage test-repeat translations
 
 setup:
 	@scripts/setup.sh
@@ -17,6 +18,10 @@ $(BUILD)/build.ninja:
 
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Brings translations/*.ts up to date with the texts in the sources (lupdate); no build does it.
+translations: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target update_translations
 
 # The portable application folder lives outside the build tree, so `make clean` and rebuilds
 # never touch the page files kept beside the executable.

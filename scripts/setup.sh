@@ -10,8 +10,11 @@ packages=(
   libchm-dev fp-utils libcups2-dev libgit2-dev
   libhunspell-dev # spell checking
   libxcb1-dev # the XEmbed tray and the show/hide key on X11 (Qt D-Bus for the rest is in qt6-base-dev)
+  qt6-tools-dev qt6-l10n-tools # translations: lupdate and lrelease through Qt's CMake support
+  python3 # the pseudo-translation the test of untranslated texts runs under
   # run
   qt6-qpa-plugins fonts-dejavu-core hunspell-en-us
+  qt6-translations-l10n # Qt's own texts (a text box's context menu) in the user's language
   # test and desktop session
   xvfb openbox trayer xdotool imagemagick x11-utils poppler-utils gcovr git
   dbus-daemon dbus-bin python3-dbus python3-gi at-spi2-core python3-pyatspi weston qt6-wayland

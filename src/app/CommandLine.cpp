@@ -3,22 +3,26 @@
 #include "version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace tabwise {
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tabwise, a notebook of five tabbed pages."));
-    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Tabwise, a notebook of five tabbed pages."));
+    const QCommandLineOption help(
+        { QStringLiteral("h"), QStringLiteral("help") }, QCoreApplication::translate("CommandLine", "Show this help."));
     parser.addOption(help);
-    const QCommandLineOption version(
-        { QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("Show the program's name and version."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+        QCoreApplication::translate("CommandLine", "Show the program's name and version."));
     parser.addOption(version);
-    const QCommandLineOption show(
-        QStringLiteral("show"), QStringLiteral("Show the window, starting Tabwise if needed."));
+    const QCommandLineOption show(QStringLiteral("show"),
+        QCoreApplication::translate("CommandLine", "Show the window, starting Tabwise if needed."));
     const QCommandLineOption toggle(QStringLiteral("toggle"),
-        QStringLiteral("Hide the window when it is shown and active, else show it; starts Tabwise if needed."));
+        QCoreApplication::translate(
+            "CommandLine", "Hide the window when it is shown and active, else show it; starts Tabwise if needed."));
     parser.addOption(show);
     parser.addOption(toggle);
     CommandLine command;
@@ -37,7 +41,9 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.output = parser.helpText();
         command.exitCode = 0;
     } else if (parser.isSet(show) && parser.isSet(toggle)) {
-        command.output = QStringLiteral("--show and --toggle cannot be used together.\n") + parser.helpText();
+        //: --show and --toggle are options of the command and stay as they are
+        command.output = QCoreApplication::translate("CommandLine", "--show and --toggle cannot be used together.")
+            + u'\n' + parser.helpText();
         command.exitCode = 2;
     } else {
         command.request = parser.isSet(toggle) ? StartRequest::Toggle

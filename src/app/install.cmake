@@ -98,7 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # keeps the link, and the page history and printing load libgit2 and libcups when they need them.
 string(REGEX REPLACE "^lib(.*)\\.so\\.(.*)$" "lib\\1-\\2" TABWISE_LIBGIT2_PACKAGE ${TABWISE_LIBGIT2_SONAME})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, libhunspell-1.7-0, ${TABWISE_LIBGIT2_PACKAGE}, libcups2")
-# Wayland sessions, opening web and mail entries, a font the window is laid out with, and a
-# dictionary to check spelling with (every hunspell-* package serves; English is the fallback).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-dejavu-core, hunspell-en-us | hunspell-dictionary")
+# Wayland sessions, Qt's own texts in the user's language, opening web and mail entries, a font the
+# window is laid out with, and a dictionary to check spelling with (every hunspell-* package serves;
+# English is the fallback).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "qt6-wayland, qt6-translations-l10n, xdg-utils, fonts-dejavu-core, hunspell-en-us | hunspell-dictionary")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "core/settings/FirstStart.h"
+#include "ui/common/Translations.h"
 
 namespace tabwise {
 
@@ -72,3 +73,13 @@ void WindowFixture::settle()
 }
 
 } // namespace tabwise
+
+namespace {
+// The widget tests see the program in English, as a desktop in English does: with its plural forms
+// ("2 page files"). A test of another language installs its own.
+void installEnglish()
+{
+    tabwise::installTranslations({ "en" });
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(installEnglish)

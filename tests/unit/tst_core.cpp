@@ -1,9 +1,10 @@
 // The program's core: page files and what they hold (the list format, the encodings, the bytes a
 // text box is saved as, what a page prints), reading hostile files, atomic writes, file stamps, the
-// copying that backup and restore do, the settings store, stored box states, spoken names and the
-// autostart entry's text.
+// copying that backup and restore do, the settings store, stored box states, spoken names, the
+// autostart entry's text, and what of this is said in the user's language.
 #include "core/backup/CopyPages.h"
 #include "core/backup/CopyReportText.h"
+#include "core/captions/HistoryCauseText.h"
 #include "core/captions/Titles.h"
 #include "core/entries/EntryListModel.h"
 #include "core/page/BoxText.h"
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -58,13 +60,29 @@ QStringList entriesOf(const EntryListModel& model)
     return entries;
 }
 
+// A translation that puts the tabs' names and the history's causes in capitals.
+class Capitals : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        const QByteArrayView in(context);
+        return in == "Pages" || in == "History" ? QString::fromUtf8(source).toUpper() : QString();
+    }
+};
+
 } // namespace
 
 class tst_Core : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
+    QTranslator m_english; // the plural forms ("1 page file", "2 page files")
     QString path(const QString& name) const { return m_dir.filePath(name); }
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(":/i18n/tabwise_en.qm") && QCoreApplication::installTranslator(&m_english));
+    }
     void cleanup() { QFile::remove(path("Tabwise.ini")); }
 
     void listRoundTrip_data()
@@ -335,18 +353,58 @@ private Q_SLOTS:
     void firstStartSeedsTheDesignOnce()
     {
         // An empty store, or one holding only a backup folder, is a first start; one with a start-up
-        // key is not.
-        for (const Key stored : { Key::TabName1, Key::BackupDir, Key::StartMinimized }) {
-            QFile::remove(path("Tabwise.ini"));
-            SettingsStore store(path("Tabwise.ini"));
-            if (stored != Key::TabName1)
-                store.write(stored, "x");
-            seedFirstStart(store);
-            for (const KeyInfo& info : keyTable) {
-                if (info.designValue && info.key != Key::StartMinimized)
-                    QCOMPARE(store.read(info.key), stored == Key::StartMinimized ? "" : info.designValue);
+        // key is not. The first start names the tabs in the user's language, here in capitals; names
+        // once stored stay, in any language.
+        Capitals capitals;
+        for (const bool translated : { false, true }) {
+            if (translated)
+                QCoreApplication::installTranslator(&capitals);
+            for (const Key stored : { Key::TabName1, Key::BackupDir, Key::StartMinimized }) {
+                QFile::remove(path("Tabwise.ini"));
+                SettingsStore store(path("Tabwise.ini"));
+                if (stored != Key::TabName1)
+                    store.write(stored, "x");
+                seedFirstStart(store);
+                for (const KeyInfo& info : keyTable) {
+                    const bool name = info.key >= Key::TabName1 && info.key <= Key::TabName5;
+                    const QString design = name && translated ? QString(info.designValue).toUpper() : info.designValue;
+                    if (info.designValue && info.key != Key::StartMinimized)
+                        QCOMPARE(store.read(info.key), stored == Key::StartMinimized ? "" : design);
+                }
             }
         }
+        QCOMPARE(defaultTabCaption(2), "EMAIL ADDRESSES");
+        QCoreApplication::removeTranslator(&capitals);
+    }
+
+    void historyCauses_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Saved"
+                               << "SAVED";
+        QTest::newRow("longer of two alike") << "Changed on disk (kept as \"a (b).ntr\")"
+                                             << "CHANGED ON DISK (KEPT AS \"a (b).ntr\")";
+        QTest::newRow("shorter of two alike") << "Changed on disk"
+                                              << "CHANGED ON DISK";
+        QTest::newRow("folder kept as it is") << "Before restore from /media/Usb %1"
+                                              << "BEFORE RESTORE FROM /media/Usb %1";
+        QTest::newRow("empty folder") << "Restored from "
+                                      << "RESTORED FROM ";
+        QTest::newRow("unknown") << "Merged by hand"
+                                 << "Merged by hand";
+        QTest::newRow("only alike") << "Saved twice"
+                                    << "Saved twice";
+    }
+
+    void historyCauses()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        Capitals capitals;
+        QCoreApplication::installTranslator(&capitals);
+        QCOMPARE(historyCauseText(stored), shown);
+        QCoreApplication::removeTranslator(&capitals);
     }
 
     void storedBoxStates_data()

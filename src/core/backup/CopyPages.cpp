@@ -3,6 +3,7 @@
 #include "core/page/AtomicFile.h"
 #include "core/page/PageTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +35,8 @@ QString folderReadError(const QString& folder)
 {
     std::error_code error;
     std::filesystem::directory_iterator(nativePath(folder), error);
-    return error ? QString::fromLocal8Bit(error.message()) : QStringLiteral("The folder cannot be read.");
+    return error ? QString::fromLocal8Bit(error.message())
+                 : QCoreApplication::translate("Backup", "The folder cannot be read.");
 }
 
 bool isLinkToNothing(const QFileInfo& info)
@@ -116,22 +118,24 @@ QString copyPageFile(const QString& from, const QString& to, CopyInto into)
     // A page that is a link is copied as the file it leads to, which must be there and a page file.
     const QFileInfo origin(from);
     if (isLinkToNothing(origin))
-        return QStringLiteral("This is a link to %1, which does not exist.")
+        return QCoreApplication::translate("Backup", "This is a link to %1, which does not exist.")
             .arg(QDir::toNativeSeparators(origin.symLinkTarget()));
     if (origin.exists() && !origin.isFile())
-        return QStringLiteral("This is not a regular file."); // a pipe could keep the copy waiting
+        return QCoreApplication::translate(
+            "Backup", "This is not a regular file."); // a pipe could keep the copy waiting
     QFile source(from);
     const QFileInfo target(to);
     const bool replacing = into == CopyInto::Folder && target.isSymLink();
     // As Save does not, nothing is written through a page link whose file is missing: its folder
     // may be a drive not mounted now.
     if (!replacing && isLinkToNothing(target))
-        return QStringLiteral("The file in the destination is a link to %1, which does not exist.")
+        return QCoreApplication::translate(
+            "Backup", "The file in the destination is a link to %1, which does not exist.")
             .arg(QDir::toNativeSeparators(target.symLinkTarget()));
     if (!replacing && isReadOnly(target))
-        return QStringLiteral("The file in the destination is read-only.");
+        return QCoreApplication::translate("Backup", "The file in the destination is read-only.");
     if (!replacing && target.isDir())
-        return QStringLiteral("The destination holds a folder of this name.");
+        return QCoreApplication::translate("Backup", "The destination holds a folder of this name.");
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();
     // A page that is a link is written through it, as Save does.
@@ -170,14 +174,14 @@ CopyOutcome copyPageFiles(const QString& fromFolder, const QString& toFolder, Co
     const QFileInfo to(toFolder);
     if (!to.isDir()) {
         outcome.refusal = CopyOutcome::Refusal::DestinationMissing;
-        outcome.refusalReason
-            = to.exists() ? QStringLiteral("This is not a folder.") : QStringLiteral("The folder does not exist.");
+        outcome.refusalReason = to.exists() ? QCoreApplication::translate("Backup", "This is not a folder.")
+                                            : QCoreApplication::translate("Backup", "The folder does not exist.");
         return outcome;
     }
     if (!from.isDir() || !from.isReadable()) {
         outcome.refusal = CopyOutcome::Refusal::SourceUnreadable;
-        outcome.refusalReason
-            = from.exists() ? folderReadError(fromFolder) : QStringLiteral("The folder does not exist.");
+        outcome.refusalReason = from.exists() ? folderReadError(fromFolder)
+                                              : QCoreApplication::translate("Backup", "The folder does not exist.");
         return outcome;
     }
     if (from.canonicalFilePath() == to.canonicalFilePath()) {

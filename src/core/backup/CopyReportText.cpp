@@ -1,5 +1,6 @@
 #include "core/backup/CopyReportText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tabwise {
@@ -8,8 +9,8 @@ namespace {
 
 QString nothingCopied(CopyKind kind)
 {
-    return kind == CopyKind::Backup ? QStringLiteral("Nothing was backed up.")
-                                    : QStringLiteral("Nothing was restored.");
+    return kind == CopyKind::Backup ? QCoreApplication::translate("Backup", "Nothing was backed up.")
+                                    : QCoreApplication::translate("Backup", "Nothing was restored.");
 }
 
 QString folderText(const QString& folder)
@@ -22,13 +23,15 @@ QString refusalText(CopyKind kind, const CopyOutcome& outcome, const QString& fr
     switch (outcome.refusal) {
     case CopyOutcome::Refusal::SameFolder:
         return (kind == CopyKind::Backup
-                ? QStringLiteral("The backup folder is the program's own folder:\n%1\n\nThe page files cannot be "
-                                 "backed up onto themselves. Choose another folder.")
-                : QStringLiteral("The backup folder is the program's own folder:\n%1\n\nThe page files cannot be "
-                                 "restored onto themselves. Choose another folder."))
+                ? QCoreApplication::translate("Backup",
+                    "The backup folder is the program's own folder:\n%1\n\nThe page files cannot be backed up onto "
+                    "themselves. Choose another folder.")
+                : QCoreApplication::translate("Backup",
+                    "The backup folder is the program's own folder:\n%1\n\nThe page files cannot be restored onto "
+                    "themselves. Choose another folder."))
             .arg(folderText(fromFolder));
     case CopyOutcome::Refusal::NoPageFiles:
-        return QStringLiteral("There is no page file (*.ntr) in\n%1\n\n%2")
+        return QCoreApplication::translate("Backup", "There is no page file (*.ntr) in\n%1\n\n%2")
             .arg(folderText(fromFolder), nothingCopied(kind));
     case CopyOutcome::Refusal::SourceUnreadable:
         return QStringLiteral("%1\n\n%2\n\n%3").arg(folderText(fromFolder), outcome.refusalReason, nothingCopied(kind));
@@ -46,14 +49,19 @@ QString copyFailureText(CopyKind kind, const CopyOutcome& outcome, const QString
     if (outcome.refusal != CopyOutcome::Refusal::None)
         return refusalText(kind, outcome, fromFolder, toFolder);
 
-    QString text = kind == CopyKind::Backup ? QStringLiteral("The backup into\n%1\nis not complete.")
-                                            : QStringLiteral("The restore from\n%1\nis not complete.");
-    text = text.arg(folderText(kind == CopyKind::Backup ? toFolder : fromFolder));
-    text += QStringLiteral("\n\nCopied: ");
-    text += outcome.copied.isEmpty() ? QStringLiteral("none") : outcome.copied.join(QStringLiteral(", "));
-    text += QStringLiteral("\n\nNot copied:");
-    for (const NotCopied& file : outcome.notCopied)
-        text += QStringLiteral("\n%1: %2").arg(file.fileName, file.reason);
+    QString text = kind == CopyKind::Backup
+        ? QCoreApplication::translate("Backup", "The backup into\n%1\nis not complete.").arg(folderText(toFolder))
+        : QCoreApplication::translate("Backup", "The restore from\n%1\nis not complete.").arg(folderText(fromFolder));
+    //: What a backup or restore did copy, by file name ("notes.ntr, web.ntr"), or "none"
+    const QString copied = QCoreApplication::translate("Backup", "Copied: %1");
+    text += QStringLiteral("\n\n")
+        + copied.arg(outcome.copied.isEmpty() ? QCoreApplication::translate("Backup", "none", "no page file copied")
+                                              : outcome.copied.join(QStringLiteral(", ")));
+    text += QStringLiteral("\n\n") + QCoreApplication::translate("Backup", "Not copied:");
+    for (const NotCopied& file : outcome.notCopied) {
+        //: A page file that was not copied, and why ("web.ntr: The file in the destination is read-only.")
+        text += u'\n' + QCoreApplication::translate("Backup", "%1: %2").arg(file.fileName, file.reason);
+    }
     return text + linksReplacedText(outcome);
 }
 
@@ -61,14 +69,14 @@ QString linksReplacedText(const CopyOutcome& outcome)
 {
     if (outcome.linksReplaced.isEmpty())
         return {};
-    const QString names = outcome.linksReplaced.join(QStringLiteral(", "));
-    if (outcome.linksReplaced.size() == 1)
-        return QStringLiteral("\n\nIn the backup folder, %1 was a link to a file elsewhere: the copy took the link's "
-                              "place, and the file it led to is as it was.")
-            .arg(names);
-    return QStringLiteral("\n\nIn the backup folder, %1 were links to files elsewhere: the copies took the links' "
-                          "places, and the files they led to are as they were.")
-        .arg(names);
+    const int count = int(outcome.linksReplaced.size());
+    //: %1 names the page files ("email.ntr" or "email.ntr, web.ntr"); the form follows how many they are
+    return QStringLiteral("\n\n")
+        + QCoreApplication::translate("Backup",
+            "In the backup folder, %1 was a link to a file elsewhere: the copy took the link's place, and the file "
+            "it led to is as it was.",
+            nullptr, count)
+              .arg(outcome.linksReplaced.join(QStringLiteral(", ")));
 }
 
 } // namespace tabwise

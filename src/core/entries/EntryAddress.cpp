@@ -1,5 +1,6 @@
 #include "core/entries/EntryAddress.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -11,11 +12,6 @@ namespace {
 EntryAddress refused(const QString& text)
 {
     return { QUrl(), text };
-}
-
-QString quoted(const QString& entry)
-{
-    return u'"' + entry + u'"';
 }
 
 bool allDigits(const QString& text)
@@ -40,8 +36,9 @@ QString schemeOf(const QString& entry)
 
 EntryAddress webAddress(const QString& entry)
 {
-    const QString notWeb = quoted(entry)
-        + QStringLiteral(" is not opened: only web addresses (http:// or https://) are opened from this page.");
+    const QString notWeb = QCoreApplication::translate(
+        "Entries", "\"%1\" is not opened: only web addresses (http:// or https://) are opened from this page.")
+                               .arg(entry);
     // Local paths: absolute, home, relative, and Windows-style ones.
     if (entry.startsWith(u'/') || entry.startsWith(u'~') || entry.startsWith(u'.') || entry.startsWith(u'\\'))
         return refused(notWeb);
@@ -50,7 +47,7 @@ EntryAddress webAddress(const QString& entry)
         return refused(notWeb);
     const QUrl url(scheme.isEmpty() ? QStringLiteral("http://") + entry : entry, QUrl::TolerantMode);
     if (!url.isValid() || url.host().isEmpty() || allDigits(url.host()))
-        return refused(quoted(entry) + QStringLiteral(" is not a web address."));
+        return refused(QCoreApplication::translate("Entries", "\"%1\" is not a web address.").arg(entry));
     return { url, QString() };
 }
 
@@ -67,9 +64,9 @@ EntryAddress mailAddress(const QString& entry)
     if (text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
         text = text.mid(7);
     if (!address.match(text).hasMatch())
-        return refused(quoted(entry)
-            + QStringLiteral(
-                " is not opened: only one e-mail address such as name@example.org starts a mail message."));
+        return refused(QCoreApplication::translate(
+            "Entries", "\"%1\" is not opened: only one e-mail address such as name@example.org starts a mail message.")
+                           .arg(entry));
     return { QUrl(QStringLiteral("mailto:") + text), QString() };
 }
 
@@ -77,22 +74,25 @@ EntryAddress mailAddress(const QString& entry)
 
 QString notOpenedText(const QString& entry)
 {
-    return quoted(entry) + QStringLiteral(" could not be opened: the desktop has no program to open it with.");
+    return QCoreApplication::translate(
+        "Entries", "\"%1\" could not be opened: the desktop has no program to open it with.")
+        .arg(entry);
 }
 
 EntryAddress entryAddress(EntryTarget target, const QString& entry)
 {
     const QString text = entry.trimmed();
     if (text.isEmpty())
-        return refused(QStringLiteral("An empty entry cannot be opened."));
+        return refused(QCoreApplication::translate("Entries", "An empty entry cannot be opened."));
     if (allDigits(text))
-        return refused(quoted(entry) + QStringLiteral(" is not opened: it is a number, not an address."));
+        return refused(
+            QCoreApplication::translate("Entries", "\"%1\" is not opened: it is a number, not an address.").arg(entry));
     switch (target) {
     case EntryTarget::Web: return webAddress(text);
     case EntryTarget::Mail: return mailAddress(text);
     case EntryTarget::None: break;
     }
-    return refused(quoted(entry) + QStringLiteral(" cannot be opened."));
+    return refused(QCoreApplication::translate("Entries", "\"%1\" cannot be opened.").arg(entry));
 }
 
 } // namespace tabwise

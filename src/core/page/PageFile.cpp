@@ -3,6 +3,7 @@
 #include "core/page/AtomicFile.h"
 #include "core/page/TextEncoding.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +25,11 @@ BytesRead readBytes(const QString& path)
         return { PageRead::Status::Missing, {}, {} };
     if (info.isDir())
         return { PageRead::Status::Failed, {},
-            fileErrorText(path, QStringLiteral("This is a folder, not a page file.")) };
+            fileErrorText(path, QCoreApplication::translate("Pages", "This is a folder, not a page file.")) };
     // A pipe, socket or device: reading it could wait for ever or never end.
     if (info.exists() && !info.isFile())
-        return { PageRead::Status::Failed, {}, fileErrorText(path, QStringLiteral("This is not a regular file.")) };
+        return { PageRead::Status::Failed, {},
+            fileErrorText(path, QCoreApplication::translate("Pages", "This is not a regular file.")) };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return { PageRead::Status::Failed, {}, fileErrorText(path, file.errorString()) };

@@ -1,5 +1,7 @@
 #include "core/settings/FirstStart.h"
 
+#include "core/captions/Titles.h"
+#include "core/page/PageTable.h"
 #include "core/settings/SettingsStore.h"
 
 #include <algorithm>
@@ -14,8 +16,12 @@ void seedFirstStart(SettingsStore& store)
     if (anyStored)
         return;
     for (const KeyInfo& info : keyTable) {
-        if (isStartupKey(info))
-            store.write(info.key, QString::fromUtf8(info.designValue));
+        if (!isStartupKey(info))
+            continue;
+        // The tabs are named in the user's language; from now on the names are the user's own.
+        const int tab = static_cast<int>(info.key) - static_cast<int>(Key::TabName1);
+        store.write(
+            info.key, tab >= 0 && tab < pageCount ? defaultTabCaption(tab) : QString::fromUtf8(info.designValue));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/page/AtomicFile.h"
 #include "core/settings/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -57,10 +58,12 @@ bool SettingsStore::write(Key key, const QString& value)
     if (m_settings->status() == QSettings::AccessError) {
         // QSettings says only that it failed; a write of the same size tells why.
         const QString reason = writeFailureReason(file.absoluteFilePath(), file.size() + 4096);
-        m_lastError = QStringLiteral("The settings file %1 cannot be written.").arg(file.absoluteFilePath())
+        m_lastError = QCoreApplication::translate("Settings", "The settings file %1 cannot be written.")
+                          .arg(file.absoluteFilePath())
             + (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason);
     } else {
-        m_lastError = QStringLiteral("The settings file %1 is not a valid settings file.").arg(file.absoluteFilePath());
+        m_lastError = QCoreApplication::translate("Settings", "The settings file %1 is not a valid settings file.")
+                          .arg(file.absoluteFilePath());
     }
     return false;
 }

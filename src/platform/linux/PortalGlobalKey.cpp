@@ -109,12 +109,12 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap& results)
 {
     if (response != 0) {
         if (onRefused)
-            onRefused(QStringLiteral("the desktop did not open a shortcut session"));
+            onRefused(tr("the desktop did not open a shortcut session"));
         return;
     }
     m_session = results.value(QStringLiteral("session_handle")).toString();
     const PortalShortcut shortcut { shortcutId,
-        { { QStringLiteral("description"), QStringLiteral("Show or hide the Tabwise window") },
+        { { QStringLiteral("description"), tr("Show or hide the Tabwise window") },
             { QStringLiteral("preferred_trigger"), triggerText(m_keys[0]) } } };
     request(QStringLiteral("BindShortcuts"),
         { QVariant::fromValue(QDBusObjectPath(m_session)), QVariant::fromValue(QList<PortalShortcut> { shortcut }),
@@ -125,7 +125,7 @@ void PortalGlobalKey::sessionCreated(uint response, const QVariantMap& results)
 void PortalGlobalKey::shortcutsBound(uint response, const QVariantMap&)
 {
     if (response != 0 && onRefused)
-        onRefused(QStringLiteral("the desktop did not grant it"));
+        onRefused(tr("the desktop did not grant it"));
 }
 
 void PortalGlobalKey::activated(const QDBusObjectPath& session, const QString& shortcut, qulonglong, const QVariantMap&)

@@ -1,14 +1,25 @@
 #include "platform/linux/QtMessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tabwise {
 
+namespace {
+
+QString programTitle()
+{
+    //: The title of the program's message boxes: the program's name
+    return QCoreApplication::translate("MessageBoxes", "Tabwise");
+}
+
+} // namespace
+
 int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const QString& title)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Tabwise") : title);
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     // Prompts carry tab names, file names and entries: shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(prompt);
@@ -43,7 +54,7 @@ int QtMessageBoxes::show(QWidget* owner, const QString& prompt, int style, const
 int QtMessageBoxes::choose(QWidget* owner, const Question& question)
 {
     QMessageBox box(owner);
-    box.setWindowTitle(QStringLiteral("Tabwise"));
+    box.setWindowTitle(programTitle());
     box.setTextFormat(Qt::PlainText);
     box.setText(question.prompt);
     box.setIcon(QMessageBox::Question);

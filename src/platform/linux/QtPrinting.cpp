@@ -1,5 +1,6 @@
 #include "platform/linux/QtPrinting.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
 #include <QPageLayout>
@@ -95,7 +96,8 @@ QString QtPrinting::send(const QPrinter& printer, const QString& document)
     cups().freeOptions(count, options);
     if (job > 0)
         return {};
-    return QStringLiteral("The printer \"%1\" did not take the document:\n\n%2")
+    //: %2 is the printing system's own reason
+    return QCoreApplication::translate("Printing", "The printer \"%1\" did not take the document:\n\n%2")
         .arg(printer.printerName(), QString::fromUtf8(cups().lastErrorString()));
 }
 

@@ -1,5 +1,6 @@
 #include "platform/linux/QtVolumes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -26,7 +27,8 @@ QList<Volume> QtVolumes::mountedVolumes() const
     QList<Volume> volumes { { Volume::Kind::Root, QStringLiteral("/"), QStringLiteral("/") } };
     const QString home = QDir::homePath();
     if (home != QLatin1String("/"))
-        volumes.append({ Volume::Kind::Home, home, QStringLiteral("Home (%1)").arg(home) });
+        //: The drive list's entry for the user's home folder: "Home (/home/ann)"
+        volumes.append({ Volume::Kind::Home, home, QCoreApplication::translate("Volumes", "Home (%1)").arg(home) });
 
     QList<Volume> removable;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
@@ -34,8 +36,10 @@ QList<Volume> QtVolumes::mountedVolumes() const
         if (!isRemovableMountPoint(root))
             continue;
         const QString label = storage.displayName();
-        removable.append(
-            { Volume::Kind::Removable, root, label == root ? root : QStringLiteral("%1 (%2)").arg(label, root) });
+        //: The drive list's entry for a removable drive: its label, then where it is mounted ("STICK
+        //: (/media/ann/STICK)")
+        const QString name = QCoreApplication::translate("Volumes", "%1 (%2)").arg(label, root);
+        removable.append({ Volume::Kind::Removable, root, label == root ? root : name });
     }
     std::sort(
         removable.begin(), removable.end(), [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });

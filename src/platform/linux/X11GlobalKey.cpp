@@ -1,5 +1,6 @@
 #include "platform/linux/X11GlobalKey.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -96,7 +97,7 @@ void X11GlobalKey::take(const QKeySequence& keys)
     const std::uint16_t modifiers = modifierMask(combination.keyboardModifiers());
     if (keycode == 0) {
         if (onRefused)
-            onRefused(QStringLiteral("the keyboard has no such key"));
+            onRefused(QCoreApplication::translate("GlobalKey", "the keyboard has no such key"));
         return;
     }
     m_keycode = keycode;
@@ -104,7 +105,7 @@ void X11GlobalKey::take(const QKeySequence& keys)
     if (!grab(keycode, modifiers)) {
         release();
         if (onRefused)
-            onRefused(QStringLiteral("another program holds it"));
+            onRefused(QCoreApplication::translate("GlobalKey", "another program holds it"));
     }
 }
 

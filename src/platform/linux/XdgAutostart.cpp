@@ -2,6 +2,7 @@
 
 #include "core/settings/AutostartEntry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <filesystem>
@@ -24,7 +25,7 @@ FileWrite XdgAutostart::add()
 {
     // Without a known executable an entry would start nothing at every log-on.
     if (m_startCommand.isEmpty())
-        return { false, QStringLiteral("The program's own file is not known.") };
+        return { false, QCoreApplication::translate("Autostart", "The program's own file is not known.") };
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(autostartFolder()).toStdString(), error);
     if (error)

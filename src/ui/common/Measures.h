@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 
 // The window's layout is drawn up in twips (1/1440 inch): 15 twips are one pixel at 96 dots per
 // inch. Qt's high-dpi scaling takes it from there. Measures that several parts of the window share
@@ -19,6 +20,33 @@ inline QRect twipsRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+// A rectangle in pixels, drawn up from the left edge of a parent SPAN pixels wide, where WIDGET's
+// layout places it: where the layout runs right to left (a right-to-left language, Qt's -reverse),
+// mirrored, as far from the parent's right edge as the design has it from the left, as Qt mirrors
+// what its own layouts place.
+inline QRect mirrored(const QWidget* widget, int span, QRect rect)
+{
+    if (widget->isRightToLeft())
+        rect.moveLeft(span - rect.x() - rect.width());
+    return rect;
+}
+
+// A rectangle of the design, in twips from the left edge of a parent SPAN twips wide, where
+// WIDGET's layout places it (see mirrored()). Every fixed placement goes through it.
+inline QRect twipsRect(const QWidget* widget, int span, int left, int top, int width, int height)
+{
+    return mirrored(widget, px(span), twipsRect(left, top, width, height));
+}
+
+// Makes WIDGET WIDTH pixels wide, keeping the edge its text starts from: the left, or the right
+// where its layout runs right to left.
+inline void widenFromStart(QWidget* widget, int width)
+{
+    const QRect old = widget->geometry();
+    widget->setGeometry(
+        widget->isRightToLeft() ? old.x() + old.width() - width : old.x(), old.y(), width, old.height());
+}
+
 namespace measure {
 // The window's client area.
 inline constexpr int windowWidth = 5190;
@@ -29,7 +57,9 @@ inline QRect panelRect()
 {
     return twipsRect(0, 0, windowWidth, panelHeight);
 }
-// A page's text box and list, relative to the page; the row of its commands below them.
+// A page inside the tab control's frame; its text box and list, relative to the page; the row of
+// its commands below them.
+inline constexpr int pageWidth = 5220;
 inline constexpr int pageTextWidth = 5200;
 inline constexpr int pageTextHeight = 5535;
 inline QRect pageTextRect()
@@ -39,6 +69,15 @@ inline QRect pageTextRect()
 inline QRect pageListRect()
 {
     return twipsRect(0, 0, 5205, 5490);
+}
+// The same on PAGE, as its layout places them.
+inline QRect pageTextRect(const QWidget* page)
+{
+    return mirrored(page, px(pageWidth), pageTextRect());
+}
+inline QRect pageListRect(const QWidget* page)
+{
+    return mirrored(page, px(pageWidth), pageListRect());
 }
 inline constexpr int commandRowTop = 5640;
 inline constexpr int commandRowHeight = 195;

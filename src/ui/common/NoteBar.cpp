@@ -24,7 +24,7 @@ NoteBar::NoteBar(QWidget* parent)
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("closeNoteButton"));
     close->setText(QStringLiteral("\u00D7"));
-    close->setAccessibleName(QStringLiteral("Close note"));
+    close->setAccessibleName(tr("Close note"));
     close->setAutoRaise(true);
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
     m_layout->setContentsMargins(6, 3, 3, 3);

@@ -18,6 +18,11 @@ namespace {
 // A selection of more than a line or of this many characters is not taken as the text to find.
 constexpr int longestTakenSelection = 200;
 
+QString keyText(const QKeySequence& key)
+{
+    return key.toString(QKeySequence::NativeText);
+}
+
 QToolButton* makeButton(QWidget* parent, const char* name, const QString& tip)
 {
     auto* button = new QToolButton(parent);
@@ -44,19 +49,25 @@ void FindBar::buildControls()
 {
     m_field = new QLineEdit(this);
     m_field->setObjectName(QStringLiteral("findField"));
-    m_field->setAccessibleName(QStringLiteral("Find"));
-    m_field->setPlaceholderText(QStringLiteral("Find"));
+    //: The find bar's field, and what it shows while empty
+    m_field->setAccessibleName(tr("Find"));
+    m_field->setPlaceholderText(m_field->accessibleName());
     m_field->installEventFilter(this);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("findCount"));
-    auto* previous = makeButton(this, "findPreviousButton", QStringLiteral("Previous Match (Shift+F3)"));
+    //: %1 is the key (Shift+F3)
+    auto* previous
+        = makeButton(this, "findPreviousButton", tr("Previous Match (%1)").arg(keyText(Qt::SHIFT | Qt::Key_F3)));
     previous->setArrowType(Qt::UpArrow);
-    auto* next = makeButton(this, "findNextButton", QStringLiteral("Next Match (F3)"));
+    //: %1 is the key (F3)
+    auto* next = makeButton(this, "findNextButton", tr("Next Match (%1)").arg(keyText(Qt::Key_F3)));
     next->setArrowType(Qt::DownArrow);
-    m_case = makeButton(this, "matchCaseButton", QStringLiteral("Match Case"));
-    m_case->setText(QStringLiteral("Aa"));
+    m_case = makeButton(this, "matchCaseButton", tr("Match Case"));
+    //: The find bar's toggle for matching case: a capital and a small letter
+    m_case->setText(tr("Aa"));
     m_case->setCheckable(true);
-    auto* close = makeButton(this, "closeFindButton", QStringLiteral("Close (Escape)"));
+    //: %1 is the key (Escape)
+    auto* close = makeButton(this, "closeFindButton", tr("Close (%1)").arg(keyText(Qt::Key_Escape)));
     close->setText(QStringLiteral("\u00d7"));
 
     auto* row = new QHBoxLayout(this);
@@ -219,12 +230,14 @@ void FindBar::find(Step step)
 
 void FindBar::showCount(qsizetype index, qsizetype count)
 {
+    const int matches = int(count);
     if (count == 0)
-        m_count->setText(QStringLiteral("No matches"));
+        m_count->setText(tr("No matches"));
     else if (index >= 0)
-        m_count->setText(QStringLiteral("%1 of %2").arg(index + 1).arg(count));
+        //: The find bar's count: the match selected, of how many in the page ("3 of 12")
+        m_count->setText(tr("%1 of %n", nullptr, matches).arg(index + 1));
     else
-        m_count->setText(count == 1 ? QStringLiteral("1 match") : QStringLiteral("%1 matches").arg(count));
+        m_count->setText(tr("%n match(es)", nullptr, matches));
 }
 
 } // namespace tabwise

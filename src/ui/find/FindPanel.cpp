@@ -24,20 +24,20 @@ enum Role { TabRole = Qt::UserRole, LineRole, ColumnRole };
 } // namespace
 
 FindPanel::FindPanel(TabControl* tabs, const std::array<PageView*, pageCount>& pages, QWidget* parent)
-    : OverlayPanel(QStringLiteral("Find in All Pages"), parent)
+    : OverlayPanel(tr("Find in All Pages"), parent)
     , m_tabs(tabs)
     , m_pages(pages)
     , m_field(new QLineEdit(this))
-    , m_matchCase(new QCheckBox(QStringLiteral("Match &case"), this))
+    , m_matchCase(new QCheckBox(tr("Match &case"), this))
     , m_status(new QLabel(this))
     , m_results(new QListWidget(this))
 {
     setObjectName(QStringLiteral("findPanel"));
     m_field->setObjectName(QStringLiteral("findAllField"));
-    m_field->setAccessibleName(QStringLiteral("Find in all pages"));
+    m_field->setAccessibleName(tr("Find in all pages"));
     m_status->setObjectName(QStringLiteral("findAllStatus"));
     m_results->setObjectName(QStringLiteral("findResults"));
-    m_results->setAccessibleName(QStringLiteral("Lines found"));
+    m_results->setAccessibleName(tr("Lines found"));
     m_results->setUniformItemSizes(true);
     auto* row = new QHBoxLayout;
     row->addWidget(m_field, 1);
@@ -101,7 +101,8 @@ void FindPanel::showHits(const QList<PageHits>& hits)
         caption->setFont(bold);
         caption->setForeground(m_results->palette().text());
         for (const LineHit& hit : page.lines) {
-            auto* item = new QListWidgetItem(QStringLiteral("%1: %2").arg(hit.line + 1).arg(hit.excerpt), m_results);
+            //: A line found: its number in the page, then its text ("12: Anna Smith")
+            auto* item = new QListWidgetItem(tr("%1: %2").arg(QString::number(hit.line + 1), hit.excerpt), m_results);
             item->setData(TabRole, page.tab);
             item->setData(LineRole, hit.line);
             item->setData(ColumnRole, hit.column);
@@ -109,14 +110,15 @@ void FindPanel::showHits(const QList<PageHits>& hits)
         lines += qsizetype(page.lines.size());
         more = more || page.more;
     }
+    const int count = int(lines);
     if (m_field->text().isEmpty())
         m_status->clear();
     else if (lines == 0)
-        m_status->setText(QStringLiteral("No matches"));
+        m_status->setText(tr("No matches"));
     else if (more)
-        m_status->setText(QStringLiteral("More than %1 lines; the first of each page are listed").arg(lines));
+        m_status->setText(tr("More than %n line(s); the first of each page are listed", nullptr, count));
     else
-        m_status->setText(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines));
+        m_status->setText(tr("%n line(s)", nullptr, count));
     Q_EMIT resultsShown();
 }
 

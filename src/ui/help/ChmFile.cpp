@@ -1,5 +1,6 @@
 #include "ui/help/ChmFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -34,7 +35,7 @@ ChmFile::ChmFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        m_error = QStringLiteral("The help file %1 does not exist.").arg(path);
+        m_error = QCoreApplication::translate("Help", "The help file %1 does not exist.").arg(path);
         return;
     }
     if (!info.isFile() || !info.isReadable()) {
@@ -42,13 +43,14 @@ ChmFile::ChmFile(const QString& path)
         const QString reason = info.isDir()
             ? QString::fromLocal8Bit(std::make_error_code(std::errc::is_a_directory).message())
             : (file.open(QIODevice::ReadOnly) ? QString() : file.errorString());
-        m_error = QStringLiteral("The help file %1 cannot be read.").arg(path)
+        m_error = QCoreApplication::translate("Help", "The help file %1 cannot be read.").arg(path)
             + (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason);
         return;
     }
     m_file = chm_open(QFile::encodeName(path).constData());
     if (!m_file) {
-        m_error = QStringLiteral("The file %1 is not a compiled help file, or it is damaged.").arg(path);
+        m_error = QCoreApplication::translate("Help", "The file %1 is not a compiled help file, or it is damaged.")
+                      .arg(path);
         return;
     }
     readHeader();
@@ -57,7 +59,7 @@ ChmFile::ChmFile(const QString& path)
     if (m_defaultTopic.isEmpty()) {
         chm_close(m_file);
         m_file = nullptr;
-        m_error = QStringLiteral("The help file %1 holds no pages.").arg(path);
+        m_error = QCoreApplication::translate("Help", "The help file %1 holds no pages.").arg(path);
     }
 }
 

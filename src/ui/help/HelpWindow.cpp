@@ -14,14 +14,16 @@ HelpWindow::HelpWindow(QWidget* parent)
     , m_browser(new HelpBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Tabwise Help"));
+    setWindowTitle(tr("Tabwise Help"));
     setWindowIcon(programIcon());
     resize(640, 520);
 
     auto* tools = new QToolBar(this);
-    QAction* back = tools->addAction(QStringLiteral("&Back"), m_browser, &QTextBrowser::backward);
-    QAction* forward = tools->addAction(QStringLiteral("&Forward"), m_browser, &QTextBrowser::forward);
-    tools->addAction(QStringLiteral("&Contents"), m_browser, &QTextBrowser::home);
+    //: Goes back to the help page shown before
+    QAction* back = tools->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
+    QAction* forward = tools->addAction(tr("&Forward"), m_browser, &QTextBrowser::forward);
+    //: Shows the help's first page, its table of contents
+    tools->addAction(tr("&Contents"), m_browser, &QTextBrowser::home);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
@@ -40,7 +42,7 @@ void HelpWindow::openFile(const QString& path)
 {
     m_browser->openFile(path);
     const QString title = m_browser->fileTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Tabwise Help") : title);
+    setWindowTitle(title.isEmpty() ? tr("Tabwise Help") : title);
 }
 
 } // namespace tabwise

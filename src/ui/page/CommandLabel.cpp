@@ -31,7 +31,7 @@ void CommandLabel::setCaption(const QString& caption)
 void CommandLabel::fitCaption()
 {
     m_fitted = true;
-    resize(sizeHint().width(), height());
+    widenFromStart(this, sizeHint().width());
 }
 
 void CommandLabel::showEvent(QShowEvent* event)
@@ -73,10 +73,9 @@ QFont CommandLabel::rowFont(const QFont& base)
         const QFontMetrics metrics(font);
         int widest = 0;
         for (const PageInfo& info : pageTable) {
-            for (const char* verb : { "&Print ", "&Edit ", "&Save " }) {
-                const QString caption = QLatin1String(verb) + QLatin1String(info.defaultCaption);
+            const QString name = defaultTabCaption(info.tabIndex);
+            for (const QString& caption : { printCaption(name), editCaption(name), saveCaption(name) })
                 widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, caption).width());
-            }
         }
         if (widest <= slot)
             break;

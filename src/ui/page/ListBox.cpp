@@ -100,8 +100,10 @@ void ListBox::contextMenuEvent(QContextMenuEvent* event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (index.isValid()) {
         setCurrentIndex(index);
-        menu->addAction(QStringLiteral("&Open"), this, &ListBox::entryActivated);
-        menu->addAction(QStringLiteral("&Copy"), this, &ListBox::copyEntry);
+        //: An entry's context menu: opens the web page or writes a mail to the address
+        menu->addAction(tr("&Open"), this, &ListBox::entryActivated);
+        //: An entry's context menu: copies the entry
+        menu->addAction(tr("&Copy"), this, &ListBox::copyEntry);
         menu->addSeparator();
     }
     menu->addActions(m_pageActions);

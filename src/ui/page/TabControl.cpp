@@ -156,8 +156,9 @@ void TabControl::showCaption(int index)
     const QString shown = QString(caption(index)).replace(u'&', QStringLiteral("&&"));
     setTabText(index, m_marked.contains(index) ? shown + unsavedMark : shown);
     // A tooltip that looks like markup would be shown as markup: the caption goes in as text.
+    //: A tab's tooltip while its page holds typing that is not saved: the tab's name, then the note
     const QString tip
-        = m_marked.contains(index) ? this->caption(index) + QStringLiteral(" (unsaved typing)") : this->caption(index);
+        = m_marked.contains(index) ? tr("%1 (unsaved typing)").arg(this->caption(index)) : this->caption(index);
     setTabToolTip(index, tip.isEmpty() ? tip : Qt::convertFromPlainText(tip, Qt::WhiteSpacePre));
 }
 

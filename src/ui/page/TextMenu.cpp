@@ -93,6 +93,7 @@ void showTextMenu(PageView& page, Platform& platform, QAction* history, const QP
         menu->addAction(history);
     QAction* discard = menu->addAction(
         QCoreApplication::translate("TextMenu", "&Discard Unsaved Typing"), &page, [&page, &platform] {
+            //: %1 is the page's name
             const int answer = platform.messages().show(&page,
                 QCoreApplication::translate("TextMenu", "Discard the unsaved typing on %1? It cannot be brought back.")
                     .arg(page.name()),

@@ -44,7 +44,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 } // namespace
 
 AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
-    : OverlayPanel(QStringLiteral("About Tabwise"), parent)
+    : OverlayPanel(tr("About Tabwise"), parent)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("aboutPanel"));
@@ -53,28 +53,35 @@ AboutPanel::AboutPanel(Platform& platform, QWidget* parent)
 // Made when the panel first opens: the start does not draw a logo nobody sees yet.
 void AboutPanel::build()
 {
-    QLabel* logo = makeLabel(this, "logo", {}, twipsRect(120, 240, 2250, 1155));
+    QLabel* logo = makeLabel(this, "logo", {}, twipsRect(this, measure::windowWidth, 120, 240, 2250, 1155));
     logo->setPixmap(onLightBacking(artwork(QStringLiteral("logo"), logo->size(), devicePixelRatioF())));
-    QLabel* heading = makeLabel(this, "heading", QStringLiteral("Tabwise"), twipsRect(2400, 240, 2565, 480));
+    //: The About panel's heading: the program's name
+    QLabel* heading
+        = makeLabel(this, "heading", tr("Tabwise"), twipsRect(this, measure::windowWidth, 2400, 240, 2565, 480));
     QFont bold = heading->font();
     bold.setPointSize(12);
     bold.setBold(true);
     heading->setFont(bold);
-    m_version = makeLabel(this, "versionLabel", QStringLiteral("Version 1.01"), twipsRect(2400, 720, 2325, 225));
-    m_productName = makeLabel(this, "productNameLabel", QStringLiteral("Tabwise."), twipsRect(2400, 1080, 2445, 330));
+    // Their texts are set as the panel opens.
+    m_version = makeLabel(this, "versionLabel", {}, twipsRect(this, measure::windowWidth, 2400, 720, 2325, 225));
+    m_productName
+        = makeLabel(this, "productNameLabel", {}, twipsRect(this, measure::windowWidth, 2400, 1080, 2445, 330));
 
     m_webAddress = new ClickableLabel(QString::fromLatin1(makerAddress), this);
     m_webAddress->setObjectName(QStringLiteral("webAddressLabel"));
-    m_webAddress->move(px(360), px(1440));
+
     // The scheme's link colour: blue in a light scheme, a light blue in a dark one.
     m_webAddress->setForegroundRole(QPalette::Link);
     m_webAddress->setCursor(QCursor(artwork(QStringLiteral("globe"), QSize(32, 32), devicePixelRatioF()), 16, 16));
     m_webAddress->adjustSize();
+    m_webAddress->setGeometry(
+        mirrored(this, px(measure::windowWidth), QRect(QPoint(px(360), px(1440)), m_webAddress->size())));
     connect(m_webAddress, &ClickableLabel::clicked, this, &AboutPanel::openWebAddress);
 
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    //: The About panel's button that closes it
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
-    m_ok->setGeometry(twipsRect(3960, 2760, 1095, 255));
+    m_ok->setGeometry(twipsRect(this, measure::windowWidth, 3960, 2760, 1095, 255));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
     keepFocusInside();
 }

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -20,17 +21,6 @@
 namespace tabwise {
 
 namespace {
-
-QString confirmation(const char* sentence)
-{
-    return QLatin1String(sentence) + QStringLiteral("\n\nConfirm?");
-}
-
-// "1 page file", "2 page files".
-QString pageFiles(qsizetype count)
-{
-    return QStringLiteral("%1 page %2").arg(count).arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
-}
 
 QString homeFolder(const Volumes& volumes)
 {
@@ -44,35 +34,38 @@ QString homeFolder(const Volumes& volumes)
 } // namespace
 
 BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent)
-    : QGroupBox(QStringLiteral("Backup your Notes"), parent)
+    : QGroupBox(tr("Backup your Notes"), parent)
     , m_platform(platform)
     , m_settings(settings)
     , m_appFolder(appFolder)
     , m_drives(new DriveList(platform.volumes(), this))
     , m_folders(new FolderList(this))
-    , m_backup(new QPushButton(QStringLiteral("&Backup Now"), this))
-    , m_restore(new QPushButton(QStringLiteral("Restore &Now"), this))
+    , m_backup(new QPushButton(tr("&Backup Now"), this))
+    , m_restore(new QPushButton(tr("Restore &Now"), this))
     , m_newFolder(new QToolButton(this))
 {
     setObjectName(QStringLiteral("backupPanel"));
     m_drives->setObjectName(QStringLiteral("driveList"));
-    m_drives->setGeometry(twipsRect(120, 360, 3000, 315));
-    m_drives->setAccessibleName(QStringLiteral("Drive"));
+    m_drives->setGeometry(twipsRect(this, measure::windowWidth, 120, 360, 3000, 315));
+    //: What a screen reader calls the list of drives to back up onto
+    m_drives->setAccessibleName(tr("Drive"));
     m_folders->setObjectName(QStringLiteral("folderList"));
-    m_folders->setGeometry(twipsRect(120, 720, 3375, 990));
-    m_folders->setAccessibleName(QStringLiteral("Folder"));
+    m_folders->setGeometry(twipsRect(this, measure::windowWidth, 120, 720, 3375, 990));
+    //: What a screen reader calls the list of folders to back up into
+    m_folders->setAccessibleName(tr("Folder"));
     m_backup->setObjectName(QStringLiteral("backupButton"));
-    m_backup->setGeometry(twipsRect(3720, 960, 1215, 255));
+    m_backup->setGeometry(twipsRect(this, measure::windowWidth, 3720, 960, 1215, 255));
     m_restore->setObjectName(QStringLiteral("restoreButton"));
-    m_restore->setGeometry(twipsRect(3720, 1320, 1215, 255));
+    m_restore->setGeometry(twipsRect(this, measure::windowWidth, 3720, 1320, 1215, 255));
     // Beside the drive list, as in a file dialog: a new folder in the open one, named in place.
     m_newFolder->setObjectName(QStringLiteral("newFolderButton"));
-    m_newFolder->setGeometry(twipsRect(3180, 360, 315, 315));
+    m_newFolder->setGeometry(twipsRect(this, measure::windowWidth, 3180, 360, 315, 315));
     m_newFolder->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    m_newFolder->setToolTip(QStringLiteral("New Folder"));
-    m_newFolder->setAccessibleName(QStringLiteral("New Folder"));
+    //: The button that makes a new folder in the open one
+    m_newFolder->setToolTip(tr("New Folder"));
+    m_newFolder->setAccessibleName(m_newFolder->toolTip());
     auto* picture = new QLabel(this);
-    picture->setGeometry(twipsRect(4200, 240, 480, 480));
+    picture->setGeometry(twipsRect(this, measure::windowWidth, 4200, 240, 480, 480));
     picture->setPixmap(artwork(QStringLiteral("backup"), picture->size(), devicePixelRatioF()));
 
     connect(m_drives, &DriveList::currentIndexChanged, this, &BackupPanel::changeDrive);
@@ -81,10 +74,10 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
     connect(m_restore, &QPushButton::clicked, this, &BackupPanel::restore);
     connect(m_newFolder, &QToolButton::clicked, this, [this] {
         if (const QString error = m_folders->makeNewFolder(); !error.isEmpty())
-            showError(QStringLiteral("The new folder could not be made:\n\n") + error);
+            showError(tr("The new folder could not be made:\n\n%1").arg(error));
     });
     connect(m_folders, &FolderList::renameFailed, this,
-        [this](const QString& error) { showError(QStringLiteral("The folder could not be renamed:\n\n") + error); });
+        [this](const QString& error) { showError(tr("The folder could not be renamed:\n\n%1").arg(error)); });
 
     // Until a backup folder is known the lists show the selected drive, or failing that the root.
     if (m_folders->setPath(m_drives->volume().rootPath))
@@ -109,7 +102,7 @@ void BackupPanel::changeDrive()
 {
     const Volume chosen = m_drives->volume();
     if (!m_platform.volumes().isReady(chosen)) {
-        showError(QStringLiteral("The selected drive is not available."));
+        showError(tr("The selected drive is not available."));
         // Back to the root file system; the change this makes moves the folder list there.
         m_drives->setDrive(m_drives->rootDrive());
         return;
@@ -127,7 +120,7 @@ void BackupPanel::reportOpenFailure(int errorNumber, const QString& description,
 void BackupPanel::backUp()
 {
     const int answer = m_platform.messages().show(
-        this, confirmation("This will execute the backup now!"), msgbox::YesNo | msgbox::Question);
+        this, tr("This will execute the backup now!\n\nConfirm?"), msgbox::YesNo | msgbox::Question);
     if (answer != msgbox::Yes)
         return;
     const QString folder = m_folders->path();
@@ -138,12 +131,13 @@ void BackupPanel::backUp()
     }
     // Only a complete backup is remembered, as the folder with one separator added.
     if (!m_settings.write(Key::BackupDir, folder + QLatin1Char('/'))) {
-        showError(QStringLiteral("The backup is complete, but its folder could not be remembered:\n\n")
-            + m_settings.lastError());
+        showError(
+            tr("The backup is complete, but its folder could not be remembered:\n\n%1").arg(m_settings.lastError()));
         return;
     }
+    const int copiedCount = int(outcome.copied.size());
     m_platform.messages().show(this,
-        QStringLiteral("Backed up %1 to %2.").arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder))
+        tr("Backed up %n page file(s) to %1.", nullptr, copiedCount).arg(QDir::toNativeSeparators(folder))
             + linksReplacedText(outcome),
         msgbox::OkOnly | msgbox::Information);
 }
@@ -152,23 +146,23 @@ void BackupPanel::restore()
 {
     const QString folder = m_folders->path();
     const int answer = m_platform.messages().show(this,
-        QStringLiteral("This will execute the restore now!\n\nThe pages are replaced by those in:\n%1\n\nConfirm?")
+        tr("This will execute the restore now!\n\nThe pages are replaced by those in:\n%1\n\nConfirm?")
             .arg(QDir::toNativeSeparators(folder)),
         msgbox::YesNo | msgbox::Question);
     if (answer != msgbox::Yes)
         return;
     // The pages as they stand are kept first, so that a restore from the wrong folder loses nothing.
+    // The folder's name is the same in every language, as every name the program gives a file.
     const QString keptIn = unusedPath(m_appFolder + QStringLiteral("/Before restore ")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HHmm")));
-    const QString notKept
-        = QStringLiteral("The pages could not be kept before the restore, so nothing was restored.\n\n");
+    const QString notKept = tr("The pages could not be kept before the restore, so nothing was restored.\n\n%1");
     if (const QString reason = makeFolder(keptIn); !reason.isEmpty()) {
-        showError(notKept + fileErrorText(keptIn, reason));
+        showError(notKept.arg(fileErrorText(keptIn, reason)));
         return;
     }
     const CopyOutcome kept = copyPageFiles(m_appFolder, keptIn);
     if (kept.refusal != CopyOutcome::Refusal::NoPageFiles && !kept.copiedAllThereWas()) {
-        showError(notKept + copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn));
+        showError(notKept.arg(copyFailureText(CopyKind::Backup, kept, m_appFolder, keptIn)));
         return;
     }
     if (kept.copied.isEmpty())
@@ -180,12 +174,16 @@ void BackupPanel::restore()
         showError(copyFailureText(CopyKind::Restore, outcome, folder, m_appFolder));
         return;
     }
-    QString report = QStringLiteral("Restored %1 from %2.")
-                         .arg(pageFiles(outcome.copied.size()), QDir::toNativeSeparators(folder));
-    if (!kept.copied.isEmpty())
-        report += QStringLiteral("\n\nThe pages as they were before are kept in:\n%1\nand in each page's history "
-                                 "(History, Ctrl+H).")
-                      .arg(QDir::toNativeSeparators(keptIn));
+    const int restoredCount = int(outcome.copied.size());
+    QString report
+        = tr("Restored %n page file(s) from %1.", nullptr, restoredCount).arg(QDir::toNativeSeparators(folder));
+    if (!kept.copied.isEmpty()) {
+        //: %2 is the key that opens a page's history (Ctrl+H)
+        report += QStringLiteral("\n\n")
+            + tr("The pages as they were before are kept in:\n%1\nand in each page's history (History, %2).")
+                  .arg(QDir::toNativeSeparators(keptIn),
+                      QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText));
+    }
     m_platform.messages().show(this, report, msgbox::OkOnly | msgbox::Information);
 }
 

@@ -138,8 +138,9 @@ void FolderList::openItem(QListWidgetItem* item)
 
 QString FolderList::makeNewFolder()
 {
-    const QString folder
-        = unusedPath((m_path == QLatin1String("/") ? QString() : m_path) + QStringLiteral("/New Folder"));
+    // Named in the user's language, as a file dialog names it: the user names it at once.
+    //: The name a new folder gets until the user types another
+    const QString folder = unusedPath((m_path == QLatin1String("/") ? QString() : m_path) + u'/' + tr("New Folder"));
     if (const QString reason = makeFolder(folder); !reason.isEmpty())
         return fileErrorText(folder, reason);
     setPath(folder);
@@ -158,7 +159,7 @@ void FolderList::rename(QListWidgetItem* item)
     const QString renamed = old.path() + QLatin1Char('/') + name;
     QString reason;
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/')))
-        reason = QStringLiteral("A folder's name cannot be empty, \".\", \"..\" or hold a \"/\".");
+        reason = tr("A folder's name cannot be empty, \".\", \"..\" or hold a \"/\".");
     else if (QFileInfo::exists(renamed) || QFileInfo(renamed).isSymLink())
         reason = QString::fromLocal8Bit(std::make_error_code(std::errc::file_exists).message());
     std::error_code error;

@@ -13,25 +13,34 @@ HistoryOptions::HistoryOptions(Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_keep(new QComboBox(this))
-    , m_clear(new QPushButton(QStringLiteral("Clear &History..."), this))
+    , m_clear(new QPushButton(tr("Clear &History..."), this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel(QStringLiteral("Keep his&tory:"), this);
+    //: Before the list of how long earlier versions of the pages are kept (Forever, One year, 90 days, ...)
+    auto* caption = new QLabel(tr("Keep his&tory:"), this);
     caption->setBuddy(m_keep);
     m_keep->setObjectName(QStringLiteral("historyKeepList"));
-    m_keep->setAccessibleName(QStringLiteral("Keep history"));
-    m_keep->addItem(QStringLiteral("Forever"), 0);
-    m_keep->addItem(QStringLiteral("One year"), 365);
-    m_keep->addItem(QStringLiteral("90 days"), 90);
-    m_keep->addItem(QStringLiteral("30 days"), 30);
+    m_keep->setAccessibleName(tr("Keep history"));
+    //: How long earlier versions of the pages are kept
+    m_keep->addItem(tr("Forever"), 0);
+    //: How long earlier versions of the pages are kept
+    m_keep->addItem(tr("One year"), 365);
+    for (const int days : { 90, 30 })
+        m_keep->addItem(daysText(days), days);
     m_clear->setObjectName(QStringLiteral("clearHistoryButton"));
-    m_clear->setToolTip(QStringLiteral("Deletes every earlier version of every page"));
+    m_clear->setToolTip(tr("Deletes every earlier version of every page"));
     row->addWidget(caption);
     row->addWidget(m_keep);
     row->addStretch(1);
     row->addWidget(m_clear);
     connect(m_clear, &QPushButton::clicked, this, &HistoryOptions::askToClear);
+}
+
+QString HistoryOptions::daysText(int days)
+{
+    //: How long earlier versions of the pages are kept: "90 days"
+    return tr("%n day(s)", nullptr, days);
 }
 
 int HistoryOptions::keepDaysFrom(const QString& stored)
@@ -45,7 +54,7 @@ void HistoryOptions::setKeepDays(int days)
 {
     int at = m_keep->findData(days);
     if (at < 0) {
-        m_keep->addItem(QStringLiteral("%1 days").arg(days), days);
+        m_keep->addItem(daysText(days), days);
         at = m_keep->count() - 1;
     }
     m_keep->setCurrentIndex(at);
@@ -60,10 +69,11 @@ void HistoryOptions::askToClear()
 {
     // Keeping it is the default and what Escape does.
     const int answer = m_platform.messages().choose(window(),
-        { QStringLiteral("Clear the history of all pages?\n\nEvery earlier version of every page is deleted for good, "
-                         "including any text you have since removed from a page, such as a password typed by "
-                         "mistake. This cannot be undone. The pages themselves stay as they are."),
-            { QStringLiteral("&Clear History"), QStringLiteral("&Keep It") }, 1, 1 });
+        { tr("Clear the history of all pages?\n\nEvery earlier version of every page is deleted for good, "
+             "including any text you have since removed from a page, such as a password typed by mistake. This "
+             "cannot be undone. The pages themselves stay as they are."),
+            //: The answers to "Clear the history of all pages?"
+            { tr("&Clear History"), tr("&Keep It") }, 1, 1 });
     if (answer == 0)
         Q_EMIT clearConfirmed();
 }

@@ -30,6 +30,7 @@ Q_SIGNALS:
     void clearConfirmed();
 
 private:
+    static QString daysText(int days);
     void askToClear();
 
     Platform& m_platform;

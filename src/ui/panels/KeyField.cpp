@@ -15,11 +15,12 @@ KeyField::KeyField(bool supported, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
     if (!supported) {
-        auto* note
-            = new QLabel(QStringLiteral("Show/hide key: bind\ntabwise --toggle\nin the desktop's settings"), this);
+        //: In the place of the show/hide key where the desktop gives programs no keys; tabwise --toggle is a
+        //: command and stays as it is
+        auto* note = new QLabel(tr("Show/hide key: bind\ntabwise --toggle\nin the desktop's settings"), this);
         note->setObjectName(QStringLiteral("showHideKeyNote"));
-        note->setToolTip(QStringLiteral("This desktop gives programs no keys of their own: let its keyboard shortcut "
-                                        "settings run tabwise --toggle to show and hide the window."));
+        note->setToolTip(tr("This desktop gives programs no keys of their own: let its keyboard shortcut settings "
+                            "run tabwise --toggle to show and hide the window."));
         note->setTextInteractionFlags(Qt::TextSelectableByMouse);
         QFont small = note->font();
         small.setPointSizeF(small.pointSizeF() - 1);
@@ -27,17 +28,18 @@ KeyField::KeyField(bool supported, QWidget* parent)
         column->addWidget(note, 0, Qt::AlignTop);
         return;
     }
-    auto* caption = new QLabel(QStringLiteral("Show/hide &key:"), this);
+    //: Above the field of the key that shows and hides the window from any program
+    auto* caption = new QLabel(tr("Show/hide &key:"), this);
     m_edit = new QKeySequenceEdit(this);
     m_edit->setObjectName(QStringLiteral("showHideKeyEdit"));
-    m_edit->setAccessibleName(QStringLiteral("Key that shows and hides the window from anywhere"));
-    m_edit->setToolTip(QStringLiteral("Shows and hides the window from any program"));
+    m_edit->setAccessibleName(tr("Key that shows and hides the window from anywhere"));
+    m_edit->setToolTip(tr("Shows and hides the window from any program"));
     m_edit->setClearButtonEnabled(true);
     // A screen reader meets the edit's own text box and its clear button: both get names.
     if (auto* text = m_edit->findChild<QLineEdit*>())
         text->setAccessibleName(m_edit->accessibleName());
     for (auto* button : m_edit->findChildren<QToolButton*>())
-        button->setAccessibleName(QStringLiteral("Clear the key"));
+        button->setAccessibleName(tr("Clear the key"));
     caption->setBuddy(m_edit);
     column->addWidget(caption);
     column->addWidget(m_edit);

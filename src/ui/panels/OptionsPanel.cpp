@@ -1,5 +1,6 @@
 #include "ui/panels/OptionsPanel.h"
 
+#include "core/captions/Titles.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/ValueConversion.h"
 #include "platform/Platform.h"
@@ -38,8 +39,8 @@ template <typename Widget> Widget* place(Widget* widget, const char* name, QRect
 void addLabel(QWidget* before, const QString& caption, int left, int top)
 {
     auto* label = new QLabel(caption, before->parentWidget());
-    label->move(px(left), px(top));
     label->adjustSize();
+    label->setGeometry(mirrored(label, px(measure::windowWidth), QRect(QPoint(px(left), px(top)), label->size())));
     label->stackUnder(before);
 }
 
@@ -50,15 +51,18 @@ constexpr int rowTop(int tabIndex)
     return 840 + 330 * tabIndex;
 }
 
-QLine twipsLine(int x1, int y1, int x2, int y2)
+// A rule of the tab table, mirrored as the table's controls are.
+QLine twipsLine(const QWidget* table, int x1, int y1, int x2, int y2)
 {
-    return QLine(px(x1), px(y1), px(x2), px(y2));
+    const auto x
+        = [table](int twips) { return mirrored(table, px(measure::windowWidth), QRect(px(twips), 0, 1, 1)).x(); };
+    return QLine(x(x1), px(y1), x(x2), px(y2));
 }
 
 } // namespace
 
 OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QString& appFolder, QWidget* parent)
-    : OverlayPanel(QStringLiteral("Program Options"), parent)
+    : OverlayPanel(tr("Program Options"), parent)
     , m_platform(platform)
     , m_settings(settings)
     , m_appFolder(appFolder)
@@ -77,48 +81,52 @@ OptionsPanel::OptionsPanel(Platform& platform, SettingsStore& settings, const QS
 
 void OptionsPanel::buildStartOptions()
 {
-    m_startMinimized = place(new QCheckBox(QStringLiteral("Start Program Minimized"), this), "startMinimizedBox",
-        twipsRect(240, 240, 2295, 375));
-    m_startAtLogon = place(
-        new QCheckBox(QStringLiteral("Start at Log-on"), this), "startAtLogonBox", twipsRect(240, 600, 2055, 315));
-    m_stayOnTop
-        = place(new QCheckBox(QStringLiteral("Stay on top"), this), "stayOnTopBox", twipsRect(240, 960, 2055, 255));
+    m_startMinimized = place(new QCheckBox(tr("Start Program Minimized"), this), "startMinimizedBox",
+        twipsRect(this, measure::windowWidth, 240, 240, 2295, 375));
+    m_startAtLogon = place(new QCheckBox(tr("Start at Log-on"), this), "startAtLogonBox",
+        twipsRect(this, measure::windowWidth, 240, 600, 2055, 315));
+    m_stayOnTop = place(new QCheckBox(tr("Stay on top"), this), "stayOnTopBox",
+        twipsRect(this, measure::windowWidth, 240, 960, 2055, 255));
     // Staying on top also places the window; Wayland allows neither.
     addWindowSystemNote(m_stayOnTop);
     // The right-hand column: the show/hide key (made later) above the two buttons.
-    m_ok = place(new QPushButton(QStringLiteral("&Ok"), this), "okButton", twipsRect(3060, 900, 900, 270));
-    m_cancel = place(new QPushButton(QStringLiteral("&Cancel"), this), "cancelButton", twipsRect(4035, 900, 900, 270));
+    //: The options panel's button that stores the options and closes the panel
+    m_ok = place(
+        new QPushButton(tr("&Ok"), this), "okButton", twipsRect(this, measure::windowWidth, 3060, 900, 900, 270));
+    //: The options panel's button that closes it without storing anything
+    m_cancel = place(new QPushButton(tr("&Cancel"), this), "cancelButton",
+        twipsRect(this, measure::windowWidth, 4035, 900, 900, 270));
 }
 
 void OptionsPanel::buildTabTable()
 {
     const QList<QLine> rules {
-        twipsLine(120, 360, 120, 2490),
-        twipsLine(675, 360, 675, 2490),
-        twipsLine(3480, 360, 3480, 2490),
-        twipsLine(5040, 360, 5040, 2490),
-        twipsLine(5040, 360, 120, 360),
-        twipsLine(5040, 720, 105, 720),
-        twipsLine(120, 2490, 5040, 2490),
+        twipsLine(this, 120, 360, 120, 2490),
+        twipsLine(this, 675, 360, 675, 2490),
+        twipsLine(this, 3480, 360, 3480, 2490),
+        twipsLine(this, 5040, 360, 5040, 2490),
+        twipsLine(this, 5040, 360, 120, 360),
+        twipsLine(this, 5040, 720, 105, 720),
+        twipsLine(this, 120, 2490, 5040, 2490),
     };
-    auto* table
-        = place(new RuledFrame(QStringLiteral("Tab Options"), rules, this), "tabTable", twipsRect(0, 3000, 5190, 2550));
+    auto* table = place(new RuledFrame(tr("Tab Options"), rules, this), "tabTable",
+        twipsRect(this, measure::windowWidth, 0, 3000, 5190, 2550));
     for (const PageInfo& info : pageTable) {
         const auto row = std::size_t(info.tabIndex);
         const int top = rowTop(info.tabIndex);
         const QString number = QString::number(info.tabIndex + 1);
-        auto* name = new QLineEdit(QString::fromLatin1(info.defaultCaption), table);
+        auto* name = new QLineEdit(defaultTabCaption(info.tabIndex), table);
         name->setObjectName(QStringLiteral("nameBox") + number);
-        name->setGeometry(twipsRect(720, top, 2655, 285));
+        name->setGeometry(twipsRect(this, measure::windowWidth, 720, top, 2655, 285));
         name->setMaxLength(std::numeric_limits<int>::max()); // a stored name comes back whole
-        name->setAccessibleName(QStringLiteral("Name of tab ") + number);
+        name->setAccessibleName(tr("Name of tab %1").arg(number));
         m_names[row] = name;
         if (info.tabIndex == 0)
             continue; // the first tab cannot be hidden
         auto* show = new QCheckBox(table);
         show->setObjectName(QStringLiteral("showBox") + number);
-        show->setGeometry(twipsRect(300, top + 15, 255, 255));
-        show->setAccessibleName(QStringLiteral("Show tab ") + number);
+        show->setGeometry(twipsRect(this, measure::windowWidth, 300, top + 15, 255, 255));
+        show->setAccessibleName(tr("Show tab %1").arg(number));
         show->setChecked(true);
         m_shows[row] = show;
     }
@@ -132,13 +140,17 @@ void OptionsPanel::fitCaptions()
     m_captionsFitted = true;
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
-    addLabel(nameBox(0), QStringLiteral("Show"), 180, 480);
-    addLabel(nameBox(0), QStringLiteral("Tab Description"), 1440, 480);
-    addLabel(nameBox(0), QStringLiteral("Current Tab"), 3840, 480);
+        widenFromStart(box, std::max(box->width(), box->sizeHint().width()));
+    //: The heading of the tab table's column of boxes that show or hide each tab
+    addLabel(nameBox(0), tr("Show"), 180, 480);
+    //: The heading of the tab table's column of the tabs' names
+    addLabel(nameBox(0), tr("Tab Description"), 1440, 480);
+    //: The heading of the tab table's column that numbers the tabs, "(Tab #1)" to "(Tab #5)"
+    addLabel(nameBox(0), tr("Current Tab"), 3840, 480);
     for (int tab = 0; tab < pageCount; ++tab) {
         QWidget* next = tab == 0 ? static_cast<QWidget*>(nameBox(1)) : showBox(tab); // the rest of the row
-        addLabel(next, QStringLiteral("(Tab #%1)").arg(tab + 1), 3960, rowTop(tab) + 45);
+        //: A row of the tab table: the number of the tab it names
+        addLabel(next, tr("(Tab #%1)").arg(tab + 1), 3960, rowTop(tab) + 45);
     }
 }
 
@@ -151,7 +163,8 @@ KeyField* OptionsPanel::showHideKeyField()
     // it would have had from the start.
     const bool keysSupported = m_platform.globalKey().supported();
     m_showHideKey = place(new KeyField(keysSupported, this), "showHideKeyField",
-        keysSupported ? twipsRect(3060, 225, 1875, 630) : twipsRect(3000, 225, 2160, 630));
+        keysSupported ? twipsRect(this, measure::windowWidth, 3060, 225, 1875, 630)
+                      : twipsRect(this, measure::windowWidth, 3000, 225, 2160, 630));
     m_showHideKey->stackUnder(m_ok);
     if (isVisible())
         m_showHideKey->show();
@@ -162,7 +175,8 @@ HistoryOptions* OptionsPanel::historyOptions()
 {
     // At the foot of the panel, made when it is first needed like the key field.
     if (!m_history) {
-        m_history = place(new HistoryOptions(m_platform, this), "historyOptions", twipsRect(240, 5565, 4695, 315));
+        m_history = place(new HistoryOptions(m_platform, this), "historyOptions",
+            twipsRect(this, measure::windowWidth, 240, 5565, 4695, 315));
         connect(m_history, &HistoryOptions::clearConfirmed, this, &OptionsPanel::clearHistoryRequested);
         if (isVisible())
             m_history->show();
@@ -176,8 +190,8 @@ BackupPanel* OptionsPanel::backupPanel()
     if (!m_backup) {
         showHideKeyField(); // comes before the backup frame in the tab order
         historyOptions();
-        m_backup = place(
-            new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel", twipsRect(0, 1200, 5190, 1815));
+        m_backup = place(new BackupPanel(m_platform, m_settings, m_appFolder, this), "backupPanel",
+            twipsRect(this, measure::windowWidth, 0, 1200, 5190, 1815));
         connect(m_backup, &BackupPanel::aboutToRestore, this, &OptionsPanel::aboutToRestore);
         connect(m_backup, &BackupPanel::restored, this, &OptionsPanel::restored);
         setTabOrder();
@@ -203,6 +217,12 @@ void OptionsPanel::setTabOrder()
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     keepFocusInside();
+}
+
+QString OptionsPanel::titleWord() const
+{
+    //: The window's title while the options panel is open: "Tabwise (Options)"
+    return tr("Options");
 }
 
 QString OptionsPanel::tabName(int tabIndex) const
@@ -337,9 +357,9 @@ void OptionsPanel::changeStartAtLogon()
     const bool on = m_startAtLogon->isChecked();
     const FileWrite done = on ? m_platform.autostart().add() : m_platform.autostart().remove();
     if (!done.ok)
-        showError((on ? QStringLiteral("Tabwise could not be set to start at log-on:\n\n")
-                      : QStringLiteral("Tabwise could not be kept from starting at log-on:\n\n"))
-            + done.error);
+        showError((on ? tr("Tabwise could not be set to start at log-on:\n\n%1")
+                      : tr("Tabwise could not be kept from starting at log-on:\n\n%1"))
+                      .arg(done.error));
     m_settings.write(Key::StartAtLogon, boxStateText(on));
 }
 

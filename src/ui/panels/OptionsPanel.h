@@ -43,7 +43,7 @@ public:
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
     QString tabName(int tabIndex) const;
 
-    QString titleWord() const override { return QStringLiteral("Options"); }
+    QString titleWord() const override;
     void dismiss() override { cancel(); }
 
     // Shows the panel with the backup folder of the last backup; an open panel comes to the front

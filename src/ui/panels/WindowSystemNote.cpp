@@ -1,6 +1,7 @@
 #include "ui/panels/WindowSystemNote.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace tabwise {
@@ -14,12 +15,14 @@ QLabel* addWindowSystemNote(QAbstractButton* option, const QString& platformName
 {
     if (!windowSystemPlacesWindows(platformName))
         return nullptr;
-    auto* note = new QLabel(QStringLiteral("Not on Wayland"), option->parentWidget());
+    //: Beside an option (Stay on top) that the Wayland desktop does not allow
+    auto* note = new QLabel(QCoreApplication::translate("WindowSystemNote", "Not on Wayland"), option->parentWidget());
     note->setObjectName(option->objectName() + QStringLiteral("Note"));
-    const QString why = QStringLiteral("Wayland does not let a program keep its window above others or place it "
-                                       "on the screen: the desktop decides.");
+    const QString why = QCoreApplication::translate("WindowSystemNote",
+        "Wayland does not let a program keep its window above others or place it on the screen: the desktop "
+        "decides.");
     note->setToolTip(why);
-    note->setAccessibleName(QStringLiteral("Not on Wayland"));
+    note->setAccessibleName(note->text());
     note->setAccessibleDescription(why);
     QFont font = note->font();
     font.setItalic(true);
@@ -27,7 +30,10 @@ QLabel* addWindowSystemNote(QAbstractButton* option, const QString& platformName
     note->setFont(font);
     note->adjustSize();
     const QRect box = option->geometry();
-    note->move(box.x() + option->sizeHint().width() + 6, box.y() + (box.height() - note->height()) / 2);
+    // Beside the option's text: on its right, or where the layout runs right to left, on its left.
+    const int beside = option->isRightToLeft() ? box.x() + box.width() - option->sizeHint().width() - 6 - note->width()
+                                               : box.x() + option->sizeHint().width() + 6;
+    note->move(beside, box.y() + (box.height() - note->height()) / 2);
     return note;
 }
 

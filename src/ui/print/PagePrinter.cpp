@@ -36,8 +36,8 @@ void PagePrinter::print(const QString& name, const QStringList& lines)
         return;
     auto spool = std::make_unique<PrintSpool>(*printer);
     if (!spool->error().isEmpty()) {
-        m_platform.messages().show(m_page, QStringLiteral("The page could not be printed.\n\n") + spool->error(),
-            msgbox::OkOnly | msgbox::Critical);
+        m_platform.messages().show(
+            m_page, tr("The page could not be printed.\n\n%1").arg(spool->error()), msgbox::OkOnly | msgbox::Critical);
         return;
     }
     m_name = name;
@@ -60,14 +60,19 @@ void PagePrinter::showProgress(int percent, int page)
     if (!m_note) {
         m_note = new NoteBar(m_page);
         m_note->setObjectName(QStringLiteral("printNote"));
-        QPushButton* cancelButton = m_note->addButton(QStringLiteral("Cancel"));
+        //: Stops the printing of a page
+        QPushButton* cancelButton = m_note->addButton(tr("Cancel"));
         cancelButton->setObjectName(QStringLiteral("cancelPrintButton"));
-        cancelButton->setAccessibleName(QStringLiteral("Cancel printing"));
+        cancelButton->setAccessibleName(tr("Cancel printing"));
         connect(cancelButton, &QPushButton::clicked, this, &PagePrinter::cancel);
     }
     m_note->resize(px(measure::pageTextWidth), m_note->height());
-    m_note->showNote(QStringLiteral("Printing %1: %2 % done, page %3.").arg(m_name).arg(percent).arg(page));
-    m_note->move(0, px(measure::pageTextHeight) - m_note->height()); // at the foot of the text, above the commands
+    //: %1 is the page's name, %2 how many per cent are done, %3 the number of the sheet being printed
+    m_note->showNote(
+        tr("Printing %1: %2 % done, page %3.").arg(m_name, QString::number(percent), QString::number(page)));
+    // At the foot of the text, above the commands.
+    m_note->setGeometry(mirrored(m_page, px(measure::pageWidth),
+        QRect(0, px(measure::pageTextHeight) - m_note->height(), m_note->width(), m_note->height())));
 }
 
 void PagePrinter::finish(const PrintResult& result)
@@ -83,7 +88,7 @@ void PagePrinter::finish(const PrintResult& result)
         m_note->hide();
     if (!error.isEmpty())
         m_platform.messages().show(
-            m_page, QStringLiteral("The page could not be printed.\n\n") + error, msgbox::OkOnly | msgbox::Critical);
+            m_page, tr("The page could not be printed.\n\n%1").arg(error), msgbox::OkOnly | msgbox::Critical);
     Q_EMIT finished();
 }
 

@@ -3,6 +3,7 @@
 #include "core/page/AtomicFile.h"
 #include "platform/Printing.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +35,8 @@ QString writeProblem(const QString& path)
 
 QString fileError(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file could not be written:\n\n") + fileErrorText(path, reason);
+    return QCoreApplication::translate("Printing", "The file could not be written:\n\n%1")
+        .arg(fileErrorText(path, reason));
 }
 
 // The printer writes its document and says nothing when the disk cuts it short: a whole document
@@ -68,14 +70,15 @@ QString printerError(const QPrinter& printer)
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString file = printer.outputFileName();
         if (file.isEmpty())
-            return QStringLiteral("No file was chosen to print to.");
+            return QCoreApplication::translate("Printing", "No file was chosen to print to.");
         const QString problem = writeProblem(file);
-        return fileError(
-            file, problem.isEmpty() ? QStringLiteral("The printer did not accept the document.") : problem);
+        return fileError(file,
+            problem.isEmpty() ? QCoreApplication::translate("Printing", "The printer did not accept the document.")
+                              : problem);
     }
     if (printer.printerName().isEmpty())
-        return QStringLiteral("No printer is installed.");
-    return QStringLiteral("The printer \"%1\" is not available.").arg(printer.printerName());
+        return QCoreApplication::translate("Printing", "No printer is installed.");
+    return QCoreApplication::translate("Printing", "The printer \"%1\" is not available.").arg(printer.printerName());
 }
 
 PrintSpool::PrintSpool(QPrinter& printer)
@@ -120,7 +123,8 @@ QString PrintSpool::deliver(Printing& printing)
     if (!wholeDocument(spool)) {
         const QString reason = writeFailureReason(spool, 64 * 1024);
         return fileError(m_target.isEmpty() ? spool : m_target,
-            reason.isEmpty() ? QStringLiteral("The printer did not accept the document.") : reason);
+            reason.isEmpty() ? QCoreApplication::translate("Printing", "The printer did not accept the document.")
+                             : reason);
     }
     if (m_target.isEmpty())
         return printing.send(m_printer, spool);

@@ -29,7 +29,8 @@ TrayIcon::TrayIcon(NotifyIcon& notifyIcon, QWidget* window, const QList<QAction*
 bool TrayIcon::add()
 {
     m_added = true;
-    return m_notifyIcon.addIcon(m_window, QStringLiteral("Tabwise"), m_menu);
+    //: The tray icon's tip: the program's name
+    return m_notifyIcon.addIcon(m_window, tr("Tabwise"), m_menu);
 }
 
 void TrayIcon::remove()

@@ -28,8 +28,8 @@ ShowHideKey::ShowHideKey(Platform& platform, SettingsStore& settings, MainWindow
     };
     key.onRefused = [this](const QString& reason) {
         m_platform.messages().show(&m_window,
-            QStringLiteral("Tabwise cannot use the key %1 to show and hide its window: %2.\n\n"
-                           "Choose another key in the options.")
+            //: %2 says why, in words such as "another program holds it"
+            tr("Tabwise cannot use the key %1 to show and hide its window: %2.\n\nChoose another key in the options.")
                 .arg(m_taken.toString(QKeySequence::NativeText), reason),
             msgbox::OkOnly | msgbox::Exclamation);
     };

@@ -7,9 +7,9 @@ namespace tabwise {
 
 namespace {
 
-QAction* makeAction(QObject* owner, const char* name, const char* text, const QList<QKeySequence>& keys = {})
+QAction* makeAction(QObject* owner, const char* name, const QString& text, const QList<QKeySequence>& keys = {})
 {
-    auto* action = new QAction(QString::fromLatin1(text), owner);
+    auto* action = new QAction(text, owner);
     action->setObjectName(QLatin1String(name));
     action->setShortcuts(keys);
     return action;
@@ -19,20 +19,27 @@ QAction* makeAction(QObject* owner, const char* name, const char* text, const QL
 
 WindowActions::WindowActions(QWidget* window)
     : QObject(window)
-    , save(makeAction(this, "saveAction", "&Save", { QKeySequence(Qt::CTRL | Qt::Key_S) }))
-    , print(makeAction(this, "printAction", "&Print", { QKeySequence(Qt::CTRL | Qt::Key_P) }))
-    , find(makeAction(this, "findAction", "&Find...", { QKeySequence::Find }))
-    , findNext(makeAction(this, "findNextAction", "Find &Next", { QKeySequence::FindNext }))
-    , findPrevious(makeAction(this, "findPreviousAction", "Find Pre&vious", { QKeySequence::FindPrevious }))
-    , findInAllPages(makeAction(
-          this, "findInAllPagesAction", "Find in &All Pages...", { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) }))
-    , history(makeAction(this, "historyAction", "&History...", { QKeySequence(Qt::CTRL | Qt::Key_H) }))
-    , options(makeAction(this, "optionsAction", "&Options", { QKeySequence(Qt::CTRL | Qt::Key_Comma) }))
-    , help(makeAction(this, "helpAction", "&Help", { QKeySequence::HelpContents }))
-    , about(makeAction(this, "aboutAction", "&About"))
-    , restore(makeAction(this, "restoreAction", "&Restore"))
-    , showHide(makeAction(this, "showHideAction", "Show/&Hide"))
-    , exit(makeAction(this, "exitAction", "E&xit"))
+    //: Saves the current page
+    , save(makeAction(this, "saveAction", tr("&Save"), { QKeySequence(Qt::CTRL | Qt::Key_S) }))
+    //: Prints the current page
+    , print(makeAction(this, "printAction", tr("&Print"), { QKeySequence(Qt::CTRL | Qt::Key_P) }))
+    , find(makeAction(this, "findAction", tr("&Find..."), { QKeySequence::Find }))
+    , findNext(makeAction(this, "findNextAction", tr("Find &Next"), { QKeySequence::FindNext }))
+    , findPrevious(makeAction(this, "findPreviousAction", tr("Find Pre&vious"), { QKeySequence::FindPrevious }))
+    , findInAllPages(makeAction(this, "findInAllPagesAction", tr("Find in &All Pages..."),
+          { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) }))
+    //: Opens the earlier versions of the current page
+    , history(makeAction(this, "historyAction", tr("&History..."), { QKeySequence(Qt::CTRL | Qt::Key_H) }))
+    //: The tray menu's entry that opens the options panel
+    , options(makeAction(this, "optionsAction", tr("&Options"), { QKeySequence(Qt::CTRL | Qt::Key_Comma) }))
+    , help(makeAction(this, "helpAction", tr("&Help"), { QKeySequence::HelpContents }))
+    //: The tray menu's entry that opens the About panel
+    , about(makeAction(this, "aboutAction", tr("&About")))
+    //: The tray menu's entry that brings the window back from the tray (not a restore of a backup)
+    , restore(makeAction(this, "restoreAction", tr("&Restore")))
+    , showHide(makeAction(this, "showHideAction", tr("Show/&Hide")))
+    //: The tray menu's entry that ends the program
+    , exit(makeAction(this, "exitAction", tr("E&xit")))
 {
     for (QAction* action : { save, print, find, findNext, findPrevious, findInAllPages, history, options, help })
         window->addAction(action);

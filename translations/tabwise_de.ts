@@ -1,0 +1,959 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>The program&apos;s own file is not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The folder cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a link to %1, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file in the destination is a link to %1, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file in the destination is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination holds a folder of this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was backed up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder is the program&apos;s own folder:
+%1
+
+The page files cannot be backed up onto themselves. Choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder is the program&apos;s own folder:
+%1
+
+The page files cannot be restored onto themselves. Choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page file (*.ntr) in
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup into
+%1
+is not complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore from
+%1
+is not complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <extracomment>What a backup or restore did copy, by file name (&quot;notes.ntr, web.ntr&quot;), or &quot;none&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no page file copied</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not copied:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A page file that was not copied, and why (&quot;web.ntr: The file in the destination is read-only.&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In the backup folder, %1 was a link to a file elsewhere: the copy took the link&apos;s place, and the file it led to is as it was.</source>
+        <extracomment>%1 names the page files (&quot;email.ntr&quot; or &quot;email.ntr, web.ntr&quot;); the form follows how many they are</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tabwise, a notebook of five tabbed pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the window, starting Tabwise if needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the window when it is shown and active, else show it; starts Tabwise if needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--show and --toggle cannot be used together.</source>
+        <extracomment>--show and --toggle are options of the command and stay as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Entries</name>
+    <message>
+        <source>&quot;%1&quot; is not opened: only web addresses (http:// or https://) are opened from this page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not opened: only one e-mail address such as name@example.org starts a mail message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened: the desktop has no program to open it with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An empty entry cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not opened: it is a number, not an address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlobalKey</name>
+    <message>
+        <source>the keyboard has no such key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>The help file %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a compiled help file, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 holds no pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Found</source>
+        <extracomment>A version of a page kept in its history: as the page file was found at a start</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <extracomment>A version of a page kept in its history: as the user saved it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed on disk (kept as &quot;%1&quot;)</source>
+        <extracomment>A version of a page kept in its history: another program changed the file, and the version was kept beside the page as a file of this name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed on disk</source>
+        <extracomment>A version of a page kept in its history: another program changed the file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before restore from %1</source>
+        <extracomment>A version of a page kept in its history: the page as it was before a restore from this folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored from %1</source>
+        <extracomment>A version of a page kept in its history: the page as a restore from this folder brought it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Tabwise</source>
+        <extracomment>The title of the program&apos;s message boxes: the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <source>This is a folder, not a page file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <extracomment>The first tab&apos;s name until the user gives it another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Numbers</source>
+        <extracomment>The second tab&apos;s name until the user gives it another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Addresses</source>
+        <extracomment>The third tab&apos;s name until the user gives it another: one e-mail address a line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Sites</source>
+        <extracomment>The fourth tab&apos;s name until the user gives it another: one web address a line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <extracomment>The fifth tab&apos;s name until the user gives it another: a page for anything else</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the document:
+
+%2</source>
+        <extracomment>%2 is the printing system&apos;s own reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen to print to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer did not accept the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a valid settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Spelling</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A spelling dictionary&apos;s name: its language, then where or how it is written (&quot;English (United States)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <extracomment>The spelling language that checks nothing</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dictionary file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dictionary %1 is written in the character set %2, which this program cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TextMenu</name>
+    <message>
+        <source>&amp;Discard Unsaved Typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the unsaved typing on %1? It cannot be brought back.</source>
+        <extracomment>%1 is the page&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Titles</name>
+    <message>
+        <source>Tabwise (%1)</source>
+        <extracomment>The window&apos;s title: the program&apos;s name and the current tab&apos;s name, or the word &quot;Options&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit %1</source>
+        <extracomment>A page&apos;s command, Edit and the page&apos;s name (&quot;&amp;Edit Notes&quot;); &amp; marks the access key (Alt+E)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save %1</source>
+        <extracomment>A page&apos;s command, Save and the page&apos;s name (&quot;&amp;Save Notes&quot;); &amp; marks the access key (Alt+S)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print %1</source>
+        <extracomment>A page&apos;s command, Print and the page&apos;s name (&quot;&amp;Print Notes&quot;); &amp; marks the access key (Alt+P)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <extracomment>What a screen reader calls a page whose tab has no name: &quot;Page 1&quot; to &quot;Page 5&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <extracomment>The program&apos;s version in the About panel: major, minor and revision number (&quot;Version 1.0.10&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Volumes</name>
+    <message>
+        <source>Home (%1)</source>
+        <extracomment>The drive list&apos;s entry for the user&apos;s home folder: &quot;Home (/home/ann)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The drive list&apos;s entry for a removable drive: its label, then where it is mounted (&quot;STICK (/media/ann/STICK)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowSystemNote</name>
+    <message>
+        <source>Not on Wayland</source>
+        <extracomment>Beside an option (Stay on top) that the Wayland desktop does not allow</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wayland does not let a program keep its window above others or place it on the screen: the desktop decides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::AboutPanel</name>
+    <message>
+        <source>About Tabwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabwise</source>
+        <extracomment>The About panel&apos;s heading: the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <extracomment>The About panel&apos;s button that closes it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::BackupPanel</name>
+    <message>
+        <source>Backup your Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backup Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore &amp;Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <extracomment>What a screen reader calls the list of drives to back up onto</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <extracomment>What a screen reader calls the list of folders to back up into</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <extracomment>The button that makes a new folder in the open one</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new folder could not be made:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder could not be renamed:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected drive is not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will execute the backup now!
+
+Confirm?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup is complete, but its folder could not be remembered:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n page file(s) to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This will execute the restore now!
+
+The pages are replaced by those in:
+%1
+
+Confirm?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be kept before the restore, so nothing was restored.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n page file(s) from %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pages as they were before are kept in:
+%1
+and in each page&apos;s history (History, %2).</source>
+        <extracomment>%2 is the key that opens a page&apos;s history (Ctrl+H)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::FindBar</name>
+    <message>
+        <source>Find</source>
+        <extracomment>The find bar&apos;s field, and what it shows while empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Match (%1)</source>
+        <extracomment>%1 is the key (Shift+F3)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Match (%1)</source>
+        <extracomment>%1 is the key (F3)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aa</source>
+        <extracomment>The find bar&apos;s toggle for matching case: a capital and a small letter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (%1)</source>
+        <extracomment>%1 is the key (Escape)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n</source>
+        <extracomment>The find bar&apos;s count: the match selected, of how many in the page (&quot;3 of 12&quot;)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n match(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::FindPanel</name>
+    <message>
+        <source>Find in All Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in all pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line found: its number in the page, then its text (&quot;12: Anna Smith&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>More than %n line(s); the first of each page are listed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::FolderList</name>
+    <message>
+        <source>New Folder</source>
+        <extracomment>The name a new folder gets until the user types another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder&apos;s name cannot be empty, &quot;.&quot;, &quot;..&quot; or hold a &quot;/&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::HelpWindow</name>
+    <message>
+        <source>Tabwise Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Goes back to the help page shown before</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Shows the help&apos;s first page, its table of contents</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::HistoryOptions</name>
+    <message>
+        <source>Clear &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep his&amp;tory:</source>
+        <extracomment>Before the list of how long earlier versions of the pages are kept (Forever, One year, 90 days, ...)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forever</source>
+        <extracomment>How long earlier versions of the pages are kept</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One year</source>
+        <extracomment>How long earlier versions of the pages are kept</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deletes every earlier version of every page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>How long earlier versions of the pages are kept: &quot;90 days&quot;</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Clear the history of all pages?
+
+Every earlier version of every page is deleted for good, including any text you have since removed from a page, such as a password typed by mistake. This cannot be undone. The pages themselves stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear History</source>
+        <extracomment>The answers to &quot;Clear the history of all pages?&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep It</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::KeyField</name>
+    <message>
+        <source>Show/hide key: bind
+tabwise --toggle
+in the desktop&apos;s settings</source>
+        <extracomment>In the place of the show/hide key where the desktop gives programs no keys; tabwise --toggle is a command and stays as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop gives programs no keys of their own: let its keyboard shortcut settings run tabwise --toggle to show and hide the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/hide &amp;key:</source>
+        <extracomment>Above the field of the key that shows and hides the window from any program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key that shows and hides the window from anywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows and hides the window from any program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::ListBox</name>
+    <message>
+        <source>&amp;Open</source>
+        <extracomment>An entry&apos;s context menu: opens the web page or writes a mail to the address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>An entry&apos;s context menu: copies the entry</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::NoteBar</name>
+    <message>
+        <source>Close note</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::OptionsPanel</name>
+    <message>
+        <source>Program Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Program Minimized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at Log-on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay on top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <extracomment>The options panel&apos;s button that stores the options and closes the panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The options panel&apos;s button that closes it without storing anything</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of tab %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show tab %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>The heading of the tab table&apos;s column of boxes that show or hide each tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Description</source>
+        <extracomment>The heading of the tab table&apos;s column of the tabs&apos; names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Tab</source>
+        <extracomment>The heading of the tab table&apos;s column that numbers the tabs, &quot;(Tab #1)&quot; to &quot;(Tab #5)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Tab #%1)</source>
+        <extracomment>A row of the tab table: the number of the tab it names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>The window&apos;s title while the options panel is open: &quot;Tabwise (Options)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabwise could not be set to start at log-on:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabwise could not be kept from starting at log-on:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::PagePrinter</name>
+    <message>
+        <source>The page could not be printed.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Stops the printing of a page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing %1: %2 % done, page %3.</source>
+        <extracomment>%1 is the page&apos;s name, %2 how many per cent are done, %3 the number of the sheet being printed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::PortalGlobalKey</name>
+    <message>
+        <source>the desktop did not open a shortcut session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the Tabwise window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop did not grant it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::ShowHideKey</name>
+    <message>
+        <source>Tabwise cannot use the key %1 to show and hide its window: %2.
+
+Choose another key in the options.</source>
+        <extracomment>%2 says why, in words such as &quot;another program holds it&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::TabControl</name>
+    <message>
+        <source>%1 (unsaved typing)</source>
+        <extracomment>A tab&apos;s tooltip while its page holds typing that is not saved: the tab&apos;s name, then the note</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::TrayIcon</name>
+    <message>
+        <source>Tabwise</source>
+        <extracomment>The tray icon&apos;s tip: the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::WindowActions</name>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Saves the current page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <extracomment>Prints the current page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in &amp;All Pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <extracomment>Opens the earlier versions of the current page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <extracomment>The tray menu&apos;s entry that opens the options panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <extracomment>The tray menu&apos;s entry that opens the About panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <extracomment>The tray menu&apos;s entry that brings the window back from the tray (not a restore of a backup)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/&amp;Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>The tray menu&apos;s entry that ends the program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
