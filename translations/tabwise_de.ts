@@ -140,6 +140,17 @@ is not complete.</source>
     </message>
 </context>
 <context>
+    <name>Drafts</name>
+    <message>
+        <source>The file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No draft to add to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Entries</name>
     <message>
         <source>&quot;%1&quot; is not opened: only web addresses (http:// or https://) are opened from this page.</source>
@@ -232,12 +243,89 @@ is not complete.</source>
         <extracomment>A version of a page kept in its history: the page as a restore from this folder brought it</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 lacks functions the history needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packing was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A step of the history that failed, then the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history needs libgit2, which cannot be loaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history was damaged (%1). It was set aside as %2, and a new history was begun.</source>
+        <extracomment>%1 is what was wrong, %2 the folder it was moved to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A version of %1 could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version of %1 cannot be read</source>
+        <extracomment>%1 is the date and time the version was kept</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old versions could not be dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1 -%2 lines</source>
+        <extracomment>Lines added and removed since the version before: &quot;+3 -1 lines&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Tabwise</source>
         <extracomment>The title of the program&apos;s message boxes: the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageDocument</name>
+    <message>
+        <source>The page could not be saved:
+
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -308,6 +396,11 @@ is not complete.</source>
         <source>The printer &quot;%1&quot; is not available.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The document cannot be printed: the CUPS library cannot be loaded (%1).</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -340,6 +433,29 @@ is not complete.</source>
         <source>The dictionary %1 is written in the character set %2, which this program cannot read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The personal dictionary cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>It is larger than %n MB.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a word that the personal dictionary can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its folder cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TextMenu</name>
@@ -350,6 +466,36 @@ is not complete.</source>
     <message>
         <source>Discard the unsaved typing on %1? It cannot be brought back.</source>
         <extracomment>%1 is the page&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(No Suggestions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word could not be added to your dictionary:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Spelling: No Dictionary Installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Spelling: Off in the Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Spelling</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -628,6 +774,21 @@ and in each page&apos;s history (History, %2).</source>
     </message>
 </context>
 <context>
+    <name>tabwise::FolderWatch</name>
+    <message>
+        <source>The folder does not exist (a removable disk may have been taken out).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tabwise::HelpWindow</name>
     <message>
         <source>Tabwise Help</source>
@@ -702,6 +863,87 @@ Every earlier version of every page is deleted for good, including any text you 
     </message>
 </context>
 <context>
+    <name>tabwise::HistoryPanel</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <extracomment>Columns of the list of a page&apos;s versions: when it was kept, why, its size, the lines changed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text of the selected version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <extracomment>%1 is the page&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the versions of this page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history could not be read:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No version of this page has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading this version...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version could not be read:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every line of this version is in the page as it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked lines are not in the page as it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tabwise::KeyField</name>
     <message>
         <source>Show/hide key: bind
@@ -742,6 +984,30 @@ in the desktop&apos;s settings</source>
     <message>
         <source>&amp;Copy</source>
         <extracomment>An entry&apos;s context menu: copies the entry</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::MainWindow</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds typing that is not saved. Put the chosen version in its place?</source>
+        <extracomment>%1 is the page&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep My Typing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace It</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -831,6 +1097,83 @@ in the desktop&apos;s settings</source>
     </message>
 </context>
 <context>
+    <name>tabwise::PageDocument</name>
+    <message>
+        <source>The folder cannot be reached. Your typing is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The file cannot be read, so saving could replace text you have not seen.</source>
+        <extracomment>%1 names the file and why it cannot be read</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other version could not be kept, so the page was not saved:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::PageKeeper</name>
+    <message>
+        <source>The history of your pages could not be written, so earlier versions may be missing from it:
+
+%1
+
+Your pages are saved as usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your pages is cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of your pages could not be cleared completely:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+It was kept aside as:
+%2</source>
+        <extracomment>%1 is what is wrong with a draft file, %2 where it was put</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved typing kept from the last session could not be read:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These pages hold unsaved typing and still show it: %1
+
+Save asks whether to keep the restored version beside your typing.</source>
+        <extracomment>%1 lists the pages&apos; names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of your pages cannot be reached: %1
+%2
+What you see is kept, and nothing is saved there until the folder is back.</source>
+        <extracomment>%1 is the folder, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your typing could not be kept in a draft, so a crash could lose it:
+
+%1
+
+Save the page to keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tabwise::PagePrinter</name>
     <message>
         <source>The page could not be printed.
@@ -850,6 +1193,63 @@ in the desktop&apos;s settings</source>
     <message>
         <source>Printing %1: %2 % done, page %3.</source>
         <extracomment>%1 is the page&apos;s name, %2 how many per cent are done, %3 the number of the sheet being printed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::PageView</name>
+    <message>
+        <source>The page could not be read:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page&apos;s file cannot be read; what you see is kept.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed on disk by another program. Your typing is kept; Save asks which version to keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved typing from the last session was restored. Save keeps it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other program&apos;s version was kept as &quot;%1&quot;.</source>
+        <extracomment>%1 is the name of the copy, a file beside the page&apos;s</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed on disk by another program since this page was read.
+
+Keep both: your typing becomes the page, and the other version is kept beside it as &quot;%2&quot;.</source>
+        <extracomment>%1 is the page&apos;s name, %2 the name of the copy made of the other version</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep &amp;Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace It</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There has been a error!
+
+%1</source>
+        <extracomment>The message of a list that could not be written, as it has always been worded</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -875,6 +1275,23 @@ in the desktop&apos;s settings</source>
 
 Choose another key in the options.</source>
         <extracomment>%2 says why, in words such as &quot;another program holds it&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tabwise::SplashScreen</name>
+    <message>
+        <source>Platform: %1</source>
+        <extracomment>%1 is the operating system&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made by the %1</source>
+        <extracomment>The splash&apos;s notice line; %1 is the maker&apos;s name (&quot;Tabwise team&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabwise team</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -13,6 +13,16 @@
     </message>
 </context>
 <context>
+    <name>Spelling</name>
+    <message numerus="yes">
+        <source>It is larger than %n MB.</source>
+        <translation>
+            <numerusform>It is larger than %n MB.</numerusform>
+            <numerusform>It is larger than %n MB.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tabwise::BackupPanel</name>
     <message numerus="yes">
         <source>Backed up %n page file(s) to %1.</source>

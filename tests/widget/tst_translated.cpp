@@ -23,18 +23,6 @@ using namespace tabwise;
 
 namespace {
 
-// The texts of the files not yet through the translation, whole or in part. Empty it as they are.
-const QStringList notYetTranslated {
-    // clang-format off
-    // MainWindow
-    "Options",
-    // HistoryPanel
-    "History of ", "Date and time", "Cause", "Size", "Changes", "Versions", "Text of the selected version",
-    "&Restore", "&Copy", "Close", "No version of this page has been kept yet.",
-    "Marked lines are not in the page as it is now.", "Every line of this version is in the page as it is now.",
-    " lines", "Found", "Saved",
-}; // clang-format on
-
 // Found the first time it is read, in any language but the program's own.
 const QRegularExpression translated(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
 const QRegularExpression letter(QStringLiteral("\\p{L}"));
@@ -51,10 +39,8 @@ public:
     void check(const QString& where, QString text)
     {
         text.remove(markup).remove(translated);
-        for (const QStringList& words : { m_userData, notYetTranslated }) {
-            for (const QString& word : words)
-                text.remove(word);
-        }
+        for (const QString& word : m_userData)
+            text.remove(word);
         if (text.contains(letter))
             m_untranslated << where + ": " + text;
     }

@@ -5,6 +5,7 @@
 #include "core/page/ConflictCopy.h"
 #include "core/page/FileStamp.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -24,7 +25,8 @@ bool endsWithLineEnd(const QByteArray& bytes)
 
 SaveOutcome refused(const QString& error)
 {
-    return { SaveOutcome::Status::Refused, QStringLiteral("The page could not be saved:\n\n") + error, {} };
+    return { SaveOutcome::Status::Refused,
+        QCoreApplication::translate("PageDocument", "The page could not be saved:\n\n%1").arg(error), {} };
 }
 
 } // namespace
@@ -69,12 +71,12 @@ SaveOutcome PageDocument::save(bool typed, const ConflictChooser& choose)
 {
     if (!m_folderReachable)
         return refused(
-            fileErrorText(m_appFolder, QStringLiteral("The folder cannot be reached. Your typing is kept.")));
+            fileErrorText(m_appFolder, tr("The folder cannot be reached. Your typing is kept.")));
     QString error;
     const PageBaseline::Disk disk = m_baseline.compare(m_path, &error);
     if (disk == PageBaseline::Disk::Unreadable)
-        return refused(
-            error + QStringLiteral("\n\nThe file cannot be read, so saving could replace text you have not seen."));
+        //: %1 names the file and why it cannot be read
+        return refused(tr("%1\n\nThe file cannot be read, so saving could replace text you have not seen.").arg(error));
     if (!typed && disk == PageBaseline::Disk::Changed && m_baseline.isKnown())
         return { SaveOutcome::Status::OtherVersion, {}, {} };
     // An untouched page that shows exactly its file is saved as the file's own bytes: the text box
@@ -99,7 +101,7 @@ SaveOutcome PageDocument::save(bool typed, const ConflictChooser& choose)
         case ConflictChoice::KeepBoth:
             if (const QString failed = keepOtherVersion(copy); !failed.isEmpty())
                 return { SaveOutcome::Status::Refused,
-                    QStringLiteral("The other version could not be kept, so the page was not saved:\n\n") + failed,
+                    tr("The other version could not be kept, so the page was not saved:\n\n%1").arg(failed),
                     {} };
             keptCopyName = copyName;
             break;

@@ -2,6 +2,7 @@
 
 #include "core/page/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -64,7 +65,7 @@ bool makePrivateFolder(const QString& path, QString* error)
     const QByteArray name = QFile::encodeName(clean);
     struct stat status { };
     if (::stat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        *error = fileErrorText(clean, S_ISDIR(status.st_mode) ? systemReason() : QStringLiteral("It is not a folder."));
+        *error = fileErrorText(clean, S_ISDIR(status.st_mode) ? systemReason() : QCoreApplication::translate("History", "It is not a folder."));
         return false;
     }
     if ((status.st_mode & 0777) != 0700 && ::chmod(name.constData(), 0700) != 0) {
@@ -117,7 +118,7 @@ bool removeRepository(const QString& repository, QString* error)
                                     : (QFile::remove(path) || !QFileInfo::exists(path)))
             continue;
         QDirIterator left(path, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        *error = fileErrorText(left.hasNext() ? left.next() : path, QStringLiteral("It could not be deleted."));
+        *error = fileErrorText(left.hasNext() ? left.next() : path, QCoreApplication::translate("History", "It could not be deleted."));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "core/history/HistoryCommits.h"
 #include "core/page/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -154,7 +155,7 @@ QString writePack(git_repository* repo, const QString& objects, const std::atomi
 
 QString reasonAfter(const std::atomic_bool* stop)
 {
-    return stop->load() ? QStringLiteral("Packing was stopped.") : git::lastError();
+    return stop->load() ? QCoreApplication::translate("History", "Packing was stopped.") : git::lastError();
 }
 
 } // namespace

@@ -9,8 +9,10 @@
 
 #include <git2/sys/repository.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cerrno>
 
@@ -49,7 +51,8 @@ struct HistoryStore::Private {
 
 bool HistoryStore::Private::fail(const QString& what)
 {
-    problem = fileErrorText(path, what + QStringLiteral(": ") + git::lastError());
+    //: A step of the history that failed, then the reason
+    problem = fileErrorText(path, QCoreApplication::translate("History", "%1: %2").arg(what, git::lastError()));
     return false;
 }
 
@@ -63,7 +66,7 @@ bool HistoryStore::Private::open()
     if (!loadLibrary())
         return false;
     if (access == Access::ReadOnly)
-        return openExisting() || fail(QStringLiteral("The history cannot be read"));
+        return openExisting() || fail(QCoreApplication::translate("History", "The history cannot be read"));
     QString error;
     if (!makePrivateFolder(root, &error)) {
         problem = error;
@@ -78,7 +81,7 @@ bool HistoryStore::Private::open()
         return true;
     }
     if (git::lastErrorIsSystem())
-        return fail(QStringLiteral("The history cannot be opened"));
+        return fail(QCoreApplication::translate("History", "The history cannot be opened"));
     return startAfresh(git::lastError());
 }
 
@@ -89,7 +92,7 @@ bool HistoryStore::Private::loadLibrary()
     if (library->ok())
         return true;
     problem = fileErrorText(
-        path, QStringLiteral("The history needs libgit2, which cannot be loaded: %1").arg(library->error()));
+        path, QCoreApplication::translate("History", "The history needs libgit2, which cannot be loaded: %1").arg(library->error()));
     library.reset();
     return false;
 }
@@ -121,7 +124,7 @@ bool HistoryStore::Private::create()
     options.description = description.constData();
     git_repository* raw = nullptr;
     if (git_repository_init_ext(&raw, QFile::encodeName(path).constData(), &options) < 0) {
-        fail(QStringLiteral("The history cannot be created"));
+        fail(QCoreApplication::translate("History", "The history cannot be created"));
         QDir(path).removeRecursively(); // holds nothing yet
         return false;
     }
@@ -149,7 +152,8 @@ bool HistoryStore::Private::startAfresh(const QString& reason)
     if (!create())
         return false;
     problem = fileErrorText(path,
-        QStringLiteral("The history was damaged (%1). It was set aside as %2, and a new history was begun.")
+        //: %1 is what was wrong, %2 the folder it was moved to
+        QCoreApplication::translate("History", "The history was damaged (%1). It was set aside as %2, and a new history was begun.")
             .arg(reason, aside));
     return true;
 }
@@ -219,7 +223,7 @@ HistoryStore::Recorded HistoryStore::Private::recordOnce(
     const QString& fileName, const QByteArray& bytes, const QString& cause, const QDateTime& time)
 {
     const auto failed = [this, &fileName] {
-        fail(QStringLiteral("A version of %1 could not be kept").arg(fileName));
+        fail(QCoreApplication::translate("History", "A version of %1 could not be kept").arg(fileName));
         return Recorded::Failed;
     };
     git_error_clear();
@@ -305,13 +309,13 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
     git::Tree tree = history::treeOf(commit.get());
     git_odb* odb = nullptr;
     if (!ok || git_repository_odb(&odb, d->repo.get()) < 0)
-        return d->unreadable(QStringLiteral("The history cannot be read"));
+        return d->unreadable(QCoreApplication::translate("History", "The history cannot be read"));
     const git::Odb ownedOdb(odb);
     while (commit) {
         git::Commit parent = history::parentOf(commit.get());
         git::Tree parentTree = history::treeOf(parent.get());
         if (!tree || (git_commit_parentcount(commit.get()) > 0 && !parentTree))
-            return d->unreadable(QStringLiteral("The history of %1 cannot be read").arg(fileName));
+            return d->unreadable(QCoreApplication::translate("History", "The history of %1 cannot be read").arg(fileName));
         const git_tree_entry* entry = history::entryIn(tree.get(), name);
         const git_tree_entry* before = history::entryIn(parentTree.get(), name);
         if (entry && (!before || !git_oid_equal(git_tree_entry_id(before), git_tree_entry_id(entry)))) {
@@ -335,7 +339,9 @@ std::optional<QByteArray> HistoryStore::read(const HistoryVersion& version)
     git_blob* raw = nullptr;
     if (!d->open() || !d->repo || git_blob_lookup(&raw, d->repo.get(), &id) < 0)
         return d->unreadable(
-            QStringLiteral("The version of %1 cannot be read").arg(version.time.toString(Qt::ISODate)));
+            //: %1 is the date and time the version was kept
+            QCoreApplication::translate("History", "The version of %1 cannot be read")
+                .arg(QLocale().toString(version.time.toLocalTime(), QLocale::ShortFormat)));
     const git::Blob blob(raw);
     return QByteArray(static_cast<const char*>(git_blob_rawcontent(raw)), qsizetype(git_blob_rawsize(raw)));
 }
@@ -351,7 +357,7 @@ bool HistoryStore::prune(int keepDays, const QDateTime& now)
     const git::Commit head = history::headCommit(d->repo.get(), &ok);
     const std::optional<git_oid> tip = history::withoutVersionsBefore(d->repo.get(), now.addDays(-keepDays));
     if (!ok || !tip)
-        return d->fail(QStringLiteral("Old versions could not be dropped"));
+        return d->fail(QCoreApplication::translate("History", "Old versions could not be dropped"));
     if (!head || git_oid_equal(&*tip, git_commit_id(head.get())))
         return true;
     const history::PackOutcome outcome = history::repackAll(d->repo.get(), d->path, *tip, d->stop);

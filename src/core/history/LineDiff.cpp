@@ -3,6 +3,8 @@
 #include "core/history/GitHandles.h"
 #include "core/page/TextEncoding.h"
 
+#include <QCoreApplication>
+
 namespace tabwise {
 
 namespace {
@@ -95,7 +97,8 @@ std::optional<LineChanges> countLineChanges(const QByteArray& before, const QByt
 
 QString lineChangesText(const LineChanges& changes)
 {
-    return QStringLiteral("+%1 -%2 lines").arg(changes.added).arg(changes.removed);
+    //: Lines added and removed since the version before: "+3 -1 lines"
+    return QCoreApplication::translate("History", "+%1 -%2 lines").arg(changes.added).arg(changes.removed);
 }
 
 QList<int> linesNotIn(const QByteArray& shown, const QByteArray& current)

@@ -4,6 +4,7 @@
 #include "core/page/TextEncoding.h"
 #include "core/settings/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -91,7 +92,7 @@ Draft parse(const QByteArray& bytes, const QString& path)
     const QByteArray body = end < 0 ? QByteArray() : withEdits ? bytes.mid(end + 2, length) : bytes.mid(end + 2);
     if ((!withEdits && header.value(0) != wholeOnlyMagic) || !sized || length != body.size()
         || QByteArray::fromHex(field(header, "digest")) != contentDigest(body)) {
-        draft.error = fileErrorText(path, QStringLiteral("The file is damaged."));
+        draft.error = fileErrorText(path, QCoreApplication::translate("Drafts", "The file is damaged."));
         return draft;
     }
     const QByteArray base = field(header, "base");
@@ -103,7 +104,7 @@ Draft parse(const QByteArray& bytes, const QString& path)
     draft.text = decodePageBytes(body);
     if (withEdits && !applyEdits(draft.text, decodeEdits(QByteArrayView(bytes).sliced(end + 2 + length)))) {
         draft.text.clear();
-        draft.error = fileErrorText(path, QStringLiteral("The file is damaged."));
+        draft.error = fileErrorText(path, QCoreApplication::translate("Drafts", "The file is damaged."));
         return draft;
     }
     draft.status = Draft::Status::Ok;
@@ -188,7 +189,7 @@ FileWrite DraftStore::append(const QString& pageFile, const QList<TextEdit>& edi
     QFile file(path);
     if (!QFileInfo::exists(path) || !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return { false,
-            fileErrorText(path, file.exists() ? file.errorString() : QStringLiteral("No draft to add to.")) };
+            fileErrorText(path, file.exists() ? file.errorString() : QCoreApplication::translate("Drafts", "No draft to add to.")) };
     QByteArray bytes;
     for (const TextEdit& edit : edits)
         bytes += encodeEdit(edit);

@@ -95,11 +95,11 @@ QString FolderWatch::reachability() const
 {
     const QFileInfo info(m_folder);
     if (!info.exists())
-        return QStringLiteral("The folder does not exist (a removable disk may have been taken out).");
+        return tr("The folder does not exist (a removable disk may have been taken out).");
     if (!info.isDir())
-        return QStringLiteral("This is not a folder.");
+        return tr("This is not a folder.");
     if (::access(QFile::encodeName(m_folder).constData(), R_OK | X_OK) != 0)
-        return QStringLiteral("The folder cannot be read.");
+        return tr("The folder cannot be read.");
     return {};
 }
 

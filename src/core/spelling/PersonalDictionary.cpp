@@ -41,8 +41,8 @@ FileBytes readBytes(const QString& path)
     if (!info.isFile())
         return unreadable(QCoreApplication::translate("Spelling", "It is not a file."));
     const auto tooLarge = [&] {
-        return unreadable(QCoreApplication::translate(
-            "Spelling", "It is larger than %n MB.", nullptr, int(PersonalDictionary::largestFile / (1024 * 1024))));
+        const int megabytes = int(PersonalDictionary::largestFile / (1024 * 1024));
+        return unreadable(QCoreApplication::translate("Spelling", "It is larger than %n MB.", nullptr, megabytes));
     };
     if (info.size() > PersonalDictionary::largestFile)
         return tooLarge();

@@ -85,7 +85,9 @@ bool QtPrinting::showPrinterDialog(QWidget* owner, QPrinter& printer)
 QString QtPrinting::send(const QPrinter& printer, const QString& document)
 {
     if (!cups().error.isEmpty())
-        return QStringLiteral("The document cannot be printed: the CUPS library cannot be loaded (%1).")
+        //: %1 is the system's reason
+        return QCoreApplication::translate(
+            "Printing", "The document cannot be printed: the CUPS library cannot be loaded (%1).")
             .arg(cups().error);
     // The queue's own name, without an instance ("queue/instance" names saved settings).
     const QByteArray queue = printer.printerName().section(u'/', 0, 0).toLocal8Bit();

@@ -1,5 +1,6 @@
 #include "ui/history/HistoryPanel.h"
 
+#include "core/captions/HistoryCauseText.h"
 #include "core/page/LongLines.h"
 
 #include <QClipboard>
@@ -45,7 +46,7 @@ void addShortcut(QWidget* panel, QKeySequence keys, const std::function<void()>&
 } // namespace
 
 HistoryPanel::HistoryPanel(QWidget* parent)
-    : OverlayPanel(QStringLiteral("History"), parent)
+    : OverlayPanel(tr("History"), parent)
     , m_list(new QTreeWidget)
     , m_note(new QLabel)
     , m_text(new QPlainTextEdit)
@@ -53,8 +54,8 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     setObjectName(QStringLiteral("historyPanel"));
 
     m_list->setObjectName(QStringLiteral("versionList"));
-    m_list->setHeaderLabels({ QStringLiteral("Date and time"), QStringLiteral("Cause"), QStringLiteral("Size"),
-        QStringLiteral("Changes") });
+    //: Columns of the list of a page's versions: when it was kept, why, its size, the lines changed
+    m_list->setHeaderLabels({ tr("Date and time"), tr("Cause"), tr("Size"), tr("Changes") });
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     // The cause takes what the time, the size and the changes leave (its tooltip holds it whole).
@@ -63,13 +64,13 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     // Measured on the rows in view: measuring a thousand versions' rows held up the window.
     m_list->header()->setResizeContentsPrecision(0);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    m_list->setAccessibleName(QStringLiteral("Versions"));
+    m_list->setAccessibleName(tr("Versions"));
     m_note->setObjectName(QStringLiteral("historyNote"));
     m_note->setWordWrap(true);
     m_text->setObjectName(QStringLiteral("versionText"));
     m_text->setReadOnly(true);
     m_text->document()->setUndoRedoEnabled(false);
-    m_text->setAccessibleName(QStringLiteral("Text of the selected version"));
+    m_text->setAccessibleName(tr("Text of the selected version"));
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_list, 2);
@@ -77,10 +78,10 @@ HistoryPanel::HistoryPanel(QWidget* parent)
     column->addWidget(m_text, 3);
     auto* buttons = new QHBoxLayout;
     column->addLayout(buttons);
-    m_restore = addButton(buttons, QStringLiteral("&Restore"), "restoreButton");
-    m_copy = addButton(buttons, QStringLiteral("&Copy"), "copyButton");
+    m_restore = addButton(buttons, tr("&Restore"), "restoreButton");
+    m_copy = addButton(buttons, tr("&Copy"), "copyButton");
     buttons->addStretch();
-    QPushButton* closeButton = addButton(buttons, QStringLiteral("Close"), "closeButton");
+    QPushButton* closeButton = addButton(buttons, tr("Close"), "closeButton");
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &HistoryPanel::showSelected);
     connect(m_restore, &QPushButton::clicked, this, &HistoryPanel::restore);
@@ -104,11 +105,12 @@ void HistoryPanel::open(
     m_history = &history;
     m_tabIndex = tabIndex;
     m_current = currentText;
-    setTitle(QStringLiteral("History of %1").arg(caption));
+    //: %1 is the page's name
+    setTitle(tr("History of %1").arg(caption));
     m_versions.clear();
     m_list->clear();
     showSelected(); // nothing yet
-    m_note->setText(QStringLiteral("Reading the versions of this page..."));
+    m_note->setText(tr("Reading the versions of this page..."));
     m_reading = history.readVersions(fileName);
     show();
     m_list->setFocus();
@@ -122,18 +124,19 @@ void HistoryPanel::fillList(int reading, const std::optional<QList<HistoryVersio
     QList<QTreeWidgetItem*> rows;
     const QLocale locale;
     for (const HistoryVersion& version : m_versions) {
-        auto* row = new QTreeWidgetItem({ locale.toString(version.time.toLocalTime(), QLocale::ShortFormat),
-            version.cause, locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
+        const QString cause = historyCauseText(version.cause);
+        auto* row = new QTreeWidgetItem({ locale.toString(version.time.toLocalTime(), QLocale::ShortFormat), cause,
+            locale.formattedDataSize(version.size, 1, QLocale::DataSizeTraditionalFormat),
             version.changes ? lineChangesText(*version.changes) : QString() });
-        row->setToolTip(1, version.cause);
+        row->setToolTip(1, cause);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         rows << row;
     }
     m_list->addTopLevelItems(rows);
     if (!versions)
-        m_note->setText(QStringLiteral("The history could not be read:\n\n") + problem);
+        m_note->setText(tr("The history could not be read:\n\n%1").arg(problem));
     else if (versions->isEmpty())
-        m_note->setText(QStringLiteral("No version of this page has been kept yet."));
+        m_note->setText(tr("No version of this page has been kept yet."));
     if (!rows.isEmpty())
         m_list->setCurrentItem(rows.first());
     showSelected();
@@ -149,7 +152,7 @@ void HistoryPanel::showSelected()
     m_copy->setEnabled(false);
     if (row < 0 || !m_history)
         return;
-    m_note->setText(QStringLiteral("Reading this version..."));
+    m_note->setText(tr("Reading this version..."));
     m_reading = m_history->readVersion(m_versions.at(row), m_current);
 }
 
@@ -158,7 +161,7 @@ void HistoryPanel::showVersion(int reading, const std::optional<ShownVersion>& v
     if (reading != m_reading || !m_history)
         return;
     if (!version) {
-        m_note->setText(QStringLiteral("This version could not be read:\n\n") + problem);
+        m_note->setText(tr("This version could not be read:\n\n%1").arg(problem));
         return;
     }
     m_text->setLineWrapMode(
@@ -205,8 +208,8 @@ void HistoryPanel::markLines(int reading, QList<QTextEdit::ExtraSelection> marks
             this, [this, reading, marks] { markLines(reading, marks); }, Qt::QueuedConnection);
         return;
     }
-    m_note->setText(m_marked.isEmpty() ? QStringLiteral("Every line of this version is in the page as it is now.")
-                                       : QStringLiteral("Marked lines are not in the page as it is now."));
+    m_note->setText(m_marked.isEmpty() ? tr("Every line of this version is in the page as it is now.")
+                                       : tr("Marked lines are not in the page as it is now."));
     m_restore->setEnabled(true);
     m_copy->setEnabled(true);
 }

@@ -8,6 +8,7 @@
 #include "ui/page/PageView.h"
 
 #include <QDir>
+#include <QLocale>
 
 namespace tabwise {
 
@@ -23,18 +24,18 @@ PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* wi
     // Said once until the history works again; the pages go on working whatever happens to it.
     connect(m_history, &HistoryRecorder::failed, this, [this](const QString& problem) {
         m_platform.messages().show(m_window,
-            QStringLiteral("The history of your pages could not be written, so earlier versions "
-                           "may be missing from it:\n\n%1\n\nYour pages are saved as usual.")
+            tr("The history of your pages could not be written, so earlier versions "
+               "may be missing from it:\n\n%1\n\nYour pages are saved as usual.")
                 .arg(problem),
             msgbox::OkOnly | msgbox::Exclamation);
     });
     connect(m_history, &HistoryRecorder::cleared, this, [this](bool ok, const QString& problem) {
         if (ok)
-            m_platform.messages().show(m_window, QStringLiteral("The history of your pages is cleared."),
+            m_platform.messages().show(m_window, tr("The history of your pages is cleared."),
                 msgbox::OkOnly | msgbox::Information);
         else
             m_platform.messages().show(m_window,
-                QStringLiteral("The history of your pages could not be cleared completely:\n\n") + problem,
+                tr("The history of your pages could not be cleared completely:\n\n%1").arg(problem),
                 msgbox::OkOnly | msgbox::Critical);
     });
 }
@@ -87,13 +88,13 @@ void PageKeeper::restoreDrafts()
         if (draft.status == Draft::Status::Ok)
             page->restoreDraft(draft);
         else if (draft.status == Draft::Status::Damaged)
-            damaged
-                << QStringLiteral("%1\n\nIt was kept aside as:\n%2").arg(draft.error, DraftStore::setAside(draft.path));
+            //: %1 is what is wrong with a draft file, %2 where it was put
+            damaged << tr("%1\n\nIt was kept aside as:\n%2").arg(draft.error, DraftStore::setAside(draft.path));
     }
     if (!damaged.isEmpty())
         m_platform.messages().show(m_window,
-            QStringLiteral("Unsaved typing kept from the last session could not be read:\n\n")
-                + damaged.join(QStringLiteral("\n\n")),
+            tr("Unsaved typing kept from the last session could not be read:\n\n%1")
+                .arg(damaged.join(QStringLiteral("\n\n"))),
             msgbox::OkOnly | msgbox::Exclamation);
 }
 
@@ -142,9 +143,10 @@ void PageKeeper::showRestored(const QString& folder, const QStringList& fileName
     }
     if (!kept.isEmpty())
         m_platform.messages().show(m_window,
-            QStringLiteral("These pages hold unsaved typing and still show it: %1\n\nSave asks "
-                           "whether to keep the restored version beside your typing.")
-                .arg(kept.join(QStringLiteral(", "))),
+            //: %1 lists the pages' names
+            tr("These pages hold unsaved typing and still show it: %1\n\nSave asks "
+               "whether to keep the restored version beside your typing.")
+                .arg(QLocale().createSeparatedList(kept)),
             msgbox::OkOnly | msgbox::Information);
 }
 
@@ -157,8 +159,9 @@ void PageKeeper::setFolderReachable(bool reachable, const QString& reason)
         checkNow();
         return;
     }
-    m_folderNote->showNote(QStringLiteral("The folder of your pages cannot be reached: %1\n%2\nWhat you see is kept, "
-                                          "and nothing is saved there until the folder is back.")
+    //: %1 is the folder, %2 the reason
+    m_folderNote->showNote(tr("The folder of your pages cannot be reached: %1\n%2\nWhat you see is kept, "
+                              "and nothing is saved there until the folder is back.")
                                .arg(QDir::toNativeSeparators(m_appFolder), reason));
 }
 
@@ -169,8 +172,8 @@ void PageKeeper::reportDraftFailure(const QString& pageFile, const QString& erro
         return;
     m_draftFailures.insert(pageFile);
     m_platform.messages().show(m_window,
-        QStringLiteral("Your typing could not be kept in a draft, so a crash could lose it:"
-                       "\n\n%1\n\nSave the page to keep it.")
+        tr("Your typing could not be kept in a draft, so a crash could lose it:"
+           "\n\n%1\n\nSave the page to keep it.")
             .arg(error),
         msgbox::OkOnly | msgbox::Exclamation);
 }

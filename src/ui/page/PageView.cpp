@@ -31,7 +31,7 @@ CommandLabel* makeCommand(QWidget* page, const char* name, int left, const QFont
     auto* label = new CommandLabel(page);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
-    label->setGeometry(twipsRect(left, measure::commandRowTop, 0, measure::commandRowHeight));
+    label->setGeometry(twipsRect(page, measure::pageWidth, left, measure::commandRowTop, 0, measure::commandRowHeight));
     return label;
 }
 
@@ -126,9 +126,9 @@ void PageView::placeBoxes()
 {
     // A note over the page pushes the text down rather than covering its first lines.
     const int top = m_note && m_note->isVisible() ? m_note->height() : 0;
-    m_text->setGeometry(measure::pageTextRect().adjusted(0, top, 0, 0));
+    m_text->setGeometry(measure::pageTextRect(this).adjusted(0, top, 0, 0));
     if (m_list)
-        m_list->setGeometry(measure::pageListRect().adjusted(0, top, 0, 0));
+        m_list->setGeometry(measure::pageListRect(this).adjusted(0, top, 0, 0));
 }
 
 NoteBar* PageView::note()
@@ -136,7 +136,7 @@ NoteBar* PageView::note()
     if (m_note)
         return m_note;
     m_note = new NoteBar(this);
-    m_note->setGeometry(twipsRect(0, 0, measure::pageTextWidth, 600));
+    m_note->setGeometry(twipsRect(this, measure::pageWidth, 0, 0, measure::pageTextWidth, 600));
     // Tab reaches its close button after the page's text or list, before the page's commands.
     QWidget::setTabOrder(m_list ? static_cast<QWidget*>(m_list) : m_text, m_note->findChild<QToolButton*>());
     connect(m_note, &NoteBar::shownChanged, this, &PageView::placeBoxes);
@@ -212,7 +212,7 @@ bool PageView::readFile()
     const BusyCursor busy(fileStamp(filePath()).size > BusyCursor::largePage);
     const PageRead read = m_document->read();
     if (!read.ok()) {
-        showError(QStringLiteral("The page could not be read:\n\n") + read.error);
+        showError(tr("The page could not be read:\n\n%1").arg(read.error));
         return false;
     }
     fillText(read.text, true);
@@ -253,12 +253,12 @@ void PageView::compareWithFile()
     if (disk == PageBaseline::Disk::Same)
         return;
     if (disk == PageBaseline::Disk::Unreadable) {
-        note()->showNote(QStringLiteral("This page's file cannot be read; what you see is kept.\n") + error);
+        note()->showNote(tr("This page's file cannot be read; what you see is kept.\n%1").arg(error));
         return;
     }
     if (hasUnsavedText()) {
-        note()->showNote(QStringLiteral("Changed on disk by another program. Your typing is kept; Save asks "
-                                        "which version to keep."));
+        note()->showNote(tr("Changed on disk by another program. Your typing is kept; Save asks "
+                            "which version to keep."));
         return;
     }
     if (!isVisible())
@@ -277,7 +277,7 @@ void PageView::restoreDraft(const Draft& draft)
     fillText(draft.text, false);
     m_text->document()->setModified(true);
     m_document->adoptDraft(draft);
-    note()->showNote(QStringLiteral("Unsaved typing from the last session was restored. Save keeps it."));
+    note()->showNote(tr("Unsaved typing from the last session was restored. Save keeps it."));
 }
 
 void PageView::takeText(const QString& text)
@@ -303,7 +303,7 @@ void PageView::loadList()
     const PageRead read = m_document->read();
     m_list->appendFileText(read.text, read.ok() ? stamp : std::nullopt);
     if (!read.ok())
-        showError(QStringLiteral("The page could not be read:\n\n") + read.error);
+        showError(tr("The page could not be read:\n\n%1").arg(read.error));
 }
 
 void PageView::startEditing()
@@ -341,8 +341,8 @@ bool PageView::save()
             if (outcome.keptCopyName.isEmpty())
                 hideNote();
             else
-                note()->showNote(
-                    QStringLiteral("The other program's version was kept as \"%1\".").arg(outcome.keptCopyName));
+                //: %1 is the name of the copy, a file beside the page's
+                note()->showNote(tr("The other program's version was kept as \"%1\".").arg(outcome.keptCopyName));
             break;
         }
         // A page that cannot be written stays as it is above, in editing, with its text.
@@ -360,10 +360,11 @@ ConflictChoice PageView::askAboutOtherVersion(const QString& copyName)
 {
     // Keeping both is the default; Escape keeps everything as it is.
     const int answer = m_platform.messages().choose(this,
-        { QStringLiteral("\"%1\" was changed on disk by another program since this page was read.\n\nKeep both: your "
-                         "typing becomes the page, and the other version is kept beside it as \"%2\".")
+        //: %1 is the page's name, %2 the name of the copy made of the other version
+        { tr("\"%1\" was changed on disk by another program since this page was read.\n\nKeep both: your "
+             "typing becomes the page, and the other version is kept beside it as \"%2\".")
                 .arg(m_name, copyName),
-            { QStringLiteral("Keep &Both"), QStringLiteral("&Replace It"), QStringLiteral("&Cancel") }, 0, 2 });
+            { tr("Keep &Both"), tr("&Replace It"), tr("&Cancel") }, 0, 2 });
     return answer == 0 ? ConflictChoice::KeepBoth : answer == 1 ? ConflictChoice::Replace : ConflictChoice::Cancel;
 }
 
@@ -382,8 +383,9 @@ bool PageView::writeList()
     }
     const FileWrite written = m_document->write(encodePageText(m_list->fileText()));
     if (!written.ok) {
-        m_platform.messages().show(this, QStringLiteral("There has been a error!\n\n") + written.error, msgbox::OkOnly,
-            QStringLiteral("Error"));
+        //: The message of a list that could not be written, as it has always been worded
+        m_platform.messages().show(this, tr("There has been a error!\n\n%1").arg(written.error), msgbox::OkOnly,
+            tr("Error"));
         return false;
     }
     m_list->clear();

@@ -40,6 +40,8 @@ namespace {
 // minimized instead (at log-on the program may start before the panel).
 constexpr int trayWaitMilliseconds = 5000;
 constexpr int spellingDelayMilliseconds = 1000;
+// The tab control is a little wider than the window: the right edge of its frame stands outside.
+constexpr int tabsWidth = 5280;
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsStore& settings, QWidget* parent)
@@ -90,7 +92,7 @@ void MainWindow::buildPages()
 {
     m_tabs = new TabControl(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_tabs->setGeometry(twipsRect(0, 0, 5280, measure::windowHeight));
+    m_tabs->setGeometry(twipsRect(this, measure::windowWidth, 0, 0, tabsWidth, measure::windowHeight));
     // Five equal tabs of about 20 pixels along the bottom; the options picture keeps the right end.
     m_tabs->strip()->setTabHeight(px(295));
     m_tabs->strip()->setStripWidth(px(4940) - 4);
@@ -111,7 +113,7 @@ void MainWindow::buildPages()
         [this](int tab, const QString& caption) { page(tab)->setSpokenName(caption); });
 
     auto* folderNote = new NoteBar(this);
-    folderNote->setGeometry(twipsRect(0, 0, measure::windowWidth, 900));
+    folderNote->setGeometry(twipsRect(this, measure::windowWidth, 0, 0, measure::windowWidth, 900));
     m_keeper->keep(m_pages, folderNote);
     // Versions that have grown older than the user keeps them go at each start, off the window's thread.
     if (const int days = HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
@@ -124,11 +126,11 @@ void MainWindow::buildOptionsButton()
     // the first page: it shows only while that page is current.
     m_optionsButton = new ClickableLabel(m_tabs);
     m_optionsButton->setObjectName(QStringLiteral("optionsButton"));
-    m_optionsButton->setGeometry(twipsRect(4940, 5970, 240, 240));
+    m_optionsButton->setGeometry(twipsRect(m_tabs, tabsWidth, 4940, 5970, 240, 240));
     m_optionsButton->setPixmap(artwork(QStringLiteral("options"), m_optionsButton->size(), devicePixelRatioF()));
     m_optionsButton->setScaledContents(true);
-    m_optionsButton->setToolTip(QStringLiteral("Options"));
-    m_optionsButton->setAccessibleName(QStringLiteral("Options"));
+    m_optionsButton->setToolTip(tr("Options"));
+    m_optionsButton->setAccessibleName(tr("Options"));
     m_optionsButton->setCursor(Qt::PointingHandCursor);
     m_optionsButton->setVisible(m_tabs->currentIndex() == 0);
     m_optionsButton->raise();
@@ -285,7 +287,7 @@ void MainWindow::updateTitle()
 
 int MainWindow::askToSave(int tabIndex)
 {
-    return m_platform.messages().show(this, QStringLiteral("Save changes to ") + m_tabs->caption(tabIndex) + u'?',
+    return m_platform.messages().show(this, tr("Save changes to %1?").arg(m_tabs->caption(tabIndex)),
         msgbox::YesNoCancel | msgbox::Question);
 }
 
@@ -355,9 +357,10 @@ void MainWindow::takeVersion(int tabIndex, const QString& text)
     PageView* target = page(tabIndex);
     if (target->hasUnsavedText()) {
         const int answer = m_platform.messages().choose(this,
-            { QStringLiteral("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
+            //: %1 is the page's name
+            { tr("\"%1\" holds typing that is not saved. Put the chosen version in its place?")
                     .arg(m_tabs->caption(tabIndex)),
-                { QStringLiteral("&Keep My Typing"), QStringLiteral("&Replace It") }, 0, 0 });
+                { tr("&Keep My Typing"), tr("&Replace It") }, 0, 0 });
         if (answer != 1)
             return;
     }

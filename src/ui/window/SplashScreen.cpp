@@ -23,8 +23,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int le
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
-    label->move(px(left), px(top));
     label->adjustSize(); // the label sizes itself to its text
+    label->setGeometry(mirrored(parent, parent->width(), QRect(QPoint(px(left), px(top)), label->size())));
     return label;
 }
 
@@ -52,21 +52,21 @@ void SplashScreen::buildLayout()
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::Box);
-    frame->setGeometry(twipsRect(150, 60, 7080, 4050));
+    frame->setGeometry(twipsRect(this, 7380, 150, 60, 7080, 4050));
 
     auto* logoPanel = new QFrame(frame);
-    logoPanel->setGeometry(twipsRect(120, 240, 1870, 2450));
+    logoPanel->setGeometry(twipsRect(frame, 7080, 120, 240, 1870, 2450));
     logoPanel->setAutoFillBackground(true);
     QPalette black = logoPanel->palette();
     black.setColor(QPalette::Window, Qt::black);
     logoPanel->setPalette(black);
 
     auto* logo = new QLabel(logoPanel);
-    logo->setGeometry(twipsRect(30, 30, 1815, 2385));
+    logo->setGeometry(twipsRect(logoPanel, 1870, 30, 30, 1815, 2385));
     logo->setPixmap(artwork(QStringLiteral("splash"), logo->size(), devicePixelRatioF()));
 
     auto* title = new QLabel(QStringLiteral("Tabwise"), logoPanel);
-    title->setGeometry(twipsRect(30, 600, 1725, 1455));
+    title->setGeometry(twipsRect(logoPanel, 1870, 30, 600, 1725, 1455));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setAutoFillBackground(true);
     QPalette paper = title->palette();
@@ -80,12 +80,17 @@ void SplashScreen::buildLayout()
 
     m_productName
         = makeLabel(frame, "productNameLabel", QString::fromLatin1(version::productName), 2160, 480, 20.25, true);
-    makeLabel(frame, "platformLabel", QStringLiteral("Platform: Linux"), 2160, 1200, 15.75, true);
+    //: %1 is the operating system's name
+    makeLabel(frame, "platformLabel", tr("Platform: %1").arg(QStringLiteral("Linux")), 2160, 1200, 15.75, true);
     m_version = makeLabel(frame, "versionLabel", buildVersionText(), 2160, 1680, 12, true);
-    QLabel* notice = makeLabel(frame, "noticeLabel", QStringLiteral("Made by the"), 4440, 3060, 8.25, false);
-    QLabel* maker = makeLabel(frame, "makerLabel", QStringLiteral("Tabwise team"), 5640, 3060, 8.25, false);
+    // One sentence for the translator; the maker's name stands in a label of its own.
+    //: The splash's notice line; %1 is the maker's name ("Tabwise team")
+    const QString notice = tr("Made by the %1");
+    const qsizetype name = notice.contains(QLatin1String("%1")) ? notice.indexOf(QLatin1String("%1")) : notice.size();
+    QLabel* before = makeLabel(frame, "noticeLabel", notice.left(name).trimmed(), 4440, 3060, 8.25, false);
+    QLabel* maker = makeLabel(frame, "makerLabel", tr("Tabwise team") + notice.mid(name + 2), 5640, 3060, 8.25, false);
     // The notice runs on into the maker's name, whatever width the desktop's font gives it.
-    maker->move(notice->geometry().right() + 4, maker->y());
+    maker->move(isRightToLeft() ? before->x() - 4 - maker->width() : before->geometry().right() + 4, maker->y());
 }
 
 void SplashScreen::paintEvent(QPaintEvent* event)
