@@ -1279,6 +1279,22 @@ Choose another key in the options.</source>
     </message>
 </context>
 <context>
+    <name>tabwise::SpellingChoice</name>
+    <message>
+        <source>S&amp;pelling:</source>
+        <extracomment>Before the list of spelling dictionaries (Off, English (United States), ...)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling dictionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed (Debian: hunspell-en-us, hunspell-de-de, ...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tabwise::SplashScreen</name>
     <message>
         <source>Platform: %1</source>

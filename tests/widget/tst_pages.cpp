@@ -6,9 +6,12 @@
 #include "ui/common/NoteBar.h"
 #include "ui/page/PageColours.h"
 #include "ui/page/SpellingMarks.h"
+#include "ui/panels/OptionsPanel.h"
+#include "ui/panels/SpellingChoice.h"
 #include "ui/print/PagePrinter.h"
 #include "ui/print/PrintJob.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
@@ -258,6 +261,20 @@ private Q_SLOTS:
         QCOMPARE(f.settings().read(Key::CheckSpellingNotes), "0");
         QVERIFY(!page->spellingMarks()->isActive() && page->textBox()->extraSelections().isEmpty());
         QVERIFY(!w.page(2)->spellingMarks());
+        // The options panel's dictionary: the one in use is chosen, nothing is stored unless it
+        // changes, and Off checks no page.
+        entry(menuAt(1), "Check &Spelling")->trigger();
+        QTRY_VERIFY(page->spellingMarks()->markedWordAt(1).has_value());
+        QComboBox* list = w.optionsPanel()->spellingChoice()->list();
+        for (const QString chosen : { "en_US", "Off" }) {
+            w.openOptions();
+            QCOMPARE(list->itemText(0) + '|' + list->itemText(1), "Off|English (United States)");
+            QCOMPARE(list->currentData().toString(), "en_US");
+            list->setCurrentIndex(list->findData(chosen));
+            w.optionsPanel()->okButton()->click();
+            QCOMPARE(f.settings().read(Key::SpellingLanguage), chosen == "Off" ? "Off" : "");
+        }
+        QVERIFY(!w.spelling()->isChecked(0) && page->textBox()->extraSelections().isEmpty());
     }
 
     void pageThatCannotBeRead()

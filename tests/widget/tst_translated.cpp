@@ -1,10 +1,12 @@
 // Every text the program shows goes through the translation: under a pseudo-translation that marks
 // the words of each translated text ⟦so⟧ and makes it a third longer, the window, its panels, its
 // menus and the messages it gives show no word unmarked but the user's own (page text, entries,
-// file and folder names). Where a lengthened text no longer fits its place is told, not failed.
-// Where the layout runs right to left, the panels are mirrored.
+// file and folder names). Where a lengthened text no longer fits its place is told, not failed;
+// the languages shipped must fit.
+// Where the layout runs right to left, the window and its panels are mirrored.
 #include "WindowFixture.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/common/Translations.h"
 #include "ui/panels/HistoryOptions.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -66,6 +69,8 @@ public:
         }
     }
 
+    QStringList unfit() const { return m_unfit; }
+
     QStringList untranslated() const
     {
         QStringList once = m_untranslated;
@@ -116,21 +121,27 @@ private:
         if (!parent || widget->isWindow())
             return;
         QString problem;
-        if (!parent->rect().contains(widget->geometry()))
+        // The tab control stands out over the window's right edge by design.
+        if (!parent->rect().contains(widget->geometry()) && widget->objectName() != "tabs")
             problem = QStringLiteral("leaves its parent");
         const auto* label = qobject_cast<const QLabel*>(widget);
         const bool wraps = label && label->wordWrap();
         const auto* button = qobject_cast<const QAbstractButton*>(widget);
         const bool hasText = (label && !label->text().isEmpty()) || (button && !button->text().isEmpty());
-        if (hasText && !wraps && widget->sizeHint().width() > widget->width())
-            problem = QStringLiteral("needs %1 pixels, has %2").arg(widget->sizeHint().width()).arg(widget->width());
+        // A push button's size hint is never under the style's least width, which a short text needs
+        // not: its text, clear of the frame, is what must fit.
+        const int needed = qobject_cast<const QPushButton*>(widget)
+            ? widget->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + 8
+            : widget->sizeHint().width();
+        if (hasText && !wraps && needed > widget->width())
+            problem = QStringLiteral("needs %1 pixels, has %2").arg(needed).arg(widget->width());
         if (wraps && label->heightForWidth(label->width()) > label->height())
             problem = QStringLiteral("needs %1 pixels high, has %2")
                           .arg(label->heightForWidth(label->width()))
                           .arg(label->height());
         for (const QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (hasText && sibling != widget && sibling->isVisible() && qobject_cast<const QAbstractButton*>(sibling)
-                && sibling->geometry().intersects(widget->geometry()))
+                && sibling->geometry().intersected(widget->geometry()).height() > 1)
                 problem = QStringLiteral("overlaps ") + sibling->objectName();
         }
         if (auto* bar = qobject_cast<const QTabBar*>(widget)) {
@@ -142,10 +153,12 @@ private:
         if (!problem.isEmpty() && !m_told.contains(where)) {
             m_told.insert(where);
             qInfo("Does not fit: %s %s", qPrintable(where), qPrintable(problem));
+            m_unfit << where + ' ' + problem;
         }
     }
 
     QStringList m_userData;
+    QStringList m_unfit;
     QStringList m_untranslated;
     QSet<QString> m_told;
 };
@@ -231,9 +244,44 @@ private Q_SLOTS:
         QVERIFY2(texts.untranslated().isEmpty(), qPrintable(texts.untranslated().join("\n")));
     }
 
-    void panelsMirrorRightToLeft()
+    void translationsFit_data()
     {
-        // Where the layout runs right to left, every control of the panels stands where its mirror
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+    }
+
+    void translationsFit()
+    {
+        // Every text of the languages shipped fits its place in the window and its panels.
+        QFETCH(QString, language);
+        QCoreApplication::removeTranslator(&m_pseudo);
+        QCOMPARE(installTranslations({ language }), language);
+        WindowFixture f;
+        MainWindow& w = f.load();
+        Texts texts({});
+        texts.checkWidgets(&w);
+        w.actions()->find->trigger();
+        texts.checkWidgets(&w);
+        w.actions()->findInAllPages->trigger();
+        texts.checkWidgets(&w);
+        w.openOptions();
+        f.settle();
+        texts.checkWidgets(&w);
+        w.optionsPanel()->cancelButton()->click();
+        w.openAbout();
+        texts.checkWidgets(&w);
+        w.aboutPanel()->hide();
+        w.openHistory();
+        texts.checkWidgets(&w);
+        installTranslations({ "en" });
+        QCoreApplication::installTranslator(&m_pseudo);
+        QVERIFY2(texts.unfit().isEmpty(), qPrintable(texts.unfit().join('\n')));
+    }
+
+    void windowMirrorsRightToLeft()
+    {
+        // Where the layout runs right to left, every control of the window stands where its mirror
         // image stands in a window laid out left to right (in English, where every text fits).
         QCoreApplication::removeTranslator(&m_pseudo);
         QHash<QString, QRect> leftToRight;
@@ -244,20 +292,22 @@ private Q_SLOTS:
             w.openOptions();
             w.openAbout();
             f.settle();
-            for (const QWidget* panel : std::initializer_list<const QWidget*> { w.optionsPanel(), w.aboutPanel() }) {
-                for (const QWidget* widget : panel->findChildren<QWidget*>()) {
-                    const QString name = panel->objectName() + '/' + widget->objectName();
-                    const QRect place = widget->geometry();
-                    if (widget->objectName().isEmpty() || !widget->isVisible())
-                        continue;
-                    if (direction == Qt::LeftToRight) {
-                        leftToRight.insert(name, place);
-                        continue;
-                    }
-                    const QRect left = leftToRight.value(name);
-                    const int mirror = widget->parentWidget()->width() - left.x() - left.width();
-                    QVERIFY2(place == QRect(mirror, left.y(), left.width(), left.height()), qPrintable(name));
+            // The window's own controls, its first page's and its panels', named by their path; Qt's
+            // own parts (qt_...) are placed by Qt.
+            for (const QWidget* widget : w.findChildren<QWidget*>()) {
+                QString name = widget->objectName();
+                for (const QWidget* up = widget->parentWidget(); up != &w; up = up->parentWidget())
+                    name = up->objectName() + '/' + name;
+                if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_") || !widget->isVisible())
+                    continue;
+                const QRect place = widget->geometry();
+                if (direction == Qt::LeftToRight) {
+                    leftToRight.insert(name, place);
+                    continue;
                 }
+                const QRect left = leftToRight.value(name);
+                const int mirror = widget->parentWidget()->width() - left.x() - left.width();
+                QVERIFY2(place == QRect(mirror, left.y(), left.width(), left.height()), qPrintable(name));
             }
         }
         QApplication::setLayoutDirection(Qt::LeftToRight);

@@ -70,8 +70,7 @@ PageBaseline::Disk PageDocument::compareWithDisk(QString* error)
 SaveOutcome PageDocument::save(bool typed, const ConflictChooser& choose)
 {
     if (!m_folderReachable)
-        return refused(
-            fileErrorText(m_appFolder, tr("The folder cannot be reached. Your typing is kept.")));
+        return refused(fileErrorText(m_appFolder, tr("The folder cannot be reached. Your typing is kept.")));
     QString error;
     const PageBaseline::Disk disk = m_baseline.compare(m_path, &error);
     if (disk == PageBaseline::Disk::Unreadable)
@@ -101,8 +100,7 @@ SaveOutcome PageDocument::save(bool typed, const ConflictChooser& choose)
         case ConflictChoice::KeepBoth:
             if (const QString failed = keepOtherVersion(copy); !failed.isEmpty())
                 return { SaveOutcome::Status::Refused,
-                    tr("The other version could not be kept, so the page was not saved:\n\n%1").arg(failed),
-                    {} };
+                    tr("The other version could not be kept, so the page was not saved:\n\n%1").arg(failed), {} };
             keptCopyName = copyName;
             break;
         }

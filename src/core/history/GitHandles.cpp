@@ -1,7 +1,7 @@
 #include "core/history/GitHandles.h"
 
-#include <QCoreApplication>
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -67,7 +67,8 @@ bool Loaded::load()
     TABWISE_GIT_FUNCTIONS(TABWISE_GIT_RESOLVE)
 #undef TABWISE_GIT_RESOLVE
     if (!resolved) {
-        error = QCoreApplication::translate("History", "%1 lacks functions the history needs").arg(QLatin1String(TABWISE_LIBGIT2_SONAME));
+        error = QCoreApplication::translate("History", "%1 lacks functions the history needs")
+                    .arg(QLatin1String(TABWISE_LIBGIT2_SONAME));
         dlclose(library);
         library = nullptr;
         return false;
@@ -147,7 +148,8 @@ QString lastError()
     if (error && error->message && *error->message)
         return QString::fromUtf8(error->message);
     // Some failed writes leave only the system's word (a file too large for the disk).
-    return errno ? QString::fromLocal8Bit(std::strerror(errno)) : QCoreApplication::translate("History", "no reason given");
+    return errno ? QString::fromLocal8Bit(std::strerror(errno))
+                 : QCoreApplication::translate("History", "no reason given");
 }
 
 bool lastErrorIsSystem()

@@ -65,7 +65,8 @@ bool makePrivateFolder(const QString& path, QString* error)
     const QByteArray name = QFile::encodeName(clean);
     struct stat status { };
     if (::stat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        *error = fileErrorText(clean, S_ISDIR(status.st_mode) ? systemReason() : QCoreApplication::translate("History", "It is not a folder."));
+        *error = fileErrorText(clean,
+            S_ISDIR(status.st_mode) ? systemReason() : QCoreApplication::translate("History", "It is not a folder."));
         return false;
     }
     if ((status.st_mode & 0777) != 0700 && ::chmod(name.constData(), 0700) != 0) {
@@ -118,7 +119,8 @@ bool removeRepository(const QString& repository, QString* error)
                                     : (QFile::remove(path) || !QFileInfo::exists(path)))
             continue;
         QDirIterator left(path, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        *error = fileErrorText(left.hasNext() ? left.next() : path, QCoreApplication::translate("History", "It could not be deleted."));
+        *error = fileErrorText(
+            left.hasNext() ? left.next() : path, QCoreApplication::translate("History", "It could not be deleted."));
         return false;
     }
     return true;

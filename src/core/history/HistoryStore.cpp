@@ -91,8 +91,9 @@ bool HistoryStore::Private::loadLibrary()
         library = std::make_unique<git::Library>();
     if (library->ok())
         return true;
-    problem = fileErrorText(
-        path, QCoreApplication::translate("History", "The history needs libgit2, which cannot be loaded: %1").arg(library->error()));
+    problem = fileErrorText(path,
+        QCoreApplication::translate("History", "The history needs libgit2, which cannot be loaded: %1")
+            .arg(library->error()));
     library.reset();
     return false;
 }
@@ -153,7 +154,8 @@ bool HistoryStore::Private::startAfresh(const QString& reason)
         return false;
     problem = fileErrorText(path,
         //: %1 is what was wrong, %2 the folder it was moved to
-        QCoreApplication::translate("History", "The history was damaged (%1). It was set aside as %2, and a new history was begun.")
+        QCoreApplication::translate(
+            "History", "The history was damaged (%1). It was set aside as %2, and a new history was begun.")
             .arg(reason, aside));
     return true;
 }
@@ -315,7 +317,8 @@ std::optional<QList<HistoryVersion>> HistoryStore::versions(const QString& fileN
         git::Commit parent = history::parentOf(commit.get());
         git::Tree parentTree = history::treeOf(parent.get());
         if (!tree || (git_commit_parentcount(commit.get()) > 0 && !parentTree))
-            return d->unreadable(QCoreApplication::translate("History", "The history of %1 cannot be read").arg(fileName));
+            return d->unreadable(
+                QCoreApplication::translate("History", "The history of %1 cannot be read").arg(fileName));
         const git_tree_entry* entry = history::entryIn(tree.get(), name);
         const git_tree_entry* before = history::entryIn(parentTree.get(), name);
         if (entry && (!before || !git_oid_equal(git_tree_entry_id(before), git_tree_entry_id(entry)))) {

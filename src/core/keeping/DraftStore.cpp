@@ -189,7 +189,8 @@ FileWrite DraftStore::append(const QString& pageFile, const QList<TextEdit>& edi
     QFile file(path);
     if (!QFileInfo::exists(path) || !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return { false,
-            fileErrorText(path, file.exists() ? file.errorString() : QCoreApplication::translate("Drafts", "No draft to add to.")) };
+            fileErrorText(path,
+                file.exists() ? file.errorString() : QCoreApplication::translate("Drafts", "No draft to add to.")) };
     QByteArray bytes;
     for (const TextEdit& edit : edits)
         bytes += encodeEdit(edit);

@@ -31,8 +31,8 @@ PageKeeper::PageKeeper(const QString& appFolder, Platform& platform, QWidget* wi
     });
     connect(m_history, &HistoryRecorder::cleared, this, [this](bool ok, const QString& problem) {
         if (ok)
-            m_platform.messages().show(m_window, tr("The history of your pages is cleared."),
-                msgbox::OkOnly | msgbox::Information);
+            m_platform.messages().show(
+                m_window, tr("The history of your pages is cleared."), msgbox::OkOnly | msgbox::Information);
         else
             m_platform.messages().show(m_window,
                 tr("The history of your pages could not be cleared completely:\n\n%1").arg(problem),
@@ -57,12 +57,12 @@ void PageKeeper::keep(const std::array<PageView*, pageCount>& pages, NoteBar* fo
         found.append({ file, page->filePath() });
         connect(&page->document(), &PageDocument::versionToKeep, this,
             [this, file](const QByteArray& bytes, const QString& cause) {
-            m_history->record(file, bytes, cause);
-            // A version comes from a save of the page (or is the other program's version, kept just
-            // before one): the watch must not take the file for a change made elsewhere, which the
-            // history reads later and could then find holding a still later save of our own.
-            m_watch->takeAsKnown(file);
-        });
+                m_history->record(file, bytes, cause);
+                // A version comes from a save of the page (or is the other program's version, kept just
+                // before one): the watch must not take the file for a change made elsewhere, which the
+                // history reads later and could then find holding a still later save of our own.
+                m_watch->takeAsKnown(file);
+            });
     }
     // Changes made while the program was not running, or a save whose version a crash cut off.
     m_history->recordFound(found);

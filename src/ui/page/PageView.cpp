@@ -384,8 +384,8 @@ bool PageView::writeList()
     const FileWrite written = m_document->write(encodePageText(m_list->fileText()));
     if (!written.ok) {
         //: The message of a list that could not be written, as it has always been worded
-        m_platform.messages().show(this, tr("There has been a error!\n\n%1").arg(written.error), msgbox::OkOnly,
-            tr("Error"));
+        m_platform.messages().show(
+            this, tr("There has been a error!\n\n%1").arg(written.error), msgbox::OkOnly, tr("Error"));
         return false;
     }
     m_list->clear();

@@ -1,5 +1,7 @@
 #include "ui/panels/OptionsPanel.h"
 
+#include "core/spelling/PageSpelling.h"
+
 #include "core/captions/Titles.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/ValueConversion.h"
@@ -11,6 +13,7 @@
 #include "ui/panels/HistoryOptions.h"
 #include "ui/panels/KeyField.h"
 #include "ui/panels/RuledFrame.h"
+#include "ui/panels/SpellingChoice.h"
 #include "ui/panels/WindowSystemNote.h"
 
 #include <QCheckBox>
@@ -171,6 +174,16 @@ KeyField* OptionsPanel::showHideKeyField()
     return m_showHideKey;
 }
 
+void OptionsPanel::setSpelling(PageSpelling* spelling)
+{
+    // On the tab table's title line, over its last two columns.
+    m_spelling = spelling;
+    m_spellingChoice = place(new SpellingChoice(*spelling, this), "spellingChoice",
+        twipsRect(this, measure::windowWidth, 1800, 3000, 3240, 330));
+    if (m_backup)
+        setTabOrder();
+}
+
 HistoryOptions* OptionsPanel::historyOptions()
 {
     // At the foot of the panel, made when it is first needed like the key field.
@@ -213,6 +226,8 @@ void OptionsPanel::setTabOrder()
             order << show;
         order << nameBox(tab);
     }
+    if (m_spellingChoice)
+        order << m_spellingChoice->list();
     order << historyOptions()->keepList() << historyOptions()->clearButton();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -242,6 +257,8 @@ void OptionsPanel::open()
     showHideKeyField()->setKeyText(m_settings.read(Key::ShowHide));
     historyOptions()->setKeepDays(HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)));
     m_backup->showStoredFolder();
+    if (m_spellingChoice)
+        m_spellingChoice->fill();
 }
 
 void OptionsPanel::fillNameBoxes()
@@ -286,6 +303,11 @@ bool OptionsPanel::store()
     const QString key = showHideKeyField()->keyText();
     if (key != m_settings.read(Key::ShowHide) && !m_settings.write(Key::ShowHide, key))
         return false;
+    if (m_spellingChoice && m_spellingChoice->isChanged()) {
+        if (!m_settings.write(Key::SpellingLanguage, m_spellingChoice->setting()))
+            return false;
+        m_spelling->applyLanguage();
+    }
     const int days = historyOptions()->keepDays();
     if (days == HistoryOptions::keepDaysFrom(m_settings.read(Key::KeepDays)))
         return true;

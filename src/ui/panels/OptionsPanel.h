@@ -15,14 +15,16 @@ namespace tabwise {
 class BackupPanel;
 class HistoryOptions;
 class KeyField;
+class PageSpelling;
 class Platform;
 class SettingsStore;
+class SpellingChoice;
 
 // The options panel laid over the pages: start minimized, start at log-on, stay on top, the key
 // that shows and hides the window from anywhere, the backup frame, the tab table (each tab's name,
-// and whether tabs 2 to 5 are shown), and how long the history of the pages is kept. OK stores everything and tells the
-// window; Cancel only closes. Start at log-on acts at once when its box changes, however it changes; so does stay on
-// top, through the window.
+// and whether tabs 2 to 5 are shown, with the dictionary the text pages are checked with), and how long the history
+// of the pages is kept. OK stores everything and tells the window; Cancel only closes. Start at log-on acts at once
+// when its box changes, however it changes; so does stay on top, through the window.
 class OptionsPanel : public OverlayPanel {
     Q_OBJECT
 public:
@@ -38,6 +40,9 @@ public:
     // The field of the show/hide key, made when it is first needed (the panel opens, OK stores it).
     KeyField* showHideKeyField();
     HistoryOptions* historyOptions();
+    // The choice of the spelling dictionary, offered once the window's spelling is handed over.
+    void setSpelling(PageSpelling* spelling);
+    SpellingChoice* spellingChoice() const { return m_spellingChoice; }
     // The name box of the tab at index 0..4, and the show box of the tab at index 1..4.
     QLineEdit* nameBox(int tabIndex) const { return m_names[std::size_t(tabIndex)]; }
     QCheckBox* showBox(int tabIndex) const { return m_shows[std::size_t(tabIndex)]; }
@@ -97,6 +102,8 @@ private:
     BackupPanel* m_backup = nullptr;
     KeyField* m_showHideKey = nullptr;
     HistoryOptions* m_history = nullptr;
+    PageSpelling* m_spelling = nullptr;
+    SpellingChoice* m_spellingChoice = nullptr;
     bool m_captionsFitted = false;
     std::array<QLineEdit*, pageCount> m_names {};
     std::array<QCheckBox*, pageCount> m_shows {}; // none for the first tab

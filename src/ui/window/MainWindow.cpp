@@ -70,6 +70,7 @@ MainWindow::MainWindow(Platform& platform, const QString& appFolder, SettingsSto
     buildPages();
     buildOptionsButton();
     m_options = new OptionsPanel(platform, settings, appFolder, this);
+    m_options->setSpelling(m_spelling);
     m_about = new AboutPanel(platform, this);
     m_panels->add(m_options);
     m_panels->add(m_about);
@@ -287,8 +288,8 @@ void MainWindow::updateTitle()
 
 int MainWindow::askToSave(int tabIndex)
 {
-    return m_platform.messages().show(this, tr("Save changes to %1?").arg(m_tabs->caption(tabIndex)),
-        msgbox::YesNoCancel | msgbox::Question);
+    return m_platform.messages().show(
+        this, tr("Save changes to %1?").arg(m_tabs->caption(tabIndex)), msgbox::YesNoCancel | msgbox::Question);
 }
 
 bool MainWindow::askBeforeUnloading()
