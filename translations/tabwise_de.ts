@@ -1367,15 +1367,15 @@ Wählen Sie in den Einstellungen ein anderes Tastenkürzel.</translation>
     <message>
         <source>S&amp;pelling:</source>
         <extracomment>Before the list of spelling dictionaries (Off, English (United States), ...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wörterbuch:</translation>
     </message>
     <message>
         <source>Spelling dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch der Rechtschreibprüfung</translation>
     </message>
     <message>
         <source>No spelling dictionary is installed (Debian: hunspell-en-us, hunspell-de-de, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Wörterbuch für die Rechtschreibprüfung installiert (Debian: hunspell-de-de, hunspell-en-us, ...).</translation>
     </message>
 </context>
 <context>

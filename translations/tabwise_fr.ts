@@ -571,7 +571,7 @@ est incomplète.</translation>
     <message>
         <source>Not on Wayland</source>
         <extracomment>Beside an option (Stay on top) that the Wayland desktop does not allow</extracomment>
-        <translation>Sauf Wayland</translation>
+        <translation>Pas sous Wayland</translation>
     </message>
     <message>
         <source>Wayland does not let a program keep its window above others or place it on the screen: the desktop decides.</source>
@@ -1367,15 +1367,15 @@ Choisissez un autre raccourci dans les options.</translation>
     <message>
         <source>S&amp;pelling:</source>
         <extracomment>Before the list of spelling dictionaries (Off, English (United States), ...)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dictionnaire&#xa0;:</translation>
     </message>
     <message>
         <source>Spelling dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Dictionnaire orthographique</translation>
     </message>
     <message>
         <source>No spelling dictionary is installed (Debian: hunspell-en-us, hunspell-de-de, ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dictionnaire orthographique n&apos;est installé (Debian&#xa0;: hunspell-fr, hunspell-en-us, ...).</translation>
     </message>
 </context>
 <context>

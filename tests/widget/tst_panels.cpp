@@ -159,16 +159,21 @@ private Q_SLOTS:
     {
         WindowFixture f;
         OptionsPanel* options = f.load().optionsPanel();
+        QCheckBox* onTop = options->stayOnTopBox();
+        const QWidget* ok = options->okButton();
         QVERIFY(!options->findChild<QLabel*>("stayOnTopBoxNote")); // this window system places windows
-        QVERIFY(!addWindowSystemNote(options->stayOnTopBox(), "xcb"));
-        const QLabel* note = addWindowSystemNote(options->stayOnTopBox(), "wayland-egl");
+        QVERIFY(!addWindowSystemNote(onTop, ok, "xcb"));
+        const QLabel* note = addWindowSystemNote(onTop, ok, "wayland-egl");
         QVERIFY(note && note->toolTip().startsWith("Wayland does not let a program keep its window above others"));
         // Beside the box's caption, clear of the buttons, whole.
-        const QRect box = options->stayOnTopBox()->geometry(), cancel = options->cancelButton()->geometry();
-        QVERIFY(
-            note->x() > box.x() + options->stayOnTopBox()->sizeHint().width() && note->geometry().right() < cancel.x());
-        QVERIFY(
-            note->width() >= note->sizeHint().width() && qAbs(note->geometry().center().y() - box.center().y()) <= 1);
+        const QRect box = onTop->geometry();
+        QVERIFY(note->x() > box.x() + onTop->sizeHint().width() && note->geometry().right() < ok->x());
+        QVERIFY(note->text() == "Not on Wayland" && qAbs(note->geometry().center().y() - box.center().y()) <= 1);
+        // A caption too long for both (as in another language): the note is shortened, whole in its tip.
+        onTop->setText("Immer im Vordergrund");
+        note = addWindowSystemNote(onTop, ok, "wayland");
+        QVERIFY(note->geometry().right() < ok->x() && note->text().endsWith(QChar(0x2026)));
+        QVERIFY(note->toolTip().startsWith("Not on Wayland\n\nWayland does not let"));
     }
 
     void aboutAndSplash()

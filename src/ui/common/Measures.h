@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QRect>
 #include <QWidget>
+
+#include <algorithm>
 
 // The window's layout is drawn up in twips (1/1440 inch): 15 twips are one pixel at 96 dots per
 // inch. Qt's high-dpi scaling takes it from there. Measures that several parts of the window share
@@ -45,6 +48,18 @@ inline void widenFromStart(QWidget* widget, int width)
     const QRect old = widget->geometry();
     widget->setGeometry(
         widget->isRightToLeft() ? old.x() + old.width() - width : old.x(), old.y(), width, old.height());
+}
+
+// Widens BUTTON where its caption (a longer one in the user's language) needs more than the design
+// gives it, keeping the edge it ends at: it grows toward the start of the line. Gives the growth.
+inline int widenToCaption(QAbstractButton* button)
+{
+    const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 10;
+    const int growth = std::max(0, needed - button->width());
+    const QRect old = button->geometry();
+    button->setGeometry(
+        button->isRightToLeft() ? old.x() : old.x() - growth, old.y(), old.width() + growth, old.height());
+    return growth;
 }
 
 namespace measure {

@@ -57,6 +57,8 @@ BackupPanel::BackupPanel(Platform& platform, SettingsStore& settings, const QStr
     m_backup->setGeometry(twipsRect(this, measure::windowWidth, 3720, 960, 1215, 255));
     m_restore->setObjectName(QStringLiteral("restoreButton"));
     m_restore->setGeometry(twipsRect(this, measure::windowWidth, 3720, 1320, 1215, 255));
+    widenToCaption(m_backup);
+    widenToCaption(m_restore);
     // Beside the drive list, as in a file dialog: a new folder in the open one, named in place.
     m_newFolder->setObjectName(QStringLiteral("newFolderButton"));
     m_newFolder->setGeometry(twipsRect(this, measure::windowWidth, 3180, 360, 315, 315));

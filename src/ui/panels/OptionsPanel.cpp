@@ -90,8 +90,6 @@ void OptionsPanel::buildStartOptions()
         twipsRect(this, measure::windowWidth, 240, 600, 2055, 315));
     m_stayOnTop = place(new QCheckBox(tr("Stay on top"), this), "stayOnTopBox",
         twipsRect(this, measure::windowWidth, 240, 960, 2055, 255));
-    // Staying on top also places the window; Wayland allows neither.
-    addWindowSystemNote(m_stayOnTop);
     // The right-hand column: the show/hide key (made later) above the two buttons.
     //: The options panel's button that stores the options and closes the panel
     m_ok = place(
@@ -144,6 +142,12 @@ void OptionsPanel::fitCaptions()
     // The design's widths were made for a narrower font: a caption never gets cut short.
     for (QCheckBox* box : { m_startMinimized, m_startAtLogon, m_stayOnTop })
         widenFromStart(box, std::max(box->width(), box->sizeHint().width()));
+    // OK moves over as far as Cancel grows, toward the boxes.
+    const int growth = widenToCaption(m_cancel);
+    m_ok->move(m_ok->x() + (isRightToLeft() ? growth : -growth), m_ok->y());
+    widenToCaption(m_ok);
+    // Staying on top also places the window; Wayland allows neither.
+    addWindowSystemNote(m_stayOnTop, m_ok);
     //: The heading of the tab table's column of boxes that show or hide each tab
     addLabel(nameBox(0), tr("Show"), 180, 480);
     //: The heading of the tab table's column of the tabs' names
