@@ -436,7 +436,7 @@ ist unvollständig.</translation>
     <name>Spelling</name>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>A spelling dictionary&apos;s name: its language, then where or how it is written (&quot;English (United States)&quot;)</extracomment>
+        <extracomment>A spelling dictionary&apos;s name: its language, then where or how it is written (&quot;English (US)&quot;)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1366,7 +1366,7 @@ Wählen Sie in den Einstellungen ein anderes Tastenkürzel.</translation>
     <name>tabwise::SpellingChoice</name>
     <message>
         <source>S&amp;pelling:</source>
-        <extracomment>Before the list of spelling dictionaries (Off, English (United States), ...)</extracomment>
+        <extracomment>Before the list of spelling dictionaries (Off, English (US), ...)</extracomment>
         <translation>&amp;Wörterbuch:</translation>
     </message>
     <message>

@@ -436,7 +436,7 @@ est incomplète.</translation>
     <name>Spelling</name>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>A spelling dictionary&apos;s name: its language, then where or how it is written (&quot;English (United States)&quot;)</extracomment>
+        <extracomment>A spelling dictionary&apos;s name: its language, then where or how it is written (&quot;English (US)&quot;)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1107,7 +1107,7 @@ dans les réglages du bureau</translation>
     <message>
         <source>Show</source>
         <extracomment>The heading of the tab table&apos;s column of boxes that show or hide each tab</extracomment>
-        <translation>Afficher</translation>
+        <translation>Voir</translation>
     </message>
     <message>
         <source>Tab Description</source>
@@ -1366,7 +1366,7 @@ Choisissez un autre raccourci dans les options.</translation>
     <name>tabwise::SpellingChoice</name>
     <message>
         <source>S&amp;pelling:</source>
-        <extracomment>Before the list of spelling dictionaries (Off, English (United States), ...)</extracomment>
+        <extracomment>Before the list of spelling dictionaries (Off, English (US), ...)</extracomment>
         <translation>&amp;Dictionnaire&#xa0;:</translation>
     </message>
     <message>

@@ -220,14 +220,14 @@ private Q_SLOTS:
         QCOMPARE(chosen(" off ", { "de-DE" }), "none");
         QVERIFY(!defaultDictionary(all.mid(0, 2), { "fr" }));
 
-        QCOMPARE(dictionaryName("en_US"), "English (United States)");
+        QCOMPARE(dictionaryName("en_US"), "English (US)");
         QCOMPARE(dictionaryName("sr-Latn"), "Serbian (Latin)");
-        QCOMPARE(dictionaryName("ca_ES-valencia"), "Catalan (Spain, valencia)");
+        QCOMPARE(dictionaryName("ca_ES-valencia"), "Catalan (ES, valencia)");
         QCOMPARE(dictionaryName("zz_frob"), "zz_frob");
         const QList<LanguageChoice> choices = languageChoices(all);
         QCOMPARE(choices.size(), 6);
         QCOMPARE(choices.at(0).setting + '=' + choices.at(0).text, "Off=Off");
-        QCOMPARE(choices.at(1).setting + '=' + choices.at(1).text, "en_GB=English (United Kingdom)");
+        QCOMPARE(choices.at(1).setting + '=' + choices.at(1).text, "en_GB=English (GB)");
     }
 
     void checkSpellingSettings()

@@ -268,7 +268,7 @@ private Q_SLOTS:
         QComboBox* list = w.optionsPanel()->spellingChoice()->list();
         for (const QString chosen : { "en_US", "Off" }) {
             w.openOptions();
-            QCOMPARE(list->itemText(0) + '|' + list->itemText(1), "Off|English (United States)");
+            QCOMPARE(list->itemText(0) + '|' + list->itemText(1), "Off|English (US)");
             QCOMPARE(list->currentData().toString(), "en_US");
             list->setCurrentIndex(list->findData(chosen));
             w.optionsPanel()->okButton()->click();

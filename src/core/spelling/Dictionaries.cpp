@@ -104,14 +104,16 @@ QString dictionaryName(const QString& code)
     QStringList details;
     if (parts.script != QLocale::AnyScript)
         details << QLocale::scriptToString(parts.script);
+    // The territory by its code, as the dictionaries are known ("US", "GB", "CH"): the choice stands
+    // in a narrow place.
     if (parts.territory != QLocale::AnyTerritory)
-        details << QLocale::territoryToString(parts.territory);
+        details << QLocale::territoryToCode(parts.territory);
     if (!parts.variant.isEmpty())
         details << parts.variant;
     const QString language = QLocale::languageToString(parts.language);
     if (details.isEmpty())
         return language;
-    //: A spelling dictionary's name: its language, then where or how it is written ("English (United States)")
+    //: A spelling dictionary's name: its language, then where or how it is written ("English (US)")
     return QCoreApplication::translate("Spelling", "%1 (%2)").arg(language, details.join(QLatin1String(", ")));
 }
 

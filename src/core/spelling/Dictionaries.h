@@ -27,7 +27,7 @@ QStringList systemDictionaryFolders();
 // found in more than one folder is taken from the first.
 QList<Dictionary> installedDictionaries(const QStringList& folders = systemDictionaryFolders());
 
-// How the dictionary of CODE is called for the user: "English (United States)", "Serbian (Latin)".
+// How the dictionary of CODE is called for the user: "English (US)", "Serbian (Latin)".
 QString dictionaryName(const QString& code);
 
 // The dictionary for the desktop's languages (UI_LANGUAGES, most wanted first, as

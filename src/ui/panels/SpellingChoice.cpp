@@ -15,13 +15,12 @@ SpellingChoice::SpellingChoice(PageSpelling& spelling, QWidget* parent)
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    //: Before the list of spelling dictionaries (Off, English (United States), ...)
+    //: Before the list of spelling dictionaries (Off, English (US), ...)
     auto* caption = new QLabel(tr("S&pelling:"), this);
     caption->setBuddy(m_list);
     m_list->setObjectName(QStringLiteral("spellingList"));
     m_list->setAccessibleName(tr("Spelling dictionary"));
     m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    row->addStretch(1);
     row->addWidget(caption);
     row->addWidget(m_list, 1);
 }
