@@ -65,6 +65,9 @@ e2e_folders() {
   # The program sees only the temporary folders and this desktop, never the user's own session.
   export HOME="$E2E_ROOT/home" XDG_CONFIG_HOME="$E2E_ROOT/config" XDG_RUNTIME_DIR="$E2E_ROOT/runtime"
   export XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
+  # The journeys read the program's English texts, whatever language the machine speaks.
+  export LANGUAGE=en LANG=C.UTF-8
+  unset LC_ALL LC_MESSAGES
   unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XDG_CURRENT_DESKTOP DESKTOP_SESSION \
     QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI XAUTHORITY DISPLAY
 }
