@@ -176,6 +176,10 @@ private Q_SLOTS:
         QVERIFY(checker.suggestions(foreign, 5).isEmpty());
         checker.ignore(typo);
         QVERIFY(checker.isCorrect(typo));
+        // Rested, it reads the dictionary again for the next question; what it ignores stays.
+        checker.rest();
+        QVERIFY(checker.isCorrect(word) && checker.isCorrect(typo) && !checker.isCorrect(foreign));
+        QVERIFY(checker.suggestions(word.chopped(1) + u'z', 5).contains(word));
     }
 
     void hunspellThatCannotReadSaysWhy()

@@ -8,6 +8,10 @@
 
 #include <hunspell.hxx>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tabwise {
 
 namespace {
@@ -107,6 +111,18 @@ bool HunspellChecker::isCorrect(const QString& given)
         return true;
     // Most dictionaries know "don't" written with a straight apostrophe only.
     return word.contains(typographicApostrophe) && spell(QString(word).replace(typographicApostrophe, u'\''));
+}
+
+void HunspellChecker::rest()
+{
+    const QMutexLocker lock(&m_mutex);
+    if (!m_hunspell)
+        return; // never read, or it cannot be: what it says stays
+    m_hunspell.reset();
+    m_loaded = false;
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 QStringList HunspellChecker::suggestions(const QString& word, int max)

@@ -17,6 +17,9 @@ public:
     virtual QStringList suggestions(const QString& word, int max) = 0;
     // Takes WORD as correct from now on, for as long as the checker lives.
     virtual void ignore(const QString& word) = 0;
+    // Nothing will be asked for a while: what the dictionary holds in memory may go, to be read
+    // again with the next question.
+    virtual void rest() { }
 };
 
 } // namespace tabwise

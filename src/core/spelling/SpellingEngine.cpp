@@ -12,6 +12,8 @@ constexpr qsizetype batchLength = 8 * 1024;
 // The results kept, in units of this much text: 16 MB of text.
 constexpr qsizetype costUnit = 1024;
 constexpr qsizetype keptCost = 16 * 1024;
+// What is in view has been checked by then, and typing goes on from the results kept.
+constexpr int restMilliseconds = 5000;
 
 qsizetype costOf(const QString& piece)
 {
@@ -38,6 +40,9 @@ SpellingEngine::SpellingEngine(PersonalDictionary& personal, QObject* parent)
     , m_results(keptCost)
 {
     m_pool.setMaxThreadCount(1);
+    m_restTimer.setSingleShot(true);
+    m_restTimer.setInterval(restMilliseconds);
+    connect(&m_restTimer, &QTimer::timeout, this, &SpellingEngine::rest);
     connect(&m_personal, &PersonalDictionary::changed, this, &SpellingEngine::personalWordsChanged);
 }
 
@@ -95,9 +100,12 @@ void SpellingEngine::dispatch()
             batch.append(piece);
         }
     }
-    if (batch.isEmpty())
+    if (batch.isEmpty()) {
+        m_restTimer.start();
         return;
+    }
     m_busy = true;
+    m_restTimer.stop();
     m_pool.start([this, batch, checker = m_checker, personal = m_personalWords, generation = m_generation] {
         QList<QList<TextRange>> found;
         for (const QString& piece : batch)
@@ -166,6 +174,13 @@ void SpellingEngine::dropListed(const QSet<QString>& words)
         found.removeIf(
             [&](const TextRange& range) { return isListed(words, piece.sliced(range.start, range.length)); });
     }
+}
+
+void SpellingEngine::rest()
+{
+    // On the checking thread, after whatever it still has to do.
+    if (m_checker && !m_busy)
+        m_pool.start([checker = m_checker] { checker->rest(); });
 }
 
 void SpellingEngine::forget()

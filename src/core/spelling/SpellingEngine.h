@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -24,7 +25,8 @@ class SpellChecker;
 //
 // A view asks misspelled() for each piece it shows; a piece not known yet is handed to request(),
 // together with the others in view, and checked() follows for each once it is known. Nothing
-// blocks but suggestions(), which asks the dictionary at once (a menu needs its answer).
+// blocks but suggestions(), which asks the dictionary at once (a menu needs its answer). A few
+// seconds after the last check, the dictionary rests (SpellChecker::rest()).
 class SpellingEngine : public QObject {
     Q_OBJECT
 public:
@@ -68,6 +70,7 @@ private:
     void personalWordsChanged();
     void dropListed(const QSet<QString>& words);
     void forget();
+    void rest();
 
     PersonalDictionary& m_personal;
     QSet<QString> m_personalWords; // as last seen; handed to the checking thread with each batch
@@ -78,6 +81,7 @@ private:
     bool m_busy = false;
     quint64 m_generation = 0; // of the results: a batch checked for an older one is dropped
     QThreadPool m_pool;
+    QTimer m_restTimer; // after a while without checking, the dictionary lets its memory go
 };
 
 } // namespace tabwise
