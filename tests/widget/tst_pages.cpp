@@ -229,6 +229,16 @@ private Q_SLOTS:
         PageView* page = w.page(0);
         page->setSpelling(w.spelling());
         QTRY_VERIFY(page->spellingMarks()->markedWordAt(12).has_value());
+        // Underlined in red below the first line's words, over the box.
+        const QImage shown = page->textBox()->grab().toImage();
+        const QRect line
+            = page->textBox()->cursorRect(page->textBox()->textCursor()).translated(page->textBox()->viewport()->pos());
+        int red = 0;
+        for (int y = line.top(); y <= line.bottom() + 4; ++y) {
+            for (int x = 0; x < shown.width(); ++x)
+                red += shown.pixelColor(x, y) == Qt::red;
+        }
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
         const auto menuAt = [page](int position) {
             qDeleteAll(page->textBox()->findChildren<QMenu*>()); // the menu before
             QTextCursor at(page->textBox()->document());
@@ -259,7 +269,7 @@ private Q_SLOTS:
         QVERIFY(toggle->isChecked());
         toggle->trigger();
         QCOMPARE(f.settings().read(Key::CheckSpellingNotes), "0");
-        QVERIFY(!page->spellingMarks()->isActive() && page->textBox()->extraSelections().isEmpty());
+        QVERIFY(!page->spellingMarks()->isActive() && page->spellingMarks()->markCount() == 0);
         QVERIFY(!w.page(2)->spellingMarks());
         // The options panel's dictionary: the one in use is chosen, nothing is stored unless it
         // changes, and Off checks no page.
@@ -274,7 +284,7 @@ private Q_SLOTS:
             w.optionsPanel()->okButton()->click();
             QCOMPARE(f.settings().read(Key::SpellingLanguage), chosen == "Off" ? "Off" : "");
         }
-        QVERIFY(!w.spelling()->isChecked(0) && page->textBox()->extraSelections().isEmpty());
+        QVERIFY(!w.spelling()->isChecked(0) && page->spellingMarks()->markCount() == 0);
     }
 
     void pageThatCannotBeRead()

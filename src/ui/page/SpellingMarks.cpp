@@ -3,9 +3,13 @@
 #include "core/spelling/SpellingEngine.h"
 
 #include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+
+#include <functional>
 
 namespace tabwise {
 
@@ -14,12 +18,35 @@ namespace {
 // Lines looked at above and below those in view, so that a little scrolling finds them marked.
 constexpr int linesAround = 3;
 
-QTextCharFormat misspelledFormat()
+// Draws what it is given over its parent's viewport; clicks and the mouse pass through to it.
+class MarkLayer : public QWidget {
+public:
+    MarkLayer(QWidget* parent, std::function<void(QPainter&, const QRect&)> paint)
+        : QWidget(parent)
+        , m_paint(std::move(paint))
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        m_paint(painter, event->rect());
+    }
+
+private:
+    std::function<void(QPainter&, const QRect&)> m_paint;
+};
+
+// The wavy underline from LEFT to RIGHT along Y, as the desktop draws a misspelled word's.
+void drawWave(QPainter& painter, int left, int right, int y)
 {
-    QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    format.setUnderlineColor(Qt::red);
-    return format;
+    QPolygon wave;
+    for (int x = left, up = 0; x <= right; x += 2, up ^= 1)
+        wave << QPoint(x, y - up);
+    painter.drawPolyline(wave);
 }
 
 // A stretch of the box's text that is looked at: a line, or the part in view of a long one.
@@ -34,7 +61,10 @@ SpellingMarks::SpellingMarks(QPlainTextEdit* box, SpellingEngine& engine)
     : QObject(box)
     , m_box(box)
     , m_engine(engine)
+    , m_layer(new MarkLayer(box, [this](QPainter& painter, const QRect& area) { paintMarks(painter, area); }))
 {
+    m_layer->setGeometry(box->viewport()->geometry());
+    m_layer->show(); // made after the box may have been shown
     m_update.setSingleShot(true);
     m_update.setInterval(30);
     connect(&m_update, &QTimer::timeout, this, &SpellingMarks::update);
@@ -55,17 +85,17 @@ void SpellingMarks::setActive(bool active)
     }
     m_update.stop();
     m_marked.clear();
-    m_box->setExtraSelections({});
+    m_marks.clear();
+    m_layer->update();
 }
 
 std::optional<TextRange> SpellingMarks::markedWordAt(qsizetype position) const
 {
     // The marks as they stand now: typing since they were made has moved them along.
-    for (const QTextEdit::ExtraSelection& mark : m_box->extraSelections()) {
-        const qsizetype start = mark.cursor.selectionStart();
-        const qsizetype end = mark.cursor.selectionEnd();
-        if (mark.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline && start < end && position >= start
-            && position <= end)
+    for (const QTextCursor& mark : m_marks) {
+        const qsizetype start = mark.selectionStart();
+        const qsizetype end = mark.selectionEnd();
+        if (start < end && position >= start && position <= end)
             return TextRange { start, end - start };
     }
     return std::nullopt;
@@ -73,8 +103,11 @@ std::optional<TextRange> SpellingMarks::markedWordAt(qsizetype position) const
 
 bool SpellingMarks::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+        m_layer->setGeometry(m_box->viewport()->geometry());
+        m_layer->raise();
         scheduleUpdate();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -115,9 +148,8 @@ void SpellingMarks::update()
         if (block == end)
             break;
     }
-    QList<QTextEdit::ExtraSelection> marks;
+    QList<QTextCursor> marks;
     QList<TextRange> marked;
-    const QTextCharFormat format = misspelledFormat();
     for (const Piece& piece : pieces) {
         const std::optional<QList<TextRange>> words = m_engine.misspelled(piece.text);
         if (!words) {
@@ -125,21 +157,44 @@ void SpellingMarks::update()
             continue;
         }
         for (const TextRange& word : *words) {
-            QTextEdit::ExtraSelection mark;
-            mark.cursor = QTextCursor(m_box->document());
-            mark.cursor.setPosition(int(piece.position + word.start));
-            mark.cursor.setPosition(int(piece.position + word.end()), QTextCursor::KeepAnchor);
-            mark.format = format;
+            QTextCursor mark(m_box->document());
+            mark.setPosition(int(piece.position + word.start));
+            mark.setPosition(int(piece.position + word.end()), QTextCursor::KeepAnchor);
             marks << mark;
             marked << TextRange { piece.position + word.start, word.length };
         }
     }
     if (marked != m_marked) {
         m_marked = marked;
-        m_box->setExtraSelections(marks);
+        m_marks = marks;
+        m_layer->update();
     }
     if (!unknown.isEmpty())
         m_engine.request(unknown);
+}
+
+void SpellingMarks::paintMarks(QPainter& painter, const QRect& area) const
+{
+    // Below the words' baseline, in AREA; a word broken over two lines is underlined on its first.
+    const QRect view = m_layer->rect();
+    const int below = m_box->fontMetrics().ascent() + 2;
+    painter.setPen(QPen(Qt::red, 1));
+    for (const QTextCursor& mark : m_marks) {
+        if (mark.selectionStart() == mark.selectionEnd())
+            continue; // typed over
+        QTextCursor start = mark;
+        start.setPosition(mark.selectionStart());
+        const QRect from = m_box->cursorRect(start);
+        if (from.bottom() + 4 < area.top() || from.top() > area.bottom())
+            continue;
+        QTextCursor end = mark;
+        end.setPosition(mark.selectionEnd());
+        const QRect to = m_box->cursorRect(end);
+        const bool oneLine = from.top() == to.top();
+        const int left = oneLine ? std::min(from.left(), to.left()) : from.left();
+        const int right = oneLine ? std::max(from.left(), to.left()) : view.right();
+        drawWave(painter, left, right, from.top() + below);
+    }
 }
 
 } // namespace tabwise
