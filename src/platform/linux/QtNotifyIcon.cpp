@@ -10,6 +10,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace tabwise {
@@ -19,7 +23,27 @@ namespace {
 std::optional<bool> overDBus;
 // How long the menu waits at most for the program to become inactive (Qt decides 100 ms after it
 // has seen the focus go, which a busy program sees late).
-constexpr int deactivationWaitMilliseconds = 600;
+constexpr int deactivationWaitMilliseconds = 1000;
+
+// Whether the X server's input focus is in a window of this program now; none off X11. Qt learns
+// of a change of focus later than the server has made it: a window minimized by the window manager
+// may still be Qt's focus window while a click on the tray icon is already being handled.
+std::optional<bool> xFocusIsOurs()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return std::nullopt;
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
+    if (!focus)
+        return std::nullopt;
+    for (const QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->handle() && window->winId() == focus->focus)
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QtNotifyIcon::QtNotifyIcon()
@@ -92,10 +116,13 @@ void QtNotifyIcon::popUpMenu(QPoint at)
 {
     // Qt closes every pop-up when the program stops being the active one, which it learns a moment
     // after its window has lost the focus (hidden in the tray, minimized). A menu opened within that
-    // moment would close at once, so it waits for the program to be inactive first.
+    // moment would close at once, so it waits for the program to be inactive first. Whether the
+    // focus has gone is asked of the X server, which may be ahead of what Qt has seen so far.
     const QWindow* focus = QGuiApplication::focusWindow();
-    const bool deactivationDue = QGuiApplication::applicationState() == Qt::ApplicationActive
-        && (!focus || !focus->isVisible() || focus->windowStates().testFlag(Qt::WindowMinimized));
+    const std::optional<bool> ours = xFocusIsOurs();
+    const bool focusGone
+        = ours ? !*ours : !focus || !focus->isVisible() || focus->windowStates().testFlag(Qt::WindowMinimized);
+    const bool deactivationDue = QGuiApplication::applicationState() == Qt::ApplicationActive && focusGone;
     if (!deactivationDue) {
         if (m_menu)
             m_menu->popup(at);
