@@ -3,8 +3,10 @@
 #include "platform/linux/TrayHosts.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +26,10 @@ std::optional<bool> overDBus;
 // How long the menu waits at most for the program to become inactive (Qt decides 100 ms after it
 // has seen the focus go, which a busy program sees late).
 constexpr int deactivationWaitMilliseconds = 1000;
+// A menu closed this soon after it opened, with nothing chosen, was closed by the deactivation;
+// it opens again, at most this many times.
+constexpr int reopenWithinMilliseconds = 400;
+constexpr int reopenTries = 2;
 
 // Whether the X server's input focus is in a window of this program now; none off X11. Qt learns
 // of a change of focus later than the server has made it: a window minimized by the window manager
@@ -124,8 +130,7 @@ void QtNotifyIcon::popUpMenu(QPoint at)
         = ours ? !*ours : !focus || !focus->isVisible() || focus->windowStates().testFlag(Qt::WindowMinimized);
     const bool deactivationDue = QGuiApplication::applicationState() == Qt::ApplicationActive && focusGone;
     if (!deactivationDue) {
-        if (m_menu)
-            m_menu->popup(at);
+        openMenu(at, reopenTries);
         return;
     }
     auto* wait = new QTimer(this);
@@ -134,8 +139,7 @@ void QtNotifyIcon::popUpMenu(QPoint at)
         wait->stop();
         QObject::disconnect(qGuiApp, nullptr, wait, nullptr);
         wait->deleteLater();
-        if (m_menu)
-            m_menu->popup(at);
+        openMenu(at, reopenTries);
     };
     connect(wait, &QTimer::timeout, wait, popUp);
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, wait, [popUp](Qt::ApplicationState state) {
@@ -143,6 +147,29 @@ void QtNotifyIcon::popUpMenu(QPoint at)
             popUp();
     });
     wait->start(deactivationWaitMilliseconds);
+}
+
+void QtNotifyIcon::openMenu(QPoint at, int tries)
+{
+    if (!m_menu)
+        return;
+    // A program that is late with its events may handle its deactivation only after the menu is
+    // open (the focus went, as the X server says, but Qt had not seen it yet): Qt then closes the
+    // menu at once. Such a menu opens again. A chosen entry is told after the menu hides.
+    QElapsedTimer open;
+    open.start();
+    m_menu->popup(at);
+    const QPointer<QObject> watch = new QObject(m_menu); // goes with the menu, should it go first
+    auto chosen = std::make_shared<bool>(false);
+    connect(m_menu, &QMenu::triggered, watch, [chosen] { *chosen = true; });
+    connect(m_menu, &QMenu::aboutToHide, watch, [this, watch, chosen, open, at, tries] {
+        const bool soon = open.elapsed() < reopenWithinMilliseconds;
+        QTimer::singleShot(0, this, [this, watch, chosen, soon, at, tries] {
+            delete watch.data();
+            if (soon && !*chosen && tries > 0 && QGuiApplication::applicationState() != Qt::ApplicationActive)
+                openMenu(at, tries - 1);
+        });
+    });
 }
 
 void QtNotifyIcon::traysChanged()

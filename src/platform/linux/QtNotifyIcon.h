@@ -30,6 +30,7 @@ private:
     void showIcon();
     // Pops up the menu of an XEmbed icon at AT (where it was clicked).
     void popUpMenu(QPoint at);
+    void openMenu(QPoint at, int tries);
     void traysChanged();
 
     TrayHosts* m_hosts;
