@@ -163,6 +163,17 @@ private:
     QSet<QString> m_told;
 };
 
+// Closes the options panel, then checks the About panel and the History panel in turn.
+void checkAboutAndHistory(MainWindow& w, Texts& texts)
+{
+    w.optionsPanel()->cancelButton()->click();
+    w.openAbout();
+    texts.checkWidgets(&w);
+    w.aboutPanel()->hide();
+    w.openHistory();
+    texts.checkWidgets(&w);
+}
+
 } // namespace
 
 class tst_Translated : public QObject {
@@ -226,12 +237,7 @@ private Q_SLOTS:
         w.optionsPanel()->backupPanel()->backupButton()->click();
         w.optionsPanel()->backupPanel()->restoreButton()->click();
         w.optionsPanel()->historyOptions()->clearButton()->click();
-        w.optionsPanel()->cancelButton()->click();
-        w.openAbout();
-        texts.checkWidgets(&w);
-        w.aboutPanel()->hide();
-        w.openHistory();
-        texts.checkWidgets(&w);
+        checkAboutAndHistory(w, texts);
         w.page(4)->print(); // no printer to print on
 
         for (const QAction* action : f.platform.trayMenu->actions())
@@ -268,12 +274,7 @@ private Q_SLOTS:
         w.openOptions();
         f.settle();
         texts.checkWidgets(&w);
-        w.optionsPanel()->cancelButton()->click();
-        w.openAbout();
-        texts.checkWidgets(&w);
-        w.aboutPanel()->hide();
-        w.openHistory();
-        texts.checkWidgets(&w);
+        checkAboutAndHistory(w, texts);
         installTranslations({ "en" });
         QCoreApplication::installTranslator(&m_pseudo);
         QVERIFY2(texts.unfit().isEmpty(), qPrintable(texts.unfit().join('\n')));
